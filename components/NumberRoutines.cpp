@@ -1,0 +1,176 @@
+#include "components/NumberRoutines.h"
+
+#include "components/TextRoutines.h"
+#include "platform/Exceptions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+EConvertError notValid(const QString& text, const char* what)
+{
+    return EConvertError(QStringLiteral("'%1' is not a valid %2").arg(text, QLatin1String(what)));
+}
+
+// Strict decimal syntax: an optional leading minus, digits, at most one point.
+bool isDecimalSyntax(const QString& text, bool allowPoint)
+{
+    qsizetype i = 0;
+    if (i < text.size() && text[i] == QChar('-'))
+        ++i;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isDigit()) {
+            digit = true;
+        } else if (c == QChar('.') && allowPoint && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// m times 10^-k, rounded once to the nearest double.
+double scaleByPowerOfTen(double m, int k)
+{
+    __float128 power = 1;
+    for (int i = 0; i < std::abs(k); ++i)
+        power *= 10;
+    const __float128 scaled = k > 0 ? __float128(m) / power : __float128(m) * power;
+    return static_cast<double>(scaled);
+}
+
+// The 18 significant digits of a positive magnitude and the decimal exponent of the first one.
+void significantDigits(double m, std::string& digits, int& exponent)
+{
+    exponent = 0;
+    for (;;) {
+        int e = 0;
+        std::frexp(m, &e);
+        const int k = ((e - 1) * 19728) >> 16;
+        if (k == 0)
+            break;
+        m = scaleByPowerOfTen(m, k);
+        exponent += k;
+    }
+    const double d = std::nearbyint(m * 1e17);
+    auto value = static_cast<std::uint64_t>(d);
+    if (d >= 1e18) {
+        exponent += 1;
+        value = (value + 5) / 10;
+        if (value >= 1000000000000000000ULL) {
+            value /= 10;
+            exponent += 1;
+        }
+    }
+    digits = std::to_string(value);
+    digits.insert(0, 18 - digits.size(), '0');
+}
+
+} // namespace
+
+double TextToFloat(const QString& text)
+{
+    QString kept = KeepChars(text, MakeCharSet("-.0123456789"));
+    if (IsBlank(kept))
+        kept = QStringLiteral("0");
+    else if (kept == QStringLiteral("-"))
+        kept = QStringLiteral("-0");
+    else if (kept == QStringLiteral("."))
+        kept = QStringLiteral("0.");
+    if (!isDecimalSyntax(kept, true))
+        throw notValid(text, "floating point value");
+    return std::strtod(kept.toLatin1().constData(), nullptr);
+}
+
+int TextToInt(const QString& text)
+{
+    QString kept = KeepChars(text, MakeCharSet("-0123456789"));
+    if (IsBlank(kept))
+        kept = QStringLiteral("0");
+    else if (kept == QStringLiteral("-"))
+        kept = QStringLiteral("-0");
+    if (!isDecimalSyntax(kept, false))
+        throw notValid(text, "integer value");
+    bool ok = false;
+    const int value = kept.toInt(&ok);
+    if (!ok)
+        throw notValid(text, "integer value");
+    return value;
+}
+
+double DigitsToFloat(const QString& text)
+{
+    return TextToFloat(KeepChars(text, MakeCharSet("0123456789")));
+}
+
+double RoundToDecimals(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return 0;
+    if (decimals < 0)
+        decimals = 0;
+    const bool negative = std::signbit(value);
+    std::string digits(18, '0');
+    int exponent = 0;
+    if (value != 0)
+        significantDigits(std::fabs(value), digits, exponent);
+
+    // Leading zeros make room for a carry and for values below the last kept place, so the
+    // integer part always has at least one digit.
+    const int pad = std::max(0, -exponent) + 1;
+    std::string all = std::string(pad, '0') + digits;
+    const int integerDigits = exponent + 1 + pad;
+    const int keep = integerDigits + decimals;
+    if (keep > static_cast<int>(all.size()))
+        all.append(keep - all.size(), '0');
+    const bool roundUp = keep < static_cast<int>(all.size()) && all[keep] >= '5';
+    all.resize(keep);
+    if (roundUp) {
+        int i = keep - 1;
+        while (all[i] == '9')
+            all[i--] = '0';
+        ++all[i];
+    }
+
+    std::string whole = all.substr(0, integerDigits);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    std::string text = (negative ? "-" : "") + whole;
+    if (decimals > 0)
+        text += "." + all.substr(integerDigits);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+int RoundToWhole(double value)
+{
+    const double rounded = RoundToDecimals(value, 0);
+    // Past the 32-bit range the general text of the value no longer reads back as an integer.
+    if (std::fabs(rounded) >= 2147483648.0 && rounded != -2147483648.0)
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(QString::number(rounded, 'g', 15)));
+    return TextToInt(QString::number(rounded, 'f', 0));
+}
+
+QString FormatAmount(double value, int decimals, bool thousands)
+{
+    double rounded = RoundToDecimals(value, decimals);
+    if (rounded == 0)
+        rounded = 0; // drops the sign of a negative zero
+    QString text = QString::number(rounded, 'f', decimals);
+    if (!thousands)
+        return text;
+    const bool negative = text.startsWith(QChar('-'));
+    if (negative)
+        text.remove(0, 1);
+    qsizetype point = text.indexOf(QChar('.'));
+    if (point < 0)
+        point = text.size();
+    for (qsizetype at = point - 3; at > 0; at -= 3)
+        text.insert(at, QChar(','));
+    return negative ? QStringLiteral("-") + text : text;
+}

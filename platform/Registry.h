@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+// The Windows registry's verbs over one INI file. Key paths use "\" between their parts, as
+// "Software\Ledgora\2026\Printer"; a relative path is taken below the key that is open.
+class Registry {
+public:
+    Registry();
+    ~Registry();
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
+    // The INI file behind every Registry object: LEDGORA_CONFIG_DIR, else the user's configuration folder.
+    static QString storePath();
+
+    bool OpenKey(const QString& key, bool canCreate);
+    bool OpenKeyReadOnly(const QString& key);
+    void CloseKey();
+    bool CreateKey(const QString& key);
+    bool KeyExists(const QString& key) const;
+    bool DeleteKey(const QString& key);
+    QString CurrentPath() const { return currentKey_; }
+
+    bool ValueExists(const QString& name) const;
+    bool DeleteValue(const QString& name);
+    QStringList GetValueNames() const;
+    QStringList GetKeyNames() const;
+
+    // Reads of a missing value, or of one that is not of the type asked for, raise ERegistryException.
+    QString ReadString(const QString& name) const;
+    int ReadInteger(const QString& name) const;
+    bool ReadBool(const QString& name) const;
+    double ReadFloat(const QString& name) const;
+
+    // Writes raise ERegistryException when the store cannot be written.
+    void WriteString(const QString& name, const QString& value);
+    void WriteInteger(const QString& name, int value);
+    void WriteBool(const QString& name, bool value);
+    void WriteFloat(const QString& name, double value);
+
+private:
+    QString absoluteKey(const QString& key) const;
+    QString valuePath(const QString& name) const;
+    QString rawValue(const QString& name) const;
+    void writeRaw(const QString& name, const QString& value);
+    void flush();
+
+    std::unique_ptr<QSettings> settings_;
+    QString currentKey_;
+    bool readOnly_ = false;
+};

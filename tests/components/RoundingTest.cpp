@@ -1,0 +1,88 @@
+#include "TestSupport.h"
+
+#include "components/NumberRoutines.h"
+#include "platform/Exceptions.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+struct RoundCase {
+    double value;
+    int decimals;
+    double expected;
+};
+} // namespace
+
+TEST(RoundToDecimals, RoundsHalfAwayFromZeroOnEighteenDigits)
+{
+    const RoundCase cases[] = {
+        {0.125, 2, 0.13},     {-0.125, 2, -0.13},   {1.005, 2, 1.00},     {2.675, 2, 2.67},
+        {1.255, 2, 1.25},     {1.345, 2, 1.35},     {2.345, 2, 2.35},     {1.45, 1, 1.5},
+        {99.995, 2, 100.00},  {2.5, 0, 3},          {-2.5, 0, -3},        {1234.5678, 2, 1234.57},
+        {0.005, 2, 0.01},     {0.0049, 2, 0},       {0.5, 0, 1},          {0.4999, 0, 0},
+        {999999.995, 2, 1000000.00}, {9.5, 0, 10}, {123456789.125, 2, 123456789.13},
+        {1e-7, 2, 0},         {12.3456, 3, 12.346}, {7, 2, 7},            {0.045, 2, 0.05},
+        {1e20, 2, 1e20},      {-1234.5, 0, -1235},  {16.5, 0, 17},        {15.99999, 2, 16},
+    };
+    for (const RoundCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " to " << c.decimals);
+        EXPECT_EQ(RoundToDecimals(c.value, c.decimals), c.expected);
+    }
+}
+
+TEST(RoundToDecimals, KeepsNegativeZeroAndMapsNonFiniteToZero)
+{
+    const double negativeZero = RoundToDecimals(-0.001, 2);
+    EXPECT_EQ(negativeZero, 0.0);
+    EXPECT_TRUE(std::signbit(negativeZero));
+    EXPECT_FALSE(std::signbit(RoundToDecimals(0.001, 2)));
+    EXPECT_EQ(RoundToDecimals(std::numeric_limits<double>::infinity(), 2), 0.0);
+    EXPECT_EQ(RoundToDecimals(std::numeric_limits<double>::quiet_NaN(), 2), 0.0);
+    EXPECT_EQ(RoundToDecimals(0.0, 2), 0.0);
+}
+
+TEST(RoundToWhole, RoundsAndRefusesWhatIsBeyondThirtyTwoBits)
+{
+    EXPECT_EQ(RoundToWhole(2.5), 3);
+    EXPECT_EQ(RoundToWhole(-2.5), -3);
+    EXPECT_EQ(RoundToWhole(2147483647.4), 2147483647);
+    EXPECT_EQ(RoundToWhole(-2147483648.0), -2147483647 - 1);
+    EXPECT_THROW(RoundToWhole(2147483648.0), EConvertError);
+    // The general text of 1e15 is "1E15"; it must not read back as 115.
+    EXPECT_THROW(RoundToWhole(1e15), EConvertError);
+    EXPECT_THROW(RoundToWhole(-5e16), EConvertError);
+}
+
+TEST(FormatAmount, NeverShowsNegativeZero)
+{
+    EXPECT_EQ(FormatAmount(-0.001, 2), QStringLiteral("0.00"));
+    EXPECT_EQ(FormatAmount(-0.0, 2), QStringLiteral("0.00"));
+    EXPECT_EQ(FormatAmount(-1234567.125, 2, true), QStringLiteral("-1,234,567.13"));
+    EXPECT_EQ(FormatAmount(999.995, 2, true), QStringLiteral("1,000.00"));
+    EXPECT_EQ(FormatAmount(12, 0, true), QStringLiteral("12"));
+}
+
+TEST(TextConversion, KeepsSignPointAndDigits)
+{
+    EXPECT_EQ(TextToFloat(QString()), 0.0);
+    EXPECT_EQ(TextToFloat(QStringLiteral("-")), 0.0);
+    EXPECT_EQ(TextToFloat(QStringLiteral(".")), 0.0);
+    EXPECT_EQ(TextToFloat(QStringLiteral("$1,234.50")), 1234.5);
+    EXPECT_EQ(TextToFloat(QStringLiteral("12a3")), 123.0);
+    EXPECT_EQ(TextToFloat(QStringLiteral("-7.25")), -7.25);
+    EXPECT_THROW(TextToFloat(QStringLiteral("1.2.3")), EConvertError);
+    EXPECT_THROW(TextToFloat(QStringLiteral("4-2")), EConvertError);
+    EXPECT_EQ(TextToInt(QStringLiteral("(42)")), 42);
+    EXPECT_EQ(TextToInt(QStringLiteral("")), 0);
+    EXPECT_EQ(TextToInt(QStringLiteral("-")), 0);
+    EXPECT_EQ(TextToInt(QStringLiteral("-17")), -17);
+    EXPECT_THROW(TextToInt(QStringLiteral("4-2")), EConvertError);
+    EXPECT_THROW(TextToInt(QStringLiteral("2147483648")), EConvertError);
+    EXPECT_EQ(DigitsToFloat(QStringLiteral("-12.34")), 1234.0);
+    try {
+        TextToInt(QStringLiteral("4-2"));
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'4-2' is not a valid integer value"));
+    }
+}

@@ -1,0 +1,75 @@
+#include "TestSupport.h"
+
+#include "platform/Exceptions.h"
+#include "platform/Folders.h"
+#include "platform/Registry.h"
+
+#include <QFile>
+
+using RegistryTest = LedgoraTest;
+
+TEST_F(RegistryTest, ValuesRoundTripThroughTheFileAcrossObjects)
+{
+    {
+        Registry registry;
+        ASSERT_FALSE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), false));
+        ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true));
+        registry.WriteString(QStringLiteral("Name"), QStringLiteral("Office\\Laser / 2"));
+        registry.WriteInteger(QStringLiteral("Copies"), -3);
+        registry.WriteBool(QStringLiteral("Duplex"), true);
+        registry.WriteFloat(QStringLiteral("Scale"), 0.1);
+        registry.CloseKey();
+    }
+    EXPECT_TRUE(QFile::exists(Registry::storePath()));
+    EXPECT_TRUE(Registry::storePath().startsWith(configDir()));
+
+    Registry registry;
+    EXPECT_TRUE(registry.KeyExists(QStringLiteral("Software\\Ledgora\\2026")));
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), false));
+    EXPECT_EQ(registry.ReadString(QStringLiteral("Name")), QStringLiteral("Office\\Laser / 2"));
+    EXPECT_EQ(registry.ReadInteger(QStringLiteral("Copies")), -3);
+    EXPECT_TRUE(registry.ReadBool(QStringLiteral("Duplex")));
+    EXPECT_EQ(registry.ReadFloat(QStringLiteral("Scale")), 0.1);
+    EXPECT_TRUE(registry.ValueExists(QStringLiteral("Copies")));
+    EXPECT_TRUE(registry.DeleteValue(QStringLiteral("Copies")));
+    EXPECT_FALSE(registry.ValueExists(QStringLiteral("Copies")));
+    EXPECT_EQ(registry.GetValueNames().size(), 3);
+}
+
+TEST_F(RegistryTest, MissingOrMistypedValuesRaise)
+{
+    Registry registry;
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Scaling"), true));
+    registry.WriteString(QStringLiteral("Percent"), QStringLiteral("ninety"));
+    EXPECT_THROW(registry.ReadInteger(QStringLiteral("Percent")), ERegistryException);
+    EXPECT_THROW(registry.ReadFloat(QStringLiteral("Percent")), ERegistryException);
+    EXPECT_THROW(registry.ReadString(QStringLiteral("Missing")), ERegistryException);
+    EXPECT_THROW(registry.ReadBool(QStringLiteral("Missing")), ERegistryException);
+}
+
+TEST_F(RegistryTest, KeysAreCreatedListedAndDeletedWithTheirValues)
+{
+    Registry registry;
+    ASSERT_TRUE(registry.CreateKey(QStringLiteral("Software\\Ledgora\\2026\\RecentFiles")));
+    EXPECT_TRUE(registry.KeyExists(QStringLiteral("Software\\Ledgora\\2026\\RecentFiles")));
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026"), false));
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Style"), true));
+    EXPECT_EQ(registry.CurrentPath(), QStringLiteral("Software/Ledgora/2026/Style"));
+    registry.WriteString(QStringLiteral("Name"), QStringLiteral("Cyan Dusk"));
+    registry.CloseKey();
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026"), false));
+    QStringList keys = registry.GetKeyNames();
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("RecentFiles"), QStringLiteral("Style")}));
+    registry.CloseKey();
+    EXPECT_TRUE(registry.DeleteKey(QStringLiteral("Software\\Ledgora\\2026\\Style")));
+    EXPECT_FALSE(registry.KeyExists(QStringLiteral("Software\\Ledgora\\2026\\Style")));
+    EXPECT_FALSE(registry.DeleteKey(QStringLiteral("Software\\Ledgora\\2026\\Style")));
+}
+
+TEST_F(RegistryTest, FoldersFollowTheirOverrides)
+{
+    EXPECT_EQ(ProgramDir(), programDir() + QStringLiteral("/"));
+    EXPECT_EQ(ConfigDir(), configDir() + QStringLiteral("/"));
+    EXPECT_EQ(DocumentsDir(), homeDir() + QStringLiteral("/Documents/"));
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/FileDialogs.h"
+
+#include <QDialog>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One message the program showed through AppMessageBox.
+struct ShownMessage {
+    QString text;
+    QString caption;
+    int flags = 0;
+};
+
+// Answers message boxes from a queue the test fills; a message nobody expected fails the test.
+class ScriptedMessages {
+public:
+    // The next message box is answered with `answer`; when textPart is given the message must hold it.
+    void expect(int answer, const QString& textPart = QString());
+    const std::vector<ShownMessage>& shown() const { return shown_; }
+    const ShownMessage& last() const;
+    bool allAnswered() const { return answers_.empty(); }
+
+    int answer(const QString& text, const QString& caption, int flags);
+
+private:
+    struct Answer {
+        int result;
+        QString textPart;
+    };
+    std::deque<Answer> answers_;
+    std::vector<ShownMessage> shown_;
+};
+
+// Drives modal windows and file dialogs from queues the test fills; an unexpected one fails the test.
+class ScriptedDialogs {
+public:
+    // The next modal window is handed to `drive`, which must close it.
+    void onNextModal(std::function<void(QDialog&)> drive);
+    // The next open, save or folder dialog answers `path`, or cancels when it is empty.
+    void onNextFileDialog(std::optional<QString> path);
+    const std::vector<FileDialogRequest>& fileRequests() const { return fileRequests_; }
+    bool allUsed() const { return modals_.empty() && files_.empty(); }
+
+    void runModal(QDialog& dialog);
+    std::optional<QString> runFileDialog(const FileDialogRequest& request);
+
+private:
+    std::deque<std::function<void(QDialog&)>> modals_;
+    std::deque<std::optional<QString>> files_;
+    std::vector<FileDialogRequest> fileRequests_;
+};
+
+// The base of every test: a fresh temporary HOME, configuration and program folder, the clock
+// on the system time, and scripted message boxes and dialogs.
+class LedgoraTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString homeDir() const;
+    QString configDir() const;
+    QString programDir() const;
+    // A path inside the test's temporary folder.
+    QString tempPath(const QString& name) const;
+
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+
+private:
+    QTemporaryDir root_;
+};
+
+// Writes bytes to a file, failing the test when it cannot.
+void WriteTestFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadTestFile(const QString& path);
