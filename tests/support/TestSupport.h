@@ -12,6 +12,12 @@
 #include <optional>
 #include <vector>
 
+// Readable QString values in assertion failures.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // One message the program showed through AppMessageBox.
 struct ShownMessage {
     QString text;
