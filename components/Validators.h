@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Checks of the identifiers the screens accept. None of them raises: a malformed text is simply
+// invalid. Except for IsValidEmail, the length is taken with blanks and control characters
+// removed from both ends while each character is looked at where it stands, so blanks after the
+// identifier are accepted and blanks in front of it are not.
+bool IsValidSSN(const QString& text);
+bool IsValidEIN(const QString& text);
+bool IsValidZip(const QString& text);
+bool IsZipPlus4(const QString& text);
+bool IsValidPhone(const QString& text);
+bool IsValidRoutingNumber(const QString& text);
+bool IsValidPTIN(const QString& text);
+bool IsValidEmail(const QString& text);
+
+// "***-**-" and the serial of a valid Social Security number, empty otherwise.
+QString MaskSSN(const QString& ssn);
+// A Social Security number kept as a number, written NNN-NN-NNNN; empty when that is not valid.
+QString FloatToSSN(double value);
+
+// The two-digit prefixes no employer identification number may have.
+inline constexpr const char* InvalidEINPrefixes[] = {
+    "00", "07", "08", "09", "17", "18", "19", "28", "29", "49", "69", "70", "78", "79", "89",
+};
