@@ -34,6 +34,12 @@ public:
     using Exception::Exception;
 };
 
+// A list index out of range.
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class ECustomException : public Exception {
 public:
     using Exception::Exception;
