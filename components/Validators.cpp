@@ -5,7 +5,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
