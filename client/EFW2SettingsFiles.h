@@ -1,0 +1,17 @@
+#pragma once
+
+#include "client/EFW2SubmitterRecord.h"
+#include "client/NJStateFileRecord.h"
+
+#include <QString>
+
+// The EFW2 module's settings files beside the program, one record each. Loading creates a missing
+// file holding one zero-filled record, then reads the record whole; saving overwrites the record
+// and keeps any bytes after it. A file that cannot be created, read or written, or that is too
+// short for its record, raises EInOutError and leaves the record as it was.
+
+void LoadSubmitterFile(const QString& fileName, EFW2SubmitterRecord& record);
+void SaveSubmitterFile(const QString& fileName, const EFW2SubmitterRecord& record);
+
+void LoadNJStateFile(const QString& fileName, NJStateFileRecord& record);
+void SaveNJStateFile(const QString& fileName, const NJStateFileRecord& record);
