@@ -15,3 +15,10 @@ void SaveSubmitterFile(const QString& fileName, const EFW2SubmitterRecord& recor
 
 void LoadNJStateFile(const QString& fileName, NJStateFileRecord& record);
 void SaveNJStateFile(const QString& fileName, const NJStateFileRecord& record);
+
+// Reads the submitter file for the New Jersey EFW2 file, which takes its submitter from it. A
+// missing file raises EFileNotFoundException; a record without a valid EIN, an 8-character user
+// ID, the submitter's name, delivery address and city, the company's state and 5-digit ZIP code,
+// a contact name, a valid telephone number and e-mail address and a preparer code raises
+// EFieldException. The record is read before it is checked.
+void LoadSubmitterForNewJersey(const QString& fileName, EFW2SubmitterRecord& record);

@@ -28,6 +28,12 @@ public:
     using Exception::Exception;
 };
 
+// A file the program needs is not there.
+class EFileNotFoundException : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A failed read, write, seek or truncate of a file.
 class EInOutError : public Exception {
 public:

@@ -3,6 +3,8 @@
 #include "client/EFW2SettingsFiles.h"
 #include "platform/Folders.h"
 
+#include <QFile>
+
 namespace {
 
 // "Ledgora.W2S" as the EFW2 module leaves it after processing a file: the padded line values,
@@ -160,4 +162,57 @@ TEST_F(EFW2SettingsFilesTest, FileThatCannotBeWrittenIsReportedAndRecordKept)
     EXPECT_EQ(BytesOf(record), BytesOf(FilledRecord<NJStateFileRecord>(0x5A)));
     ExpectInOutError([&] { SaveSubmitterFile(tempPath(QStringLiteral("gone/Ledgora.W2S")), FilledRecord<EFW2SubmitterRecord>(0)); },
                      {QStringLiteral("gone/Ledgora.W2S")});
+}
+
+TEST_F(EFW2SettingsFilesTest, NewJerseyFilingNeedsTheSubmitterFile)
+{
+    auto record = FilledRecord<EFW2SubmitterRecord>(0);
+    try {
+        LoadSubmitterForNewJersey(submitterFile(), record);
+        ADD_FAILURE() << "a missing submitter file was accepted";
+    } catch (const EFileNotFoundException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("SSA EFW2 Submitter file not found."));
+    }
+    EXPECT_FALSE(QFile::exists(submitterFile())) << "the check creates nothing";
+}
+
+TEST_F(EFW2SettingsFilesTest, NewJerseyFilingNeedsEverySubmitterDetail)
+{
+    struct Case {
+        const char* what;
+        int offset;               // field to replace; -1 keeps the fixture whole
+        QByteArray text;
+    };
+    const Case cases[] = {
+        {"complete", -1, {}},
+        {"EIN without dash", 3, "123456789"},
+        {"EIN with an unused prefix", 3, "00-3456789"},
+        {"short user ID", 14, "AB12CD3 "},
+        {"blank submitter name", 236, "   "},
+        {"no delivery address", 317, ""},
+        {"no submitter city", 340, ""},
+        {"no state", 173, "  "},
+        {"short ZIP code", 176, "0710 "},
+        {"no contact", 426, ""},
+        {"bad telephone", 454, "2075550147"},
+        {"bad e-mail", 480, "dana at example.com"},
+        {"no preparer code", 540, " "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bytes = submitterFixture();
+        if (c.offset >= 0)
+            PutText(bytes, c.offset, c.text);
+        WriteTestFile(submitterFile(), bytes);
+        auto record = FilledRecord<EFW2SubmitterRecord>(0);
+        const bool complete = c.offset < 0;
+        try {
+            LoadSubmitterForNewJersey(submitterFile(), record);
+            EXPECT_TRUE(complete) << "incomplete data was accepted";
+        } catch (const EFieldException& e) {
+            EXPECT_FALSE(complete) << "complete data was refused";
+            EXPECT_EQ(e.message(), QStringLiteral("SSA EFW2 Submitter data is incomplete."));
+        }
+        EXPECT_EQ(BytesOf(record), bytes) << "the record is read before it is checked";
+    }
 }
