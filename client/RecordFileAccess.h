@@ -57,7 +57,7 @@ bool LoadOneRecordFile(const QString& fileName, Record& record)
 
 // The bytes of a record, for writing several records as one file.
 template <typename Record>
-QByteArray RecordBytes(const Record& record)
+QByteArray RecordImage(const Record& record)
 {
     static_assert(std::is_trivially_copyable_v<Record>);
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof(Record));

@@ -67,7 +67,7 @@ void PrepareStateTable(const QString& fileName)
     if (!QFileInfo::exists(fileName)) {
         QByteArray bytes;
         for (int k = 1; k <= StateCount; ++k)
-            bytes += RecordBytes(NewStateTaxRecord(k));
+            bytes += RecordImage(NewStateTaxRecord(k));
         WriteWholeFile(fileName, bytes);
     }
     StateTaxRecord alaska;
@@ -84,7 +84,7 @@ void PrepareCityTable(const QString& fileName)
     if (!QFileInfo::exists(fileName)) {
         auto none = zeroRecord<CityTaxRecord>();
         none.CityName = QStringLiteral("NONE");
-        WriteWholeFile(fileName, RecordBytes(none));
+        WriteWholeFile(fileName, RecordImage(none));
     }
     CityTaxRecord first;
     ReadFileRecord(fileName, 1, first);

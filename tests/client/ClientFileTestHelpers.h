@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordBytes.h"
 #include "TestSupport.h"
 
 #include "platform/Exceptions.h"
@@ -19,12 +20,6 @@ inline void ExpectInOutError(const std::function<void()>& action, const QStringL
         for (const QString& part : parts)
             EXPECT_TRUE(e.message().contains(part)) << e.message().toStdString() << " lacks " << part.toStdString();
     }
-}
-
-template <typename Record>
-QByteArray BytesOf(const Record& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof(Record));
 }
 
 // A record whose every byte is `fill`, so that a change to any byte shows.
