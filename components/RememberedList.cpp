@@ -1,0 +1,68 @@
+#include "components/RememberedList.h"
+
+#include "components/TextRoutines.h"
+#include "platform/Exceptions.h"
+#include "platform/Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+QStringList LoadEntryList(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    QString text = FromWindows1252(bytes.constData(), static_cast<int>(bytes.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList entries = text.split(QChar('\n'));
+    if (!entries.isEmpty() && entries.back().isEmpty())
+        entries.removeLast(); // the line break that ends the last line
+    return entries;
+}
+
+void SaveEntryList(const QString& fileName, const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = ToWindows1252(entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+}
+
+bool AddOrMoveEntry(QStringList& entries, const QString& item)
+{
+    if (IsBlank(item))
+        return false;
+    const qsizetype at = entries.indexOf(item);
+    if (at == 0)
+        return false;
+    if (at > 0)
+        entries.move(at, 0);
+    else
+        entries.prepend(item);
+    return true;
+}
+
+int CompletionIndex(const QStringList& entries, const QString& text)
+{
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].size() >= text.size() && QStringView(entries[i]).left(text.size()).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void SortEntries(QStringList& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+}

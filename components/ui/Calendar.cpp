@@ -1,0 +1,142 @@
+#include "components/ui/Calendar.h"
+
+#include "components/DateRoutines.h"
+#include "components/ui/EntryFieldSupport.h"
+#include "platform/Clock.h"
+
+#include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+constexpr int Margin = 8;
+const char* const MonthNames[12] = {"January, ", "February, ", "March, ", "April, ", "May, ", "June, ", "July, ",
+    "August, ", "September, ", "October, ", "November, ", "December, "};
+} // namespace
+
+TFrmCalendar::TFrmCalendar(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("CALENDAR"));
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    setFixedSize(201 + 2 * Margin, 176 + 2 * Margin);
+
+    btnPrior_ = new QToolButton(this);
+    btnPrior_->setObjectName(QStringLiteral("BtnPrior"));
+    btnPrior_->setArrowType(Qt::LeftArrow);
+    btnPrior_->setToolTip(QStringLiteral("Prior Month (Alt+P)"));
+    btnPrior_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    btnPrior_->setFocusPolicy(Qt::NoFocus);
+    btnPrior_->setGeometry(Margin, Margin, 21, 21);
+
+    btnNext_ = new QToolButton(this);
+    btnNext_->setObjectName(QStringLiteral("BtnNext"));
+    btnNext_->setArrowType(Qt::RightArrow);
+    btnNext_->setToolTip(QStringLiteral("Next Month (Alt+N)"));
+    btnNext_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
+    btnNext_->setFocusPolicy(Qt::NoFocus);
+    btnNext_->setGeometry(Margin + 201 - 21, Margin, 21, 21);
+
+    panel_ = new QLabel(this);
+    panel_->setObjectName(QStringLiteral("Panel"));
+    panel_->setAlignment(Qt::AlignCenter);
+    panel_->setAutoFillBackground(true);
+    QPalette caption = panel_->palette();
+    caption.setColor(QPalette::Window, caption.color(QPalette::Active, QPalette::Highlight));
+    caption.setColor(QPalette::WindowText, caption.color(QPalette::Active, QPalette::HighlightedText));
+    panel_->setPalette(caption);
+    QFont bold = panel_->font();
+    bold.setBold(true);
+    panel_->setFont(bold);
+    panel_->setGeometry(Margin + 21, Margin, 158, 21);
+
+    calendar_ = new QCalendarWidget(this);
+    calendar_->setObjectName(QStringLiteral("Calendar"));
+    calendar_->setFirstDayOfWeek(Qt::Sunday);
+    calendar_->setNavigationBarVisible(false);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    calendar_->setSelectedDate(Today());
+    QPalette white = calendar_->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    calendar_->setPalette(white);
+    calendar_->setGeometry(Margin, Margin + 24, 200, 116);
+
+    btnPasteDate_ = new QPushButton(QStringLiteral("Paste &Date"), this);
+    btnPasteDate_->setObjectName(QStringLiteral("BtnPasteDate"));
+    btnPasteDate_->setDefault(true);
+    btnPasteDate_->setGeometry(Margin + 16, Margin + 148, 80, 25);
+    btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel_->setObjectName(QStringLiteral("BtnCancel"));
+    btnCancel_->setGeometry(Margin + 105, Margin + 148, 80, 25);
+
+    connect(btnPrior_, &QToolButton::clicked, this, [this] { moveMonths(-1); });
+    connect(btnNext_, &QToolButton::clicked, this, [this] { moveMonths(1); });
+    connect(btnPasteDate_, &QPushButton::clicked, this, &TFrmCalendar::choose);
+    connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // A double click on a day, or Enter in the grid.
+    connect(calendar_, &QCalendarWidget::activated, this, &TFrmCalendar::choose);
+    connect(calendar_, &QCalendarWidget::selectionChanged, this, &TFrmCalendar::updateHeader);
+    new KeyPreview(this, [this](QKeyEvent* event) { return previewKey(event); });
+    updateHeader();
+}
+
+QString TFrmCalendar::GetMonthYear() const
+{
+    const QDate date = calendar_->selectedDate();
+    return QLatin1String(MonthNames[date.month() - 1]) + QString::number(date.year());
+}
+
+QString TFrmCalendar::GetDate() const
+{
+    return DateToText(calendar_->selectedDate());
+}
+
+void TFrmCalendar::PutDate(const QString& date)
+{
+    if (!IsValidDateStr(date))
+        return;
+    calendar_->setSelectedDate(DateFromText(date));
+    updateHeader();
+}
+
+void TFrmCalendar::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    updateHeader();
+    paste_ = false;
+    calendar_->setFocus();
+}
+
+void TFrmCalendar::updateHeader()
+{
+    const QDate date = calendar_->selectedDate();
+    calendar_->setCurrentPage(date.year(), date.month());
+    panel_->setText(GetMonthYear());
+}
+
+void TFrmCalendar::moveMonths(int months)
+{
+    calendar_->setSelectedDate(DateFromText(AddMonthsToDateStr(GetDate(), months)));
+}
+
+void TFrmCalendar::choose()
+{
+    paste_ = true;
+    accept();
+}
+
+bool TFrmCalendar::previewKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
+        return false;
+    const int step = key == Qt::Key_PageUp ? -1 : 1;
+    if (event->modifiers() == Qt::AltModifier)
+        calendar_->setSelectedDate(QDate(calendar_->selectedDate().year() + step, 1, 1));
+    else
+        moveMonths(step);
+    return true;
+}
