@@ -2,9 +2,9 @@
 
 #include "components/ui/EntryFieldSupport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 
 TEnterAsTab::TEnterAsTab(QObject* owner)
     : QObject(owner)
@@ -26,8 +26,11 @@ bool TEnterAsTab::handleKey(QKeyEvent* event)
     const int key = event->key();
     const bool enter = (key == Qt::Key_Return || key == Qt::Key_Enter) && !(event->modifiers() & Qt::ControlModifier);
     if (enter && enterAsTabKey_) {
-        if (qobject_cast<QAbstractButton*>(QApplication::focusWidget()))
-            return false;
+        // A focused push button takes Enter as a click, as on every form.
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+            button->click();
+            return true;
+        }
         // The window moves the focus on as it does for Tab, wrapping from the last control to the first.
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QCoreApplication::sendEvent(form_, &tab);
