@@ -30,6 +30,7 @@ QString TDateEdit::text() const
 void TDateEdit::setText(const QString& text)
 {
     QLineEdit::setText(text);
+    seenText_ = this->text();
     edited_ = false;
 }
 
@@ -41,8 +42,12 @@ void TDateEdit::setTextAlignment(TAlignment alignment)
 
 void TDateEdit::userEdited()
 {
-    edited_ = true;
+    // The mask reports a refused key as an edit too.
     const QString date = text();
+    if (date == seenText_)
+        return;
+    seenText_ = date;
+    edited_ = true;
     if (date.trimmed().size() == 10 && !IsValidDateStr(date))
         ShowFieldMessage(InvalidDateMessage(date), MbOk | MbIconStop);
 }
@@ -67,6 +72,9 @@ void TDateEdit::keyPressEvent(QKeyEvent* event)
     }
     QChar key = typed;
     emit keyPressed(key);
+    // The mask would drop a selection before refusing a character it cannot take.
+    if ((key < QChar('0') || key > QChar('9')) && key != QChar(' '))
+        key = QChar();
     if (key.isNull()) {
         event->accept();
         return;

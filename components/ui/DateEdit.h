@@ -42,5 +42,6 @@ private:
     TAlignment alignment_ = taLeftJustify;
     QColor defaultColor_;
     bool edited_ = false; // the user changed the text since the program set it
+    QString seenText_;    // the text when last set or edited
     FieldFocus focus_;
 };
