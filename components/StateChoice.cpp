@@ -1,0 +1,18 @@
+#include "components/StateChoice.h"
+
+#include "components/StateTables.h"
+
+int StepStateByLetter(int current, QChar letter)
+{
+    if (letter >= QChar('a') && letter <= QChar('z'))
+        letter = QChar(letter.unicode() - 32);
+    const auto startsWith = [letter](int index) { return QChar(StateCodes[index][0]) == letter; };
+    const bool onLetter = current >= 0 && current < StateCount && startsWith(current);
+    const int from = onLetter ? current + 1 : 0;
+    for (int step = 0; step < StateCount; ++step) {
+        const int index = (from + step) % StateCount;
+        if (startsWith(index))
+            return index;
+    }
+    return current;
+}
