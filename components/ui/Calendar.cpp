@@ -119,7 +119,9 @@ void TFrmCalendar::updateHeader()
 
 void TFrmCalendar::moveMonths(int months)
 {
-    calendar_->setSelectedDate(DateFromText(AddMonthsToDateStr(GetDate(), months)));
+    const QString moved = AddMonthsToDateStr(GetDate(), months);
+    if (IsValidDateStr(moved)) // not past the year 9999
+        calendar_->setSelectedDate(DateFromText(moved));
 }
 
 void TFrmCalendar::choose()
