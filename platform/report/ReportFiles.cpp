@@ -1,0 +1,31 @@
+#include "platform/report/ReportFiles.h"
+
+#include "platform/Exceptions.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EInOutError(QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
+    }
+    if (!file.commit())
+        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+}
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EInOutError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    return bytes;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/report/ReportDocument.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class ReportCanvas;
+
+// One drawn part of a layout: fixed artwork (lines, boxes, texts) or a named field that prints the
+// value of the parameter of its name. Every element carries its own font, pen and brush.
+struct LayoutElement {
+    enum class Kind { Line, Rectangle, FillRect, Ellipse, RoundRect, Text, Field };
+
+    Kind kind = Kind::Text;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double radius = 0;
+    TextAlign align = TextAlign::Left;
+    QString text;   // the fixed text, or the field's name
+    ReportFont font;
+    QRgb textColor = qRgb(0, 0, 0);
+    ReportPen pen;
+    ReportBrush brush;
+    int line = 0;   // where the element stands in the project file
+};
+
+// A named page design of the report project.
+struct ReportLayout {
+    QString name;
+    PageOrientation orientation = PageOrientation::Portrait;
+    std::vector<LayoutElement> elements;
+
+    QStringList FieldNames() const;
+};
+
+// The layouts of a report project file, read and checked whole. The file is text, one statement
+// a line ("#" starts a comment line):
+//
+//   ledgora-report-project 1
+//   layout NAME portrait|landscape          a layout, up to its "end"
+//     font FAMILY SIZE [bold] [italic] [underline]   for the texts and fields below
+//     color COLOR                           their colour (#RRGGBB or a colour name)
+//     pen WIDTH [COLOR] [solid|dash|dot|dashdot|clear]   for outlines; WIDTH in points
+//     brush COLOR | brush clear             for filled shapes
+//     line X1 Y1 X2 Y2
+//     rect X1 Y1 X2 Y2                      outline with the pen, filled with the brush
+//     fill X1 Y1 X2 Y2                      filled with the brush, no outline
+//     ellipse X1 Y1 X2 Y2
+//     roundrect X1 Y1 X2 Y2 RADIUS
+//     text X Y left|center|right "TEXT"     fixed text on the baseline Y
+//     field NAME X Y left|center|right      the value of parameter NAME
+//     repeat VAR FIRST LAST [dx STEP] [dy STEP]   the statements up to its "end" once for each
+//                                           VAR from FIRST to LAST, moved by STEP each time
+//   end
+//
+// Positions are inches from the page's top left corner. Inside a repeat, "{VAR}" in a name or a
+// text becomes the count, "{VAR*K}", "{VAR+C}" and "{VAR*K+C}" a number computed from it, so
+// "field EIN{n} ..." in "repeat n 1 9 dx 0.2" makes the fields EIN1 to EIN9 side by side.
+struct ReportProjectContent {
+    std::vector<ReportLayout> layouts;
+
+    const ReportLayout* Find(const QString& name) const;
+};
+
+inline constexpr int ReportProjectFormat = 1;
+
+// Raises EReportException naming the file and the line of the first fault.
+ReportProjectContent ParseReportProject(const QByteArray& text, const QString& sourceName);
+
+// Parameter values by name; names are matched without regard to case.
+class LayoutParams {
+public:
+    void Set(const QString& name, const QString& value) { values_.insert(name.toLower(), value); }
+    QString Get(const QString& name) const { return values_.value(name.toLower()); }
+    bool Has(const QString& name) const { return values_.contains(name.toLower()); }
+    void Clear() { values_.clear(); }
+    bool IsEmpty() const { return values_.isEmpty(); }
+
+private:
+    QHash<QString, QString> values_;
+};
+
+// Draws the layout on the canvas's current page; a field whose parameter is not set prints
+// nothing. The canvas's font, pen, brush, cursor and origin are as before afterwards.
+void DrawLayout(const ReportLayout& layout, ReportCanvas& canvas, const LayoutParams& params);

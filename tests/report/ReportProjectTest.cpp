@@ -1,0 +1,238 @@
+#include "TestSupport.h"
+
+#include "platform/Folders.h"
+#include "platform/report/ReportErrors.h"
+#include "platform/report/ReportProject.h"
+#include "platform/report/ReportSystem.h"
+
+namespace {
+
+// A small project in the shape of the program's: fixed artwork, page fields and five repeated
+// statement slots, and a digit-box field row.
+const char* const SampleProject = R"(ledgora-report-project 1
+# Sample layouts for the tests.
+layout EarnStmt portrait
+  pen 0.5 black
+  rect 0.5 1.6 8.0 10.5
+  font Arial 14 bold
+  text 4.25 0.75 center "Earnings Statements"
+  font "Arial" 10
+  field CompName 0.5 1.0 left
+  field PageCount 8.0 1.0 right
+  repeat k 1 5 dy 1.78
+    line 0.5 1.6 8.0 1.6
+    font Arial 9
+    field EmpName{k} 0.6 1.8 left
+    field NetPay{k} 7.9 1.8 right
+    text 5.0 1.8 center "Slot {k}"
+  end
+end
+
+layout FormW2 portrait
+  font "Courier New" 10
+  repeat n 1 9 dx 0.2
+    field EIN{n} 1.0 0.5 center
+  end
+end
+
+layout PrinterGrid portrait
+  pen 0.25 #808080 dot
+  font Arial 6
+  repeat i 0 16 dx 0.5
+    line 0.25 0.25 0.25 10.75
+    text 0.25 0.2 center "{i*0.5+0.25}"
+  end
+end
+)";
+
+class ReportProjectTest : public LedgoraTest {
+protected:
+    void SetUp() override
+    {
+        LedgoraTest::SetUp();
+        WriteTestFile(ProgramDir() + QStringLiteral("TAXFORMS.RAV"), QByteArray(SampleProject));
+        system.SystemSetups = 0;
+        // Made once the test's program folder is in place.
+        project = std::make_unique<ReportProject>();
+        project->Engine = &system;
+    }
+
+    // Runs the report with the given drawing and returns its pages.
+    const ReportDocument& run(std::function<void(ReportCanvas&)> draw)
+    {
+        system.OnPrint = std::move(draw);
+        system.Execute();
+        return *system.Document();
+    }
+
+    // The text shown at the given anchor on a page, or nothing.
+    static std::optional<QString> textAt(const ReportPage& page, double x, double y)
+    {
+        for (const DrawOp& op : page.ops) {
+            if (op.kind == DrawOp::Kind::Text && qAbs(op.x1 - x) < 1e-9 && qAbs(op.y1 - y) < 1e-9)
+                return op.text;
+        }
+        return std::nullopt;
+    }
+
+    static void expectMessage(const std::function<void()>& action, const QString& part)
+    {
+        try {
+            action();
+            ADD_FAILURE() << "no error for: " << part.toStdString();
+        } catch (const EReportException& error) {
+            EXPECT_TRUE(error.message().contains(part)) << error.message().toStdString();
+        }
+    }
+
+    ReportSystem system;
+    std::unique_ptr<ReportProject> project;
+};
+
+TEST_F(ReportProjectTest, TheProjectIsTheFileBesideTheProgram)
+{
+    EXPECT_EQ(project->ProjectFile, ProgramDir() + QStringLiteral("TAXFORMS.RAV"));
+    project->Open();
+    EXPECT_EQ(project->ReportNames(), QStringList({QStringLiteral("EarnStmt"), QStringLiteral("FormW2"), QStringLiteral("PrinterGrid")}));
+    project->Close();
+    EXPECT_FALSE(project->Active());
+}
+
+TEST_F(ReportProjectTest, ParametersPrintAtTheirFieldsPositions)
+{
+    const ReportDocument& document = run([&](ReportCanvas& report) {
+        project->Open();
+        EXPECT_TRUE(project->SelectReport(QStringLiteral("EarnStmt"), false));
+        for (int page = 1; page <= 2; ++page) {
+            if (page > 1)
+                report.NewPage();
+            project->SetParam(QStringLiteral("CompName"), QStringLiteral("ACME TOOL CO"));
+            project->SetParam(QStringLiteral("PageCount"), QStringLiteral("Page %1 of 2").arg(page));
+            project->SetParam(QStringLiteral("EmpName1"), QStringLiteral("JANE DOE"));
+            project->SetParam(QStringLiteral("netpay3"), QStringLiteral("1,234.56"));
+            project->Execute();
+            project->ClearParams();
+        }
+        project->Close();
+    });
+    ASSERT_EQ(document.PageCount(), 2);
+    const ReportPage& page = document.pages[1];
+    EXPECT_EQ(textAt(page, 0.5, 1.0), QStringLiteral("ACME TOOL CO"));
+    EXPECT_EQ(textAt(page, 8.0, 1.0), QStringLiteral("Page 2 of 2"));
+    EXPECT_EQ(textAt(page, 0.6, 1.8), QStringLiteral("JANE DOE"));
+    EXPECT_EQ(textAt(page, 7.9, 1.8 + 2 * 1.78), QStringLiteral("1,234.56")) << "parameter names ignore case";
+    EXPECT_EQ(textAt(page, 5.0, 1.8 + 4 * 1.78), QStringLiteral("Slot 5"));
+    EXPECT_FALSE(textAt(page, 0.6, 1.8 + 1.78).has_value()) << "an unset parameter prints nothing";
+
+    const auto field = std::find_if(page.ops.begin(), page.ops.end(), [](const DrawOp& op) { return op.text == QStringLiteral("JANE DOE"); });
+    ASSERT_NE(field, page.ops.end());
+    EXPECT_EQ(field->font.name, QStringLiteral("Arial"));
+    EXPECT_DOUBLE_EQ(field->font.size, 9);
+    EXPECT_EQ(field->align, TextAlign::Left);
+    const auto heading = std::find_if(page.ops.begin(), page.ops.end(), [](const DrawOp& op) { return op.text == QStringLiteral("Earnings Statements"); });
+    ASSERT_NE(heading, page.ops.end());
+    EXPECT_TRUE(heading->font.bold);
+    EXPECT_EQ(heading->align, TextAlign::Center);
+    const auto lines = std::count_if(page.ops.begin(), page.ops.end(), [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line; });
+    EXPECT_EQ(lines, 5);
+    EXPECT_TRUE(OpsOffPage(document).isEmpty());
+}
+
+TEST_F(ReportProjectTest, ClearedParametersDoNotReachTheNextPage)
+{
+    const ReportDocument& document = run([&](ReportCanvas& report) {
+        project->Open();
+        project->SelectReport(QStringLiteral("EarnStmt"), false);
+        project->SetParam(QStringLiteral("EmpName2"), QStringLiteral("JOHN ROE"));
+        project->Execute();
+        project->ClearParams();
+        report.NewPage();
+        project->Execute();
+        project->Close();
+    });
+    EXPECT_EQ(textAt(document.pages[0], 0.6, 1.8 + 1.78), QStringLiteral("JOHN ROE"));
+    EXPECT_FALSE(textAt(document.pages[1], 0.6, 1.8 + 1.78).has_value());
+}
+
+TEST_F(ReportProjectTest, BackgroundLayoutLeavesTheReportsDrawingStateAlone)
+{
+    const ReportDocument& document = run([&](ReportCanvas& report) {
+        report.SetFont(QStringLiteral("Tahoma"), 11);
+        report.SetPen(Qt::red, PenStyle::Solid, 10);
+        report.GotoXY(2.0, 3.0);
+        project->Open();
+        project->ExecuteReport(QStringLiteral("printergrid"));
+        EXPECT_EQ(report.Font().name, QStringLiteral("Tahoma"));
+        EXPECT_EQ(report.Pen().color, QColor(Qt::red).rgb());
+        EXPECT_DOUBLE_EQ(report.XPos(), 2.0);
+        EXPECT_DOUBLE_EQ(report.YPos(), 3.0);
+        report.Print(QStringLiteral("over the grid"));
+        project->Close();
+    });
+    const ReportPage& page = document.pages[0];
+    EXPECT_EQ(textAt(page, 0.25, 0.2), QStringLiteral("0.25"));
+    EXPECT_EQ(textAt(page, 8.25, 0.2), QStringLiteral("8.25"));
+    EXPECT_EQ(textAt(page, 2.0, 3.0), QStringLiteral("over the grid"));
+    EXPECT_EQ(page.ops.front().pen.style, PenStyle::Dot);
+    EXPECT_EQ(page.ops.front().pen.color, qRgb(0x80, 0x80, 0x80));
+    EXPECT_DOUBLE_EQ(page.ops.front().pen.width, 0.25 / 72);
+}
+
+TEST_F(ReportProjectTest, RepeatsMakeDigitBoxFields)
+{
+    project->Open();
+    const ReportLayout* w2 = project->Layout(QStringLiteral("FormW2"));
+    ASSERT_NE(w2, nullptr);
+    const QStringList names = w2->FieldNames();
+    ASSERT_EQ(names.size(), 9);
+    EXPECT_EQ(names.first(), QStringLiteral("EIN1"));
+    EXPECT_EQ(names.last(), QStringLiteral("EIN9"));
+    EXPECT_DOUBLE_EQ(w2->elements.back().x1, 1.0 + 8 * 0.2);
+}
+
+TEST_F(ReportProjectTest, MissingProjectOrLayoutIsAClearError)
+{
+    project->ProjectFile = tempPath(QStringLiteral("TAXFORMS.RAV"));
+    expectMessage([&] { project->Open(); }, QStringLiteral("The report project cannot be opened. Cannot open \"") + project->ProjectFile);
+
+    project->ProjectFile = ProgramDir() + QStringLiteral("TAXFORMS.RAV");
+    system.OnPrint = [&](ReportCanvas&) {
+        project->Open();
+        EXPECT_FALSE(project->SelectReport(QStringLiteral("CheckTop"), false));
+        project->Execute();
+    };
+    expectMessage([&] { system.Execute(); }, QStringLiteral("The report project \"TAXFORMS.RAV\" has no layout \"CheckTop\"."));
+
+    // Outside a running report there is no page to draw on.
+    expectMessage([&] { project->ExecuteReport(QStringLiteral("EarnStmt")); }, QStringLiteral("no report is running"));
+    project->Close();
+    expectMessage([&] { project->ExecuteReport(QStringLiteral("EarnStmt")); }, QStringLiteral("is not open"));
+}
+
+TEST_F(ReportProjectTest, DamagedProjectNamesTheLine)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"layout A portrait\nend\n", "line 1: the first statement must be \"ledgora-report-project 1\""},
+        {"ledgora-report-project 2\n", "line 1: format 2 belongs to a newer version of Ledgora"},
+        {"ledgora-report-project 1\nlayout A portrait\n  rectt 1 1 2 2\nend\n", "line 3: \"rectt\" is not a statement of a layout"},
+        {"ledgora-report-project 1\nlayout A portrait\n  line 1 1 2\nend\n", "line 3: \"line\" takes two corners"},
+        {"ledgora-report-project 1\nlayout A portrait\n  line 1 x 2 2\nend\n", "line 3: \"x\" is not a number"},
+        {"ledgora-report-project 1\nlayout A portrait\n  text 1 1 left \"open\nend\n", "line 3: a quoted text is not closed"},
+        {"ledgora-report-project 1\nlayout A portrait\n  repeat i 1 3\n  line 1 1 2 2\nend\n", "line 2: \"layout\" has no \"end\""},
+        {"ledgora-report-project 1\nlayout A portrait\nend\nlayout a landscape\nend\n", "line 4: the layout \"a\" is defined twice"},
+        {"ledgora-report-project 1\nlayout A sideways\nend\n", "line 2: \"sideways\" is neither portrait nor landscape"},
+        {"ledgora-report-project 1\nlayout A portrait\n  field X{j} 1 1 left\nend\n", "line 3: \"{j}\" names no repeat around it"},
+        {"ledgora-report-project 1\nlayout A portrait\n  fill 1 1 2 2\nend\n", "line 3: \"fill\" needs a brush colour first"},
+        {"ledgora-report-project 1\nlayout A portrait\n  pen 1 purpleish\nend\n", "line 3: \"purpleish\" is not a colour"},
+        {"ledgora-report-project 1\nline 1 1 2 2\n", "line 2: \"line\" stands outside a layout"},
+    };
+    for (const auto& c : cases) {
+        expectMessage([&] { ParseReportProject(QByteArray(c.text), QStringLiteral("/opt/ledgora/TAXFORMS.RAV")); },
+                      QStringLiteral("The report project \"TAXFORMS.RAV\" is damaged: ") + QString::fromUtf8(c.message));
+    }
+}
+
+} // namespace
