@@ -56,6 +56,11 @@ bool compress(const QImage& rgb, int quality, unsigned char** buffer, unsigned l
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (rgb.dotsPerMeterX() > 0 && rgb.dotsPerMeterY() > 0) {
+        cinfo.density_unit = 1; // dots per inch
+        cinfo.X_density = static_cast<UINT16>(qRound(rgb.dotsPerMeterX() * 0.0254));
+        cinfo.Y_density = static_cast<UINT16>(qRound(rgb.dotsPerMeterY() * 0.0254));
+    }
     // Full colour resolution: form artwork is thin black lines that subsampling would blur.
     for (int c = 0; c < cinfo.num_components; ++c) {
         cinfo.comp_info[c].h_samp_factor = 1;

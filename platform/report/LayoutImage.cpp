@@ -17,11 +17,13 @@ constexpr int PageImageQuality = 95;
 
 } // namespace
 
-QImage RenderLayoutImage(const ReportLayout& layout, int dotsPerInch)
+QImage RenderLayoutImage(const ReportLayout& layout, int pageNumber, int dotsPerInch)
 {
+    if (pageNumber < 1 || pageNumber > layout.pageCount)
+        throw EReportException(QStringLiteral("The layout \"%1\" has no page %2.").arg(layout.name).arg(pageNumber));
     ReportDocument document;
     ReportCanvas canvas(document, layout.orientation);
-    DrawLayout(layout, canvas, LayoutParams{});
+    DrawLayoutPage(layout, pageNumber - 1, canvas, LayoutParams{});
     const ReportPage& page = document.pages.front();
     QImage image(qRound(page.width * dotsPerInch), qRound(page.height * dotsPerInch), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -33,12 +35,13 @@ QImage RenderLayoutImage(const ReportLayout& layout, int dotsPerInch)
     return image;
 }
 
-void WriteLayoutJpeg(const QString& projectFile, const QString& layoutName, int dotsPerInch, const QString& jpegFile)
+void WriteLayoutJpeg(const QString& projectFile, const QString& layoutName, int pageNumber, int dotsPerInch,
+                     const QString& jpegFile)
 {
     const ReportProjectContent project = ParseReportProject(ReadWholeFile(projectFile), projectFile);
     const ReportLayout* layout = project.Find(layoutName);
     if (!layout)
         throw EReportException(
             QStringLiteral("The report project \"%1\" has no layout \"%2\".").arg(QFileInfo(projectFile).fileName(), layoutName));
-    WriteJpegFile(RenderLayoutImage(*layout, dotsPerInch), jpegFile, PageImageQuality);
+    WriteJpegFile(RenderLayoutImage(*layout, pageNumber, dotsPerInch), jpegFile, PageImageQuality);
 }

@@ -16,6 +16,7 @@ namespace {
 constexpr int MaxRepeatDepth = 8;
 constexpr size_t MaxElements = 200000;
 constexpr double MaxInches = 100.0;
+constexpr int MaxLayoutPages = 50;
 
 struct SourceLine {
     int number = 0;
@@ -235,6 +236,7 @@ private:
         if (++elementCount_ > MaxElements)
             fail(line, QStringLiteral("the layouts hold more than %1 elements").arg(MaxElements));
         element.line = line;
+        element.page = layout.pageCount - 1;
         layout.elements.push_back(std::move(element));
     }
 
@@ -393,6 +395,13 @@ private:
             e.font = state_.font;
             e.textColor = state_.color;
             add(layout, std::move(e), n);
+        } else if (word == QLatin1String("page")) {
+            expect(line, 1, QStringLiteral("nothing more"));
+            if (!scope.vars.empty())
+                fail(n, QStringLiteral("a page cannot begin inside a repeat"));
+            if (layout.pageCount >= MaxLayoutPages)
+                fail(n, QStringLiteral("a layout has at most %1 pages").arg(MaxLayoutPages));
+            ++layout.pageCount;
         } else if (word == QLatin1String("end")) {
             fail(n, QStringLiteral("\"end\" closes nothing"));
         } else {
@@ -415,6 +424,15 @@ QStringList ReportLayout::FieldNames() const
             names << e.text;
     }
     return names;
+}
+
+const LayoutElement* ReportLayout::Field(const QString& name) const
+{
+    for (const LayoutElement& e : elements) {
+        if (e.kind == LayoutElement::Kind::Field && e.text.compare(name, Qt::CaseInsensitive) == 0)
+            return &e;
+    }
+    return nullptr;
 }
 
 const ReportLayout* ReportProjectContent::Find(const QString& name) const
@@ -447,9 +465,20 @@ ReportProjectContent ParseReportProject(const QByteArray& text, const QString& s
 
 void DrawLayout(const ReportLayout& layout, ReportCanvas& canvas, const LayoutParams& params)
 {
+    for (int page = 0; page < layout.pageCount; ++page) {
+        if (page > 0)
+            canvas.NewPage();
+        DrawLayoutPage(layout, page, canvas, params);
+    }
+}
+
+void DrawLayoutPage(const ReportLayout& layout, int page, ReportCanvas& canvas, const LayoutParams& params)
+{
     const ReportCanvas::State saved = canvas.SaveState();
     canvas.SetOrigin(0, 0);
     for (const LayoutElement& e : layout.elements) {
+        if (e.page != page)
+            continue;
         switch (e.kind) {
         case LayoutElement::Kind::Text:
         case LayoutElement::Kind::Field: {

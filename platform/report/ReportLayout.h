@@ -25,16 +25,20 @@ struct LayoutElement {
     QRgb textColor = qRgb(0, 0, 0);
     ReportPen pen;
     ReportBrush brush;
+    int page = 0;   // 0-based page of the layout
     int line = 0;   // where the element stands in the project file
 };
 
-// A named page design of the report project.
+// A named design of one or more pages of the report project.
 struct ReportLayout {
     QString name;
     PageOrientation orientation = PageOrientation::Portrait;
+    int pageCount = 1;
     std::vector<LayoutElement> elements;
 
     QStringList FieldNames() const;
+    // The field of that name (without regard to case), or null: where a screen puts its entry.
+    const LayoutElement* Field(const QString& name) const;
 };
 
 // The layouts of a report project file, read and checked whole. The file is text, one statement
@@ -42,6 +46,7 @@ struct ReportLayout {
 //
 //   ledgora-report-project 1
 //   layout NAME portrait|landscape          a layout, up to its "end"
+//     page                                  what follows goes on the layout's next page
 //     font FAMILY SIZE [bold] [italic] [underline]   for the texts and fields below
 //     color COLOR                           their colour (#RRGGBB or a colour name)
 //     pen WIDTH [COLOR] [solid|dash|dot|dashdot|clear]   for outlines; WIDTH in points
@@ -84,6 +89,9 @@ private:
     QHash<QString, QString> values_;
 };
 
-// Draws the layout on the canvas's current page; a field whose parameter is not set prints
-// nothing. The canvas's font, pen, brush, cursor and origin are as before afterwards.
+// Draws the layout's first page on the canvas's current page and each further page on a new page;
+// a field whose parameter is not set prints nothing. The canvas's font, pen, brush, cursor and
+// origin are as before afterwards.
 void DrawLayout(const ReportLayout& layout, ReportCanvas& canvas, const LayoutParams& params);
+// Draws one page (0-based) of the layout on the canvas's current page.
+void DrawLayoutPage(const ReportLayout& layout, int page, ReportCanvas& canvas, const LayoutParams& params);

@@ -65,17 +65,25 @@ TEST_F(JpegTest, LayoutPageImageShowsTheArtworkAtItsPlace)
                            "  pen 3 black\n"
                            "  rect 1 1 2 2\n"
                            "  field Name 1.1 1.5 left\n"
+                           "page\n"
+                           "  line 4 0.5 4 10.5\n"
                            "end\n");
     const QString jpeg = tempPath(QStringLiteral("Form941Pg1.jpg"));
-    WriteLayoutJpeg(project, QStringLiteral("Form941"), 100, jpeg);
+    WriteLayoutJpeg(project, QStringLiteral("Form941"), 1, 100, jpeg);
     const QImage page = ReadJpegFile(jpeg);
     ASSERT_EQ(page.size(), QSize(850, 1100));
     EXPECT_LT(qGray(page.pixel(100, 150)), 64) << "the box's left side at x 1 inch";
     EXPECT_LT(qGray(page.pixel(150, 200)), 64) << "its bottom at y 2 inches";
     EXPECT_GT(qGray(page.pixel(150, 150)), 240) << "an empty field leaves the box white";
-    EXPECT_GT(qGray(page.pixel(600, 900)), 240);
+    EXPECT_GT(qGray(page.pixel(400, 500)), 240) << "the second page's line is not on the first";
 
-    EXPECT_THROW(WriteLayoutJpeg(project, QStringLiteral("Form944"), 100, jpeg), EReportException);
+    WriteLayoutJpeg(project, QStringLiteral("Form941"), 2, 100, jpeg);
+    const QImage second = ReadJpegFile(jpeg);
+    EXPECT_LT(qGray(second.pixel(400, 500)), 64);
+    EXPECT_GT(qGray(second.pixel(100, 150)), 240);
+
+    EXPECT_THROW(WriteLayoutJpeg(project, QStringLiteral("Form941"), 3, 100, jpeg), EReportException);
+    EXPECT_THROW(WriteLayoutJpeg(project, QStringLiteral("Form944"), 1, 100, jpeg), EReportException);
 }
 
 } // namespace

@@ -35,6 +35,13 @@ layout FormW2 portrait
   end
 end
 
+layout Form941 portrait
+  font Arial 10
+  field Line2 7.9 3.0 right
+  page
+  field Signature 1.0 9.0 left
+end
+
 layout PrinterGrid portrait
   pen 0.25 #808080 dot
   font Arial 6
@@ -93,7 +100,8 @@ TEST_F(ReportProjectTest, TheProjectIsTheFileBesideTheProgram)
 {
     EXPECT_EQ(project->ProjectFile, ProgramDir() + QStringLiteral("TAXFORMS.RAV"));
     project->Open();
-    EXPECT_EQ(project->ReportNames(), QStringList({QStringLiteral("EarnStmt"), QStringLiteral("FormW2"), QStringLiteral("PrinterGrid")}));
+    EXPECT_EQ(project->ReportNames(), QStringList({QStringLiteral("EarnStmt"), QStringLiteral("FormW2"), QStringLiteral("Form941"),
+                                                 QStringLiteral("PrinterGrid")}));
     project->Close();
     EXPECT_FALSE(project->Active());
 }
@@ -178,6 +186,36 @@ TEST_F(ReportProjectTest, BackgroundLayoutLeavesTheReportsDrawingStateAlone)
     EXPECT_DOUBLE_EQ(page.ops.front().pen.width, 0.25 / 72);
 }
 
+TEST_F(ReportProjectTest, LayoutOfSeveralPagesGoesOnAfterTheCurrentPage)
+{
+    const ReportDocument& document = run([&](ReportCanvas& report) {
+        project->Open();
+        project->SelectReport(QStringLiteral("Form941"), false);
+        project->SetParam(QStringLiteral("Line2"), QStringLiteral("52,000.00"));
+        project->SetParam(QStringLiteral("Signature"), QStringLiteral("JANE DOE"));
+        project->Execute();
+        project->ClearParams();
+        report.NewPage();
+        project->SelectReport(QStringLiteral("FormW2"), false);
+        project->SetParam(QStringLiteral("EIN1"), QStringLiteral("1"));
+        project->Execute();
+        project->Close();
+    });
+    ASSERT_EQ(document.PageCount(), 3);
+    EXPECT_EQ(textAt(document.pages[0], 7.9, 3.0), QStringLiteral("52,000.00"));
+    EXPECT_EQ(textAt(document.pages[1], 1.0, 9.0), QStringLiteral("JANE DOE"));
+    EXPECT_EQ(textAt(document.pages[2], 1.0, 0.5), QStringLiteral("1"));
+
+    project->Open();
+    const ReportLayout* form = project->Layout(QStringLiteral("Form941"));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->pageCount, 2);
+    const LayoutElement* signature = form->Field(QStringLiteral("signature"));
+    ASSERT_NE(signature, nullptr);
+    EXPECT_EQ(signature->page, 1);
+    EXPECT_DOUBLE_EQ(signature->y1, 9.0);
+}
+
 TEST_F(ReportProjectTest, RepeatsMakeDigitBoxFields)
 {
     project->Open();
@@ -228,6 +266,7 @@ TEST_F(ReportProjectTest, DamagedProjectNamesTheLine)
         {"ledgora-report-project 1\nlayout A portrait\n  fill 1 1 2 2\nend\n", "line 3: \"fill\" needs a brush colour first"},
         {"ledgora-report-project 1\nlayout A portrait\n  pen 1 purpleish\nend\n", "line 3: \"purpleish\" is not a colour"},
         {"ledgora-report-project 1\nline 1 1 2 2\n", "line 2: \"line\" stands outside a layout"},
+        {"ledgora-report-project 1\nlayout A portrait\n  repeat i 1 2\n  page\n  end\nend\n", "line 4: a page cannot begin inside a repeat"},
     };
     for (const auto& c : cases) {
         expectMessage([&] { ParseReportProject(QByteArray(c.text), QStringLiteral("/opt/ledgora/TAXFORMS.RAV")); },
