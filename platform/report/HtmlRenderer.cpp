@@ -4,6 +4,9 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QString inches(double value)
