@@ -1,0 +1,97 @@
+#include "components/ui/RecList.h"
+
+#include "components/PickLists.h"
+#include "components/ui/TabbedListBox.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+
+namespace {
+constexpr int ClientWidth = 273;
+constexpr int HeaderHeight = 20;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+} // namespace
+
+TFrmRecList::TFrmRecList(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setWindowTitle(QStringLiteral("Employee List"));
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
+
+    auto* headerModel = new QStandardItemModel(0, 1, this);
+    headerModel->setHorizontalHeaderLabels({QStringLiteral("Last Name,  First and Middle Name or Initial")});
+    EmployeeListHeader = new QHeaderView(Qt::Horizontal, this);
+    EmployeeListHeader->setObjectName(QStringLiteral("EmployeeListHeader"));
+    EmployeeListHeader->setModel(headerModel);
+    EmployeeListHeader->setSectionResizeMode(QHeaderView::Fixed);
+    EmployeeListHeader->resizeSection(0, 215);
+    EmployeeListHeader->setSectionsClickable(false);
+    EmployeeListHeader->setFocusPolicy(Qt::NoFocus);
+
+    EmployeeListBox = new TTabbedListBox(this);
+    EmployeeListBox->setObjectName(QStringLiteral("EmployeeListBox"));
+
+    PanelContainer = new QWidget(this);
+    PanelContainer->setObjectName(QStringLiteral("PanelContainer"));
+    BtnOk = new QPushButton(QStringLiteral("&Ok"), PanelContainer);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    BtnOk->setDefault(true);
+    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), PanelContainer);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    // Tab stays in the list; the buttons answer Enter, Esc and the mouse.
+    BtnOk->setFocusPolicy(Qt::ClickFocus);
+    BtnCancel->setFocusPolicy(Qt::ClickFocus);
+
+    connect(BtnOk, &QPushButton::clicked, this, &TFrmRecList::BtnOkClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFrmRecList::reject);
+    connect(EmployeeListBox, &QListWidget::itemDoubleClicked, this, &TFrmRecList::EmployeeListBoxDblClick);
+    AssignEntries({});
+}
+
+void TFrmRecList::AssignEntries(const QStringList& names)
+{
+    EmployeeListBox->setUpdatesEnabled(false);
+    EmployeeListBox->clear();
+    EmployeeListBox->addItems(names);
+    EmployeeListBox->setUpdatesEnabled(true);
+
+    const EmployeeListHeights heights = EmployeeListHeightsFor(int(names.size()));
+    setFixedSize(ClientWidth, heights.window);
+    EmployeeListHeader->setGeometry(0, 0, ClientWidth, HeaderHeight);
+    EmployeeListBox->setGeometry(0, HeaderHeight, ClientWidth, heights.list);
+    const int panelTop = HeaderHeight + heights.list;
+    const int panelHeight = heights.window - panelTop;
+    PanelContainer->setGeometry(0, panelTop, ClientWidth, panelHeight);
+    const int buttonTop = (panelHeight - ButtonHeight) / 2;
+    BtnOk->setGeometry(ClientWidth / 2 - ButtonWidth - 4, buttonTop, ButtonWidth, ButtonHeight);
+    BtnCancel->setGeometry(ClientWidth / 2 + 4, buttonTop, ButtonWidth, ButtonHeight);
+}
+
+void TFrmRecList::showEvent(QShowEvent* event)
+{
+    Selected = -1;
+    EmployeeListBox->setFocus();
+    if (EmployeeListBox->count() > 0)
+        EmployeeListBox->setCurrentRow(0);
+    QDialog::showEvent(event);
+}
+
+void TFrmRecList::reject()
+{
+    Selected = -1;
+    QDialog::reject();
+}
+
+void TFrmRecList::BtnOkClick()
+{
+    Selected = EmployeeListBox->selectedItems().isEmpty() ? -1 : EmployeeListBox->currentRow();
+    accept();
+}
+
+void TFrmRecList::EmployeeListBoxDblClick()
+{
+    if (!EmployeeListBox->selectedItems().isEmpty())
+        BtnOkClick();
+}
