@@ -1,3 +1,4 @@
+#include "client/ui/ClientStateWindows.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/SystemDialogs.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char** argv)
 {
     LedgoraApplication app(argc, argv);
     InstallSystemDialogs();
+    InstallClientStateWindows();
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Ledgora 2026"));

@@ -2,6 +2,7 @@
 
 #include "components/PickLists.h"
 #include "components/ui/TabbedListBox.h"
+#include "platform/ui/ShowModal.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -94,4 +95,12 @@ void TFrmRecList::EmployeeListBoxDblClick()
 {
     if (!EmployeeListBox->selectedItems().isEmpty())
         BtnOkClick();
+}
+
+int PickEmployee(const QStringList& names)
+{
+    TFrmRecList picker;
+    picker.AssignEntries(names);
+    ShowModal(picker);
+    return picker.Selected;
 }

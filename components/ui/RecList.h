@@ -37,3 +37,6 @@ private:
     void BtnOkClick();
     void EmployeeListBoxDblClick();
 };
+
+// Shows the employee picker over the names and returns the position chosen, or -1.
+int PickEmployee(const QStringList& names);

@@ -180,7 +180,7 @@ TEST_F(RSNavigatorTest, EachButtonActsBetweenItsEvents)
     EXPECT_EQ(enabled(), btns({nbNext, nbLast, nbList, nbNew, nbDelete}));
 }
 
-TEST_F(RSNavigatorTest, NextFromTheLastRecordWrapsToTheFirstWhenAScreenMovesIt)
+TEST_F(RSNavigatorTest, NextFromTheLastRecordWrapsToTheFirst)
 {
     open(3);
     rs->LastRec();
