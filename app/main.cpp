@@ -1,8 +1,9 @@
 #include "client/ui/ClientStateWindows.h"
+#include "client/ui/Startup.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/SystemDialogs.h"
 
-#include <QMainWindow>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -10,9 +11,12 @@ int main(int argc, char** argv)
     InstallSystemDialogs();
     InstallClientStateWindows();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ledgora 2026"));
-    window.resize(1024, 700);
-    window.show();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    MainWindowOptions options;
+    options.arguments = QCoreApplication::arguments().mid(1);
+    const std::unique_ptr<LedgoraSession> session = StartLedgora(screen ? screen->size() : QSize(), options);
+    if (!session)
+        return 0;
+    session->mainWindow->show();
     return app.exec();
 }

@@ -75,10 +75,10 @@ void ReplaceFirstFileRecord(const QString& fileName, const void* record, qsizety
         }
         existing.close();
     }
-    WriteWholeFile(fileName, bytes);
+    ReplaceFileContents(fileName, bytes);
 }
 
-void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
+void ReplaceFileContents(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -96,7 +96,7 @@ bool LoadOneRecordFile(const QString& fileName, void* record, qsizetype size)
 {
     const bool missing = !QFileInfo::exists(fileName);
     if (missing)
-        WriteWholeFile(fileName, QByteArray(size, '\0'));
+        ReplaceFileContents(fileName, QByteArray(size, '\0'));
     ReadFileRecord(fileName, 1, record, size);
     return missing;
 }

@@ -21,7 +21,7 @@ void WriteFileRecordInPlace(const QString& fileName, int recordNumber, const voi
 void ReplaceFirstFileRecord(const QString& fileName, const void* record, qsizetype size);
 
 // Writes a file holding exactly `bytes` through a temporary file renamed into place.
-void WriteWholeFile(const QString& fileName, const QByteArray& bytes);
+void ReplaceFileContents(const QString& fileName, const QByteArray& bytes);
 
 // Reads the first record of a one-record file into `record`; a missing file is first created
 // holding one zero-filled record. Returns true when the file was created.

@@ -68,7 +68,7 @@ void PrepareStateTable(const QString& fileName)
         QByteArray bytes;
         for (int k = 1; k <= StateCount; ++k)
             bytes += RecordImage(NewStateTaxRecord(k));
-        WriteWholeFile(fileName, bytes);
+        ReplaceFileContents(fileName, bytes);
     }
     StateTaxRecord alaska;
     ReadFileRecord(fileName, 1, alaska);
@@ -84,7 +84,7 @@ void PrepareCityTable(const QString& fileName)
     if (!QFileInfo::exists(fileName)) {
         auto none = zeroRecord<CityTaxRecord>();
         none.CityName = QStringLiteral("NONE");
-        WriteWholeFile(fileName, RecordImage(none));
+        ReplaceFileContents(fileName, RecordImage(none));
     }
     CityTaxRecord first;
     ReadFileRecord(fileName, 1, first);

@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
         const QByteArray text = file.readAll();
         if (file.error() != QFileDevice::NoError)
             throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(source, file.errorString()));
-        WriteWholeFile(output, RecordImage(ParseFederalTableText(QString::fromUtf8(text))));
+        ReplaceFileContents(output, RecordImage(ParseFederalTableText(QString::fromUtf8(text))));
     } catch (const Exception& e) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(source), qPrintable(QString(e.message()).replace(QChar('~'), QChar(' '))));
         return 1;

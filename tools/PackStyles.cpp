@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
                 throw EInOutError(QStringLiteral("Unable to read %1: %2").arg(source, file.errorString()));
             const QString target =
                 QDir(output).filePath(QFileInfo(source).completeBaseName() + QLatin1String(kStyleFileExtension));
-            WriteWholeFile(target, PackStyleSheet(sheet));
+            ReplaceFileContents(target, PackStyleSheet(sheet));
         } catch (const Exception& e) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(source), qPrintable(e.message()));
             return 1;

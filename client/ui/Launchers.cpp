@@ -1,0 +1,56 @@
+#include "client/ui/Launchers.h"
+
+#include "client/ProgramStart.h"
+#include "platform/AppMessageBox.h"
+
+#include <array>
+
+namespace {
+
+std::array<Launcher, static_cast<std::size_t>(Launch::Count)>& table()
+{
+    static std::array<Launcher, static_cast<std::size_t>(Launch::Count)> launchers;
+    return launchers;
+}
+
+constexpr const char* kNames[] = {
+#define LEDGORA_LAUNCH_NAME(name) #name,
+    LEDGORA_LAUNCHES(LEDGORA_LAUNCH_NAME)
+#undef LEDGORA_LAUNCH_NAME
+};
+
+} // namespace
+
+void InstallLaunchers()
+{
+    table().fill(nullptr);
+}
+
+Launcher SetLauncher(Launch launch, Launcher launcher)
+{
+    Launcher previous = std::move(table()[static_cast<std::size_t>(launch)]);
+    table()[static_cast<std::size_t>(launch)] = std::move(launcher);
+    return previous;
+}
+
+bool HasLauncher(Launch launch)
+{
+    return static_cast<bool>(table()[static_cast<std::size_t>(launch)]);
+}
+
+void RunLauncher(Launch launch, TFrmMain& main, MenuItem sender)
+{
+    const Launcher launcher = table()[static_cast<std::size_t>(launch)];
+    if (!launcher) {
+        AppMessageBox(QStringLiteral("This command is not available yet."), QLatin1String(kApplicationTitle),
+                      MbOk | MbIconInformation);
+        return;
+    }
+    launcher(main, sender);
+}
+
+const char* LaunchName(Launch launch)
+{
+    const auto index = static_cast<std::size_t>(launch);
+    return index < std::size(kNames) ? kNames[index] : "";
+}

@@ -1,0 +1,711 @@
+#include "client/ui/PayMain.h"
+
+#include "client/ClientMenuState.h"
+#include "client/LaunchPanel.h"
+#include "client/PayDataModule.h"
+#include "client/PayRecords.h"
+#include "client/PreparerRecord.h"
+#include "client/ProgramSettings.h"
+#include "client/ProgramStart.h"
+#include "client/StylePack.h"
+#include "client/TaxTableFiles.h"
+#include "client/ui/LaunchLabelWidget.h"
+#include "client/ui/Launchers.h"
+#include "client/ui/ProgramIcon.h"
+#include "client/ui/Scaling.h"
+#include "client/ui/VisualStyle.h"
+#include "client/ui/Welcome.h"
+#include "components/FileRoutines.h"
+#include "components/TextRoutines.h"
+#include "platform/AppMessageBox.h"
+#include "platform/Exceptions.h"
+#include "platform/Folders.h"
+#include "platform/Registry.h"
+#include "platform/ui/LedgoraApplication.h"
+#include "platform/ui/ShowModal.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TFrmMain* FrmMain = nullptr;
+
+namespace {
+
+using enum MenuItem;
+
+constexpr int kClientWidth = 638;
+constexpr int kClientHeight = 465;
+constexpr int kToolbarHeight = 37;
+constexpr int kStatusHeight = 20;
+
+const char* const kUnpostedWarningA =
+    "There is currently an un-posted payroll period.~This  will  cause the report to reflect incorrect~payroll data.";
+const char* const kUnpostedWarningB =
+    "There is currently an un-posted payroll period.~This  will  cause the report to reflect incorrect~"
+    "state wages and tax liability.";
+
+// Menus whose items hang below them.
+bool IsSubmenu(MenuItem item)
+{
+    if (item == MnuStyles)
+        return true;
+    for (const MenuEntry& entry : MainMenuEntries())
+        if (entry.parent == item)
+            return true;
+    return false;
+}
+
+QStyle::StandardPixmap GlyphOf(MenuItem button)
+{
+    switch (button) {
+    case BtnOpen: return QStyle::SP_DialogOpenButton;
+    case BtnNew: return QStyle::SP_FileIcon;
+    case BtnSaveAs: return QStyle::SP_DialogSaveButton;
+    case BtnBackup: return QStyle::SP_DriveHDIcon;
+    case BtnRestore: return QStyle::SP_BrowserReload;
+    case BtnExpress: return QStyle::SP_MediaSeekForward;
+    case BtnPayPeriod: return QStyle::SP_FileDialogDetailedView;
+    case BtnAutomatic: return QStyle::SP_MediaPlay;
+    case BtnManual: return QStyle::SP_FileDialogContentsView;
+    case BtnReports: return QStyle::SP_FileDialogListView;
+    case BtnChecks: return QStyle::SP_DialogApplyButton;
+    case BtnPost: return QStyle::SP_ArrowForward;
+    case BtnHelp: return QStyle::SP_DialogHelpButton;
+    default: return QStyle::SP_CustomBase;
+    }
+}
+
+// The registry object is shared and its failures are the user's to see, never a reason to stop
+// the program: start-up and shutdown go on after showing them.
+template <typename Work>
+void ShowingErrors(Work work)
+{
+    try {
+        work();
+    } catch (const std::exception& error) {
+        LedgoraApplication::ShowException(error);
+    }
+}
+
+// SkipPasswordPrompt is set only around the program's own re-opening of a client.
+class SkippingPassword {
+public:
+    SkippingPassword() { SkipPasswordPrompt = true; }
+    ~SkippingPassword() { SkipPasswordPrompt = false; }
+    SkippingPassword(const SkippingPassword&) = delete;
+    SkippingPassword& operator=(const SkippingPassword&) = delete;
+};
+
+} // namespace
+
+TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    if (!FrmMain)
+        FrmMain = this;
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowIcon(ProgramIcon());
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(central);
+    buildMenus();
+    buildToolbar(central);
+    buildLaunchPanel(central);
+    buildMessagePanel(central);
+
+    auto* status = new QFrame(central);
+    status->setObjectName(QStringLiteral("StatusFrame"));
+    status->setFrameShape(QFrame::Panel);
+    status->setFrameShadow(QFrame::Sunken);
+    status->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+    curFilePanel_ = new QLabel(status);
+    curFilePanel_->setObjectName(QStringLiteral("CurFilePanel"));
+    curFilePanel_->setTextFormat(Qt::PlainText);
+    curFilePanel_->setGeometry(6, 1, kClientWidth - 12, kStatusHeight - 2);
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { RunLauncher(Launch::MnuContentsClick, *this, None); });
+
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    FormCreate(options);
+}
+
+TFrmMain::~TFrmMain()
+{
+    if (FrmMain == this)
+        FrmMain = nullptr;
+}
+
+void TFrmMain::buildMenus()
+{
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        QMenu* parentMenu = entry.parent == None ? nullptr : menus_[IndexOf(entry.parent)];
+        if (entry.item == None) {
+            parentMenu->addSeparator();
+            continue;
+        }
+        QAction* action = nullptr;
+        if (entry.parent == None || IsSubmenu(entry.item)) {
+            QMenu* menu = entry.parent == None ? menuBar()->addMenu(QString::fromLatin1(entry.caption))
+                                               : parentMenu->addMenu(QString::fromLatin1(entry.caption));
+            menu->setObjectName(QString::fromLatin1(MenuItemName(entry.item)));
+            menu->installEventFilter(this);
+            menus_[IndexOf(entry.item)] = menu;
+            action = menu->menuAction();
+        } else {
+            action = parentMenu->addAction(QString::fromLatin1(entry.caption));
+            const MenuItem item = entry.item;
+            connect(action, &QAction::triggered, this, [this, item] { RunCommand(item, item); });
+        }
+        action->setObjectName(QString::fromLatin1(MenuItemName(entry.item)));
+        action->setProperty("menuItem", static_cast<int>(entry.item));
+        action->setProperty("helpContext", entry.helpContext);
+        if (*entry.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText));
+        actions_[IndexOf(entry.item)] = action;
+    }
+    for (int k = 0; k < 10; ++k)
+        item(RecentFileItem(k))->setVisible(false);
+    stylesMenu_ = menus_[IndexOf(MnuStyles)];
+    connect(menus_[IndexOf(MnuTaxForms)], &QMenu::aboutToShow, this, [this] { MnuTaxFormsClick(); });
+    connect(menus_[IndexOf(MnuElectronicTaxPayments)], &QMenu::aboutToShow, this,
+            [this] { MnuElectronicTaxPaymentsClick(); });
+}
+
+void TFrmMain::buildToolbar(QWidget* central)
+{
+    auto* panel = new QFrame(central);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setGeometry(0, 0, kClientWidth, kToolbarHeight);
+    int left = 2;
+    for (const ToolbarButton& def : ToolbarButtons()) {
+        auto* button = new QToolButton(panel);
+        button->setObjectName(QString::fromLatin1(MenuItemName(def.item)));
+        button->setAutoRaise(true);
+        button->setIcon(style()->standardIcon(GlyphOf(def.item)));
+        button->setIconSize(QSize(24, 24));
+        button->setToolTip(QString::fromLatin1(def.hint));
+        button->setGeometry(left, 2, 32, 32);
+        left += 32;
+        const MenuItem command = def.command;
+        const MenuItem sender = def.item;
+        connect(button, &QToolButton::clicked, this, [this, command, sender] { RunCommand(command, sender); });
+        buttons_[IndexOf(def.item)] = button;
+    }
+}
+
+void TFrmMain::buildLaunchPanel(QWidget* central)
+{
+    scrollBox_ = new QWidget(central);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox"));
+    scrollBox_->setAttribute(Qt::WA_StyledBackground, true);
+    scrollBox_->setStyleSheet(QStringLiteral("QWidget#ScrollBox { background-color: black; }"));
+    scrollBox_->setGeometry(0, kToolbarHeight, kClientWidth, kClientHeight - kToolbarHeight - kStatusHeight);
+
+    auto* heading = new QLabel(QLatin1String(kLaunchHeading), scrollBox_);
+    heading->setObjectName(QStringLiteral("LblHeading"));
+    QFont headingFont(QStringLiteral("DejaVu Sans"));
+    headingFont.setPixelSize(19);
+    headingFont.setBold(true);
+    headingFont.setItalic(true);
+    headingFont.setUnderline(true);
+    heading->setFont(headingFont);
+    heading->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    heading->setGeometry(0, 8, kClientWidth, 26);
+
+    for (const LaunchLabel& def : LaunchLabels()) {
+        auto* label = new LaunchLabelWidget(def, scrollBox_);
+        label->move(kLaunchColumnLeft[def.column], kLaunchFirstLineTop + def.slot * kLaunchLineHeight);
+        label->onEnter = [this](LaunchLabelWidget* l) { LabelMouseEnter(l); };
+        label->onLeave = [this](LaunchLabelWidget* l) { LabelMouseLeave(l); };
+        label->onClick = [this](LaunchLabelWidget* l) { LabelClick(l->tag()); };
+        labels_.push_back(label);
+    }
+}
+
+void TFrmMain::buildMessagePanel(QWidget* central)
+{
+    messagePanel_ = new QFrame(central);
+    messagePanel_->setObjectName(QStringLiteral("MessagePanel"));
+    messagePanel_->setFrameShape(QFrame::Panel);
+    messagePanel_->setFrameShadow(QFrame::Raised);
+    messagePanel_->setStyleSheet(QStringLiteral(
+        "QFrame#MessagePanel { background-color: #f0f0f0; border: 2px outset #c0c0c0; }"
+        "QLabel { color: black; background: transparent; }"
+        "QFrame#Bullet { background-color: black; border: none; }"));
+    messagePanel_->setGeometry((kClientWidth - 320) / 2, kToolbarHeight + (kClientHeight - kToolbarHeight - kStatusHeight - 117) / 2,
+                               320, 117);
+
+    auto* title = new QLabel(QStringLiteral("There is no client file open"), messagePanel_);
+    QFont bold(QStringLiteral("DejaVu Sans"), 9);
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setAlignment(Qt::AlignHCenter);
+    title->setGeometry(0, 16, 320, 20);
+
+    const char* const lines[] = {"To create a new client, select New from the File menu.",
+                                 "To open an existing client, select Open from the File menu."};
+    int top = 50;
+    for (const char* line : lines) {
+        auto* bullet = new QFrame(messagePanel_);
+        bullet->setObjectName(QStringLiteral("Bullet"));
+        bullet->setGeometry(12, top + 5, 5, 5);
+        auto* text = new QLabel(QLatin1String(line), messagePanel_);
+        text->setGeometry(24, top, 290, 16);
+        top += 26;
+    }
+}
+
+void TFrmMain::buildStylesMenu()
+{
+    stylesMenu_->clear();
+    for (const QString& name : AvailableStyles(StylesFolder())) {
+        QAction* action = stylesMenu_->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(name == ActiveStyleName);
+        connect(action, &QAction::triggered, this, [this, action] { MnuStylesClick(action); });
+    }
+}
+
+QToolButton* TFrmMain::button(MenuItem which) const
+{
+    return buttons_[IndexOf(which)];
+}
+
+QMenu* TFrmMain::menu(MenuItem which) const
+{
+    return menus_[IndexOf(which)];
+}
+
+LaunchLabelWidget* TFrmMain::launchLabel(int tag) const
+{
+    for (LaunchLabelWidget* label : labels_)
+        if (label->tag() == tag)
+            return label;
+    return nullptr;
+}
+
+void TFrmMain::FormCreate(const MainWindowOptions& options)
+{
+    AppRegistry = std::make_unique<Registry>();
+    MRUList.clear();
+
+    QDir::setCurrent(ProgramDir());
+    CreateDataFolders(DocumentsDir());
+    InitClientFileNames();
+    RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
+
+    const QStringList styles = AvailableStyles(StylesFolder());
+    ProgramSettings settings;
+    settings.recentFiles = QStringList(QList<QString>(10));
+    settings.styleName = QLatin1String(kDefaultStyleName);
+    ShowingErrors([&] { settings = LoadProgramSettings(*AppRegistry, RegistryRoot, styles); });
+    FederalTaxPaymentURL = settings.federalTaxPaymentURL;
+    StateTaxPaymentURL = settings.stateTaxPaymentURL;
+
+    UpdateFormCaption();
+    EnableMenuItems(false);
+
+    RecIndexLastNameFirst = true;
+    FilingCopyDefault = true;
+    ReopenFileName.clear();
+
+    ShowingErrors([] { LoadFederalTable(FederalTableFileName, FederalTaxRec); });
+    ShowingErrors([] { LoadPreparer(*AppRegistry, RegistryRoot, PreparerRec); });
+
+    MRUList = settings.recentFiles;
+    DataModule().UpdateRecentFilesMenu = [this] { UpdateRecentFilesMenu(); };
+    UpdateRecentFilesMenu();
+
+    ScalingPercent = settings.scalingPercent;
+
+    // Without the style files the program keeps the plain look; a damaged one is reported.
+    ActiveStyleName = settings.styleName;
+    if (styles.contains(ActiveStyleName))
+        ShowingErrors([] { ApplyVisualStyle(ActiveStyleName); });
+    buildStylesMenu();
+
+    EFW2MasterList.clear();
+    NJEFW2MasterList.clear();
+
+    if (settings.showSplash) {
+        TFrmWelcome welcome;
+        welcome.ShowFor(options.splashMilliseconds);
+        ++splashShown_;
+    }
+
+    OpenCommandLineFile(options.arguments);
+}
+
+void TFrmMain::OpenCommandLineFile(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    CurFileName = CommandLineFileName(arguments);
+    if (!IsCommandLineClientFile(CurFileName))
+        return;
+    ShowingErrors([] { DataModule().OpenClient(CurFileName); });
+    UpdateFormCaption();
+    EnableMenuItems(FileIsOpen);
+    SetupProcessingMenu();
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    ReopenAfterStyleChange();
+}
+
+void TFrmMain::ReopenAfterStyleChange()
+{
+    if (IsBlank(ReopenFileName))
+        return;
+    CurFileName = ReopenFileName;
+    ReopenFileName.clear();
+    {
+        SkippingPassword skip;
+        DataModule().OpenClient(CurFileName);
+    }
+    UpdateFormCaption();
+    EnableMenuItems(FileIsOpen);
+    SetupProcessingMenu();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TFrmMain::FormClose()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    ShowingErrors([] {
+        if (FrmDataModule)
+            FrmDataModule->RSEmployee.CloseRecSet();
+    });
+    if (AppRegistry) {
+        ProgramSettings settings;
+        settings.recentFiles = MRUList;
+        settings.federalTaxPaymentURL = FederalTaxPaymentURL;
+        settings.stateTaxPaymentURL = StateTaxPaymentURL;
+        settings.scalingPercent = ScalingPercent;
+        settings.styleName = ActiveStyleName;
+        ShowingErrors([&] { SaveProgramSettings(*AppRegistry, RegistryRoot, settings); });
+    }
+    // What a web update left behind; a failed delete is no harm.
+    QFile::remove(ProgramDir() + QStringLiteral("LEDGORA26.EXE"));
+    QFile::remove(ProgramDir() + QStringLiteral("update.ini"));
+    AppRegistry.reset();
+    MRUList.clear();
+    EFW2MasterList.clear();
+    NJEFW2MasterList.clear();
+}
+
+void TFrmMain::UpdateFormCaption()
+{
+    setWindowTitle(MainWindowCaption(FileIsOpen, CompanyRec.Name.get()));
+    curFilePanel_->setText(MainWindowStatusLine(FileIsOpen, CurFileName));
+}
+
+void TFrmMain::EnableMenuItems(bool enableIt)
+{
+    ClientMenuState state = enableIt && FileIsOpen ? CurrentClientMenuState() : ClientMenuState();
+    state.fileIsOpen = enableIt;
+    applyMenuStates(ComputeMenuStates(state));
+}
+
+void TFrmMain::SetupProcessingMenu()
+{
+    if (!FileIsOpen)
+        return;
+    applyMenuStates(ComputeMenuStates(CurrentClientMenuState()));
+}
+
+void TFrmMain::SetupPrintMenuItems()
+{
+    SetupProcessingMenu();
+}
+
+void TFrmMain::applyMenuStates(const MenuStates& states)
+{
+    for (std::size_t i = 1; i < kMenuItemCount; ++i) {
+        const auto which = static_cast<MenuItem>(i);
+        if (which == MnuRecentClients || RecentFileIndex(which) >= 0)
+            continue;
+        if (QAction* action = actions_[i])
+            action->setEnabled(states.enabled[i]);
+        if (QToolButton* b = buttons_[i])
+            b->setEnabled(states.enabled[i]);
+    }
+    item(MnuNJUDI)->setVisible(states.isVisible(MnuNJUDI));
+    item(MnuNJW3)->setVisible(states.isVisible(MnuNJW3));
+    scrollBox_->setVisible(states.launchPanelVisible);
+    messagePanel_->setVisible(states.messagePanelVisible);
+}
+
+void TFrmMain::MnuTaxFormsClick()
+{
+    if (!FileIsOpen)
+        return;
+    const MenuStates states = ComputeMenuStates(CurrentClientMenuState());
+    for (MenuItem which : {MnuNJUDI, MnuNJW3}) {
+        item(which)->setVisible(states.isVisible(which));
+        item(which)->setEnabled(states.isEnabled(which));
+    }
+}
+
+void TFrmMain::MnuElectronicTaxPaymentsClick()
+{
+    item(MnuURLState)->setEnabled(!IsBlank(StateTaxPaymentURL));
+}
+
+void TFrmMain::UpdateRecentFilesMenu()
+{
+    for (int k = 0; k < 10; ++k) {
+        const QString entry = MRUList.value(k);
+        QAction* action = item(RecentFileItem(k));
+        action->setText(QStringLiteral("&%1 ").arg(k) + EscapeAmpersands(entry));
+        action->setVisible(!entry.isEmpty());
+    }
+    item(MnuRecentClients)->setEnabled(item(MnuMRU0)->isVisible());
+}
+
+void TFrmMain::RunCommand(MenuItem command, MenuItem sender)
+{
+    try {
+        dispatch(command, sender);
+    } catch (...) {
+        // The menus follow whatever the command changed before it failed; its own error is
+        // the one the user sees.
+        try {
+            refreshAfterCommand();
+        } catch (...) {
+        }
+        throw;
+    }
+    refreshAfterCommand();
+}
+
+void TFrmMain::refreshAfterCommand()
+{
+    if (closed_)
+        return;
+    UpdateFormCaption();
+    EnableMenuItems(FileIsOpen);
+    SetupProcessingMenu();
+}
+
+void TFrmMain::dispatch(MenuItem command, MenuItem sender)
+{
+    const auto launch = [this, sender](Launch which) { RunLauncher(which, *this, sender); };
+    if (RecentFileIndex(command) >= 0)
+        return launch(Launch::OpenMRUFileClick);
+    switch (command) {
+    case MnuOpen: return launch(Launch::MnuOpenClick);
+    case MnuNew: return launch(Launch::MnuNewClick);
+    case MnuSaveAs: return launch(Launch::MnuSaveAsClick);
+    case MnuBackup: return launch(Launch::MnuBackupClick);
+    case MnuRestore: return launch(Launch::MnuRestoreClick);
+    case MnuClose: return launch(Launch::MnuCloseClick);
+    case MnuPassword: return launch(Launch::TFrmPassword);
+    case MnuCompany:
+    case MnuURLSetup: return MnuCompanyClick(sender);
+    case MnuFederal: return launch(Launch::TFrmFederal);
+    case MnuState: return launch(Launch::TFrmState);
+    case MnuCity: return launch(Launch::TFrmCity);
+    case MnuEmployees: return launch(Launch::TFrmEmployee);
+    case MnuPreparer: return launch(Launch::TFrmPreparer);
+    case MnuPrintSetup: return launch(Launch::TFrmPrinterSetup);
+    case MnuExit: close(); return;
+
+    case MnuEmpoyeeRoster: return OpenReport(0, nullptr);
+    case MnuEmployeeLabels: return launch(Launch::MnuEmployeeLabelsClick);
+    case MnuJournal: return OpenReport(1, nullptr);
+    case MnuMTDRpt: return OpenReport(2, kUnpostedWarningA);
+    case MnuMTDRptJ: return OpenReport(3, kUnpostedWarningA);
+    case MnuQTDRpt: return OpenReport(4, kUnpostedWarningA);
+    case MnuQTDRptJ: return OpenReport(5, kUnpostedWarningA);
+    case MnuYTDRpt: return OpenReport(6, kUnpostedWarningA);
+    case MnuYTDRptJ: return OpenReport(7, kUnpostedWarningA);
+    case MnuStateReport: return OpenReport(8, kUnpostedWarningB);
+    case MnuDepartmental: return OpenReport(9, nullptr);
+    case MnuMTDDeptRpt: return OpenReport(10, kUnpostedWarningA);
+    case MnuQTDDeptRpt: return OpenReport(11, kUnpostedWarningA);
+    case MnuYTDDeptRpt: return OpenReport(12, kUnpostedWarningA);
+    case MnuCustPerPayRpt: return launch(Launch::TFrmCustomPayRpt);
+    case MnuPriorPayDatesRpt: return launch(Launch::TFrmPriorPayDatesRpt);
+    case MnuIndEmpPayRpt: return launch(Launch::TFrmIndEmpPayRpt);
+    case MnuReconcileRpt: return launch(Launch::TFrmReconcileRpt);
+    case MnuSavedReports: return launch(Launch::RptSavedReports);
+
+    case MnuExpress: return launch(Launch::MnuExpressClick);
+    case MnuPayPeriod: return launch(Launch::MnuPayPeriodClick);
+    case MnuAutomatic: return launch(Launch::MnuAutomaticClick);
+    case MnuCancel: return launch(Launch::MnuCancelClick);
+    case MnuManualEntry: return launch(Launch::MnuManualEntryClick);
+    case MnuStandard: return launch(Launch::MnuStandardClick);
+    case MnuChecks: return launch(Launch::TFrmCheck);
+    case MnuPosting: return launch(Launch::MnuPostingClick);
+    case MnuCloseMonth: return launch(Launch::MnuCloseMonthClick);
+    case MnuCloseQuarter: return launch(Launch::MnuCloseQuarterClick);
+    case MnuFederalAndStateTaxLiabilities: return launch(Launch::TFrmTaxLiability);
+    case MnuURLFederal:
+    case MnuURLState: return launch(Launch::MnuURLFederalAndStateClick);
+    case MnuPriorPayrollPeriods: return launch(Launch::MnuPriorPayrollPeriodsClick);
+
+    case MnuForm940: return launch(Launch::TFrm940);
+    case MnuForm941: return launch(Launch::TFrm941);
+    case MnuScheduleB: return launch(Launch::TFrmScheduleB);
+    case MnuForm944: return launch(Launch::TFrm944);
+    case MnuFormW2: return launch(Launch::TFrmW2);
+    case MnuFormW3: return launch(Launch::TFrmW3);
+    case MnuForm1095C: return launch(Launch::TFrm1095C);
+    case MnuForm1094C: return launch(Launch::TFrm1094C);
+    case MnuNJUDI: return launch(Launch::TFrmNJUDI);
+    case MnuNJW3: return launch(Launch::TFrmNJW3);
+
+    case MnuCheckGenerator: return launch(Launch::TFrmPayCheckGen);
+    case MnuRecurring: return launch(Launch::TFrmRecurring);
+    case MnuEFW2: return launch(Launch::TFrmEFW2);
+    case MnuTransfer: return MnuTransferClick(sender);
+    case MnuWindowScaling: {
+        TFrmScaling scaling;
+        ShowModal(scaling);
+        return;
+    }
+
+    case MnuContents: return launch(Launch::MnuContentsClick);
+    case MnuLicenseAgreement: return launch(Launch::MnuLicenseAgreementClick);
+    case MnuDirectDeposit: return launch(Launch::MnuDirectDepositClick);
+    case MnuWebUpdate: return launch(Launch::MnuWebUpdateClick);
+    case MnuTechnicalSupport: return launch(Launch::MnuTechnicalSupportClick);
+    case MnuAboutLedgora: return launch(Launch::TFrmAbout);
+    default: return;
+    }
+}
+
+void TFrmMain::MnuCompanyClick(MenuItem sender)
+{
+    OpenTaxPaymentSetup = sender == MnuURLSetup;
+    RunLauncher(Launch::TFrmCompany, *this, sender);
+}
+
+void TFrmMain::OpenReport(int kind, const char* warning)
+{
+    if (warning && !CompanyRec.PayrollPosted)
+        AppMessageBox(QLatin1String(warning), QLatin1String(kApplicationTitle), MbOk | MbIconWarning);
+    ReportKind = static_cast<std::uint8_t>(kind);
+    RunLauncher(Launch::TFrmReports, *this, None);
+}
+
+void TFrmMain::MnuTransferClick(MenuItem sender)
+{
+    if (item(MnuClose)->isEnabled())
+        RunLauncher(Launch::MnuCloseClick, *this, sender);
+    RunLauncher(Launch::TFrmTransfer, *this, sender);
+    LoadPreparer(*AppRegistry, RegistryRoot, PreparerRec);
+}
+
+bool TFrmMain::labelIsLive(int tag) const
+{
+    const LaunchLabel* def = FindLaunchLabel(tag);
+    return def && (def->gate == None || item(def->gate)->isEnabled());
+}
+
+void TFrmMain::LabelClick(int tag)
+{
+    if (!labelIsLive(tag))
+        return;
+    const LaunchLabel* def = FindLaunchLabel(tag);
+    if (def->command == None) {
+        AppMessageBox(QLatin1String(kStyleNoteText), QLatin1String(kStyleNoteCaption), MbOk | MbIconInformation);
+        return;
+    }
+    RunCommand(def->command, None);
+}
+
+void TFrmMain::LabelMouseEnter(LaunchLabelWidget* label)
+{
+    if (labelIsLive(label->tag()))
+        label->setHot(true);
+}
+
+void TFrmMain::LabelMouseLeave(LaunchLabelWidget* label)
+{
+    label->setHot(false);
+}
+
+void TFrmMain::MnuStylesClick(QAction* clicked)
+{
+    const QString name = clicked->text().remove(QChar('&'));
+    const auto checkActive = [this] {
+        for (QAction* action : stylesMenu_->actions())
+            action->setChecked(action->text().remove(QChar('&')) == ActiveStyleName);
+    };
+    if (name.compare(ActiveStyleName, Qt::CaseInsensitive) == 0) {
+        checkActive();
+        return;
+    }
+    QString sheet;
+    try {
+        sheet = LoadStyleSheet(StylesFolder(), name);
+    } catch (...) {
+        checkActive();
+        throw;
+    }
+    if (item(MnuClose)->isEnabled()) {
+        DataModule().RSEmployee.CloseRecSet();
+        ReopenFileName = CurFileName;
+        CurFileName.clear();
+        DataModule().RSEmployee.SetFileName(QString());
+        FileIsOpen = false;
+        UpdateFormCaption();
+        EnableMenuItems(false);
+    }
+    ActiveStyleName = name;
+    ApplyStyleSheet(sheet);
+    checkActive();
+    // Re-creating the windows for a style ends in the main window's show handler, which opens
+    // the client again.
+    ReopenAfterStyleChange();
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            QAction* highlighted = menu->activeAction();
+            if (highlighted && highlighted->property("helpContext").toInt() > 0) {
+                const auto which = static_cast<MenuItem>(highlighted->property("menuItem").toInt());
+                RunLauncher(Launch::ShowMenuItemHelp, *this, which);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
