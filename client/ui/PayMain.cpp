@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -85,6 +86,24 @@ QStyle::StandardPixmap GlyphOf(MenuItem button)
     case BtnHelp: return QStyle::SP_DialogHelpButton;
     default: return QStyle::SP_CustomBase;
     }
+}
+
+// A toolbar glyph and its own faded grey form for the disabled look, plain in every style.
+QIcon ToolbarGlyph(const QIcon& source)
+{
+    const QPixmap normal = source.pixmap(QSize(24, 24));
+    QImage faded = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < faded.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(faded.scanLine(y));
+        for (int x = 0; x < faded.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 35 / 100);
+        }
+    }
+    QIcon icon;
+    icon.addPixmap(normal, QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(faded), QIcon::Disabled);
+    return icon;
 }
 
 // The registry object is shared and its failures are the user's to see, never a reason to stop
@@ -203,7 +222,7 @@ void TFrmMain::buildToolbar(QWidget* central)
         auto* button = new QToolButton(panel);
         button->setObjectName(QString::fromLatin1(MenuItemName(def.item)));
         button->setAutoRaise(true);
-        button->setIcon(style()->standardIcon(GlyphOf(def.item)));
+        button->setIcon(ToolbarGlyph(style()->standardIcon(GlyphOf(def.item))));
         button->setIconSize(QSize(24, 24));
         button->setToolTip(QString::fromLatin1(def.hint));
         button->setGeometry(left, 2, 32, 32);
@@ -263,18 +282,20 @@ void TFrmMain::buildMessagePanel(QWidget* central)
     bold.setBold(true);
     title->setFont(bold);
     title->setAlignment(Qt::AlignHCenter);
-    title->setGeometry(0, 16, 320, 20);
+    title->setGeometry(0, 14, 320, 20);
 
     const char* const lines[] = {"To create a new client, select New from the File menu.",
                                  "To open an existing client, select Open from the File menu."};
-    int top = 50;
+    int top = 44;
     for (const char* line : lines) {
         auto* bullet = new QFrame(messagePanel_);
         bullet->setObjectName(QStringLiteral("Bullet"));
         bullet->setGeometry(12, top + 5, 5, 5);
         auto* text = new QLabel(QLatin1String(line), messagePanel_);
-        text->setGeometry(24, top, 290, 16);
-        top += 26;
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setGeometry(24, top, 284, 30);
+        top += 34;
     }
 }
 

@@ -25,7 +25,9 @@ QMessageBox::Icon iconFor(MessageBoxStyle::Icon icon)
 int showMessageBox(const QString& text, const QString& caption, int flags)
 {
     const MessageBoxStyle style = MessageBoxStyle::fromFlags(flags);
-    QMessageBox box(iconFor(style.icon), caption, QString(text).replace(QChar('\r'), QChar('\n')),
+    // A carriage return and line feed pair is one line break, as is a lone carriage return.
+    const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    QMessageBox box(iconFor(style.icon), caption, shown,
                     QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton* first = nullptr;
     QPushButton* second = nullptr;

@@ -1,0 +1,540 @@
+#include "TestSupport.h"
+
+#include "client/LaunchPanel.h"
+#include "client/PasswordPrompt.h"
+#include "client/PasswordScramble.h"
+#include "client/PayDataModule.h"
+#include "client/PayRecords.h"
+#include "client/ProgramSettings.h"
+#include "client/ProgramStart.h"
+#include "client/StylePack.h"
+#include "client/ui/LaunchLabelWidget.h"
+#include "client/ui/Launchers.h"
+#include "client/ui/PayMain.h"
+#include "client/ui/Scaling.h"
+#include "client/ui/Startup.h"
+#include "components/StateTables.h"
+#include "platform/AppMessageBox.h"
+#include "platform/Exceptions.h"
+#include "platform/Folders.h"
+#include "platform/Registry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+using enum MenuItem;
+
+const QString kRoot = QStringLiteral("Software\\Ledgora\\2026\\");
+
+QString builtFile(const QString& name)
+{
+    return QCoreApplication::applicationDirPath() + QChar('/') + name;
+}
+
+class MainWindowTest : public LedgoraTest {
+protected:
+    void SetUp() override
+    {
+        LedgoraTest::SetUp();
+        savedFolder_ = QDir::currentPath();
+        ResetClientState();
+        ASSERT_TRUE(QFile::copy(builtFile(QStringLiteral("LEDGORA.FTT")), programDir() + QStringLiteral("/LEDGORA.FTT")));
+        ASSERT_TRUE(QDir().mkpath(programDir() + QStringLiteral("/styles")));
+        const QDir shipped(builtFile(QStringLiteral("styles")));
+        for (const QString& file : shipped.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(shipped.filePath(file), programDir() + QStringLiteral("/styles/") + file));
+        SetPasswordPromptHandler([this](const QString&, const QString&, const QString& password) {
+            ++prompts;
+            if (typed.empty()) {
+                ADD_FAILURE() << "Unexpected password prompt";
+                return PasswordAnswer::Cancelled;
+            }
+            const QString text = typed.front();
+            typed.pop_front();
+            return text == password ? PasswordAnswer::Correct : PasswordAnswer::Wrong;
+        });
+    }
+
+    void TearDown() override
+    {
+        session.reset();
+        InstallLaunchers();
+        SetPasswordPromptHandler(nullptr);
+        ResetClientState();
+        qApp->setStyleSheet(QString());
+        QDir::setCurrent(savedFolder_);
+        LedgoraTest::TearDown();
+    }
+
+    // Starts the program as it starts for the user, with a short splash.
+    void start(const QStringList& arguments = {}, const QSize& screen = QSize(1280, 1024))
+    {
+        MainWindowOptions options;
+        options.arguments = arguments;
+        options.splashMilliseconds = 0;
+        session = StartLedgora(screen, options);
+        ASSERT_TRUE(session);
+        main = session->mainWindow.get();
+    }
+
+    // Makes a client file with one employee; edit fills the records before they are written.
+    void makeClient(const QString& path, const std::function<void()>& edit = {})
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        {
+            TFrmDataModule module;
+            ASSERT_TRUE(module.OpenClient(path));
+            if (edit)
+                edit();
+            module.RSCompany.PostRec();
+            module.RSEmployee.PostRec();
+            module.RSEmployee.CloseRecSet();
+        }
+        ResetClientState();
+    }
+
+    QString dataDir() const { return homeDir() + QStringLiteral("/Documents/Ledgora/2026/Data/"); }
+
+    QString registryValue(const QString& key, const QString& name)
+    {
+        Registry registry;
+        if (!registry.OpenKey(kRoot + key, false))
+            return QStringLiteral("<no key>");
+        const QString value = registry.ValueExists(name) ? registry.ReadString(name) : QStringLiteral("<no value>");
+        registry.CloseKey();
+        return value;
+    }
+
+    bool enabled(MenuItem which) const
+    {
+        if (QToolButton* b = main->button(which))
+            return b->isEnabled();
+        return main->item(which)->isEnabled();
+    }
+
+    QAction* styleItem(const QString& name) const
+    {
+        for (QAction* action : main->MnuStylesMenu()->actions())
+            if (action->text() == name)
+                return action;
+        return nullptr;
+    }
+
+    // Records every launcher run instead of opening its window.
+    std::vector<std::pair<Launch, MenuItem>> launched;
+    void recordLauncher(Launch which)
+    {
+        SetLauncher(which, [this, which](TFrmMain&, MenuItem sender) { launched.push_back({which, sender}); });
+    }
+
+    std::unique_ptr<LedgoraSession> session;
+    TFrmMain* main = nullptr;
+    std::deque<QString> typed;
+    int prompts = 0;
+
+private:
+    QString savedFolder_;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartCreatesTheFoldersAndSettings)
+{
+    start();
+    for (const char* folder : {"", "Backup", "Quarterly_Data"})
+        EXPECT_TRUE(QFileInfo(dataDir() + QLatin1String(folder)).isDir()) << folder;
+    EXPECT_EQ(registryValue(QStringLiteral("TaxPayments"), QStringLiteral("Federal")), QLatin1String(kFederalTaxPaymentPage));
+    EXPECT_EQ(registryValue(QStringLiteral("Scaling"), QStringLiteral("ScalingPct")), QStringLiteral("100"));
+    EXPECT_EQ(registryValue(QStringLiteral("Style"), QStringLiteral("StyleName")), QStringLiteral("Cyan Dusk"));
+    EXPECT_EQ(registryValue(QStringLiteral("Splash"), QStringLiteral("Display")), QStringLiteral("1"));
+    EXPECT_EQ(registryValue(QStringLiteral("RecentFiles"), QStringLiteral("0")), QStringLiteral("<no key>"));
+
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Ledgora Version 2026.00"));
+    EXPECT_EQ(main->CurFilePanel()->text(), QStringLiteral("No Client File Open"));
+    EXPECT_EQ(main->splashShown(), 1);
+    EXPECT_EQ(QDir::currentPath() + QChar('/'), ProgramDir());
+    EXPECT_TRUE(RecIndexLastNameFirst);
+    EXPECT_TRUE(FilingCopyDefault);
+    EXPECT_EQ(MRUList.size(), 10);
+    EXPECT_FALSE(main->item(MnuRecentClients)->isEnabled());
+    EXPECT_FALSE(enabled(MnuSaveAs));
+    EXPECT_FALSE(enabled(BtnPost));
+    EXPECT_TRUE(enabled(MnuOpen));
+    EXPECT_TRUE(enabled(BtnHelp));
+
+    main->show();
+    EXPECT_TRUE(main->MessagePanel()->isVisible());
+    EXPECT_FALSE(main->ScrollBox()->isVisible());
+
+    QStringList styles;
+    for (QAction* action : main->MnuStylesMenu()->actions()) {
+        styles << action->text();
+        EXPECT_EQ(action->isChecked(), action->text() == QStringLiteral("Cyan Dusk"));
+    }
+    EXPECT_EQ(styles.size(), 21);
+    EXPECT_EQ(styles.first(), QStringLiteral("Amakrits"));
+    EXPECT_EQ(styles.last(), QStringLiteral("Windows"));
+    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("Cyan Dusk")));
+}
+
+TEST_F(MainWindowTest, ExitWritesTheSettingsBackAndRemovesUpdateLeftovers)
+{
+    {
+        Registry registry;
+        ASSERT_TRUE(registry.OpenKey(kRoot + QStringLiteral("Splash"), true));
+        registry.WriteBool(QStringLiteral("Display"), false);
+        registry.CloseKey();
+    }
+    WriteTestFile(programDir() + QStringLiteral("/update.ini"), "[Ledgora2026]\nVersion=2026.01\n");
+    WriteTestFile(programDir() + QStringLiteral("/LEDGORA26.EXE"), "installer");
+    start();
+    EXPECT_EQ(main->splashShown(), 0);
+    MRUList[0] = QStringLiteral("/clients/A & B.P26");
+    ScalingPercent = 90;
+    StateTaxPaymentURL = QStringLiteral("https://state.example");
+    main->close();
+
+    EXPECT_EQ(registryValue(QStringLiteral("RecentFiles"), QStringLiteral("0")), QStringLiteral("/clients/A & B.P26"));
+    EXPECT_EQ(registryValue(QStringLiteral("RecentFiles"), QStringLiteral("9")), QString());
+    EXPECT_EQ(registryValue(QStringLiteral("Scaling"), QStringLiteral("ScalingPct")), QStringLiteral("90"));
+    EXPECT_EQ(registryValue(QStringLiteral("TaxPayments"), QStringLiteral("State")), QStringLiteral("https://state.example"));
+    EXPECT_EQ(registryValue(QStringLiteral("Splash"), QStringLiteral("Display")), QStringLiteral("0"));
+    EXPECT_FALSE(QFileInfo::exists(programDir() + QStringLiteral("/update.ini")));
+    EXPECT_FALSE(QFileInfo::exists(programDir() + QStringLiteral("/LEDGORA26.EXE")));
+}
+
+TEST_F(MainWindowTest, ScreenBothNarrowAndLowIsRefused)
+{
+    MainWindowOptions options;
+    options.splashMilliseconds = 0;
+    messages.expect(IdOk, QStringLiteral("Unable to run Ledgora!"));
+    EXPECT_FALSE(StartLedgora(QSize(1279, 799), options));
+    EXPECT_EQ(messages.last().text, QLatin1String(kScreenTooSmallMessage));
+    EXPECT_EQ(messages.last().flags, MbOk);
+    EXPECT_EQ(FrmMain, nullptr);
+
+    for (const QSize& screen : {QSize(1279, 800), QSize(1280, 799)}) {
+        session = StartLedgora(screen, options);
+        EXPECT_TRUE(session) << screen.width() << " x " << screen.height();
+        session.reset();
+    }
+}
+
+TEST_F(MainWindowTest, CommandLinePathWithBlanksOpensItsClient)
+{
+    const QString path = dataDir() + QStringLiteral("Acme  Tools.P26");
+    makeClient(path, [] {
+        CompanyRec.Name = QStringLiteral("Acme Tools & Dies");
+        CompanyRec.FilePassword = ScramblePassword(QStringLiteral("Secret1"));
+    });
+    typed = {QStringLiteral("Secret1")};
+    // An unquoted path arrives split at its blanks; runs of blanks come back as one.
+    start({dataDir() + QStringLiteral("Acme"), QString(), QStringLiteral("Tools.P26")});
+    EXPECT_TRUE(FileIsOpen);
+    EXPECT_EQ(CurFileName, path);
+    EXPECT_EQ(prompts, 1);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Ledgora Version 2026.00 - Acme Tools & Dies"));
+    EXPECT_EQ(main->CurFilePanel()->text(), QStringLiteral("Current File: ") + path);
+    EXPECT_TRUE(enabled(MnuClose));
+    EXPECT_TRUE(enabled(BtnSaveAs));
+}
+
+TEST_F(MainWindowTest, CommandLineFileWithAnotherExtensionOrMissingIsIgnored)
+{
+    const QString lower = dataDir() + QStringLiteral("Lower.p26");
+    makeClient(dataDir() + QStringLiteral("Lower.P26"));
+    ASSERT_TRUE(QFile::rename(dataDir() + QStringLiteral("Lower.P26"), lower));
+    start({lower});
+    EXPECT_FALSE(FileIsOpen);
+    EXPECT_EQ(CurFileName, lower);
+    EXPECT_EQ(main->CurFilePanel()->text(), QStringLiteral("No Client File Open"));
+    session.reset();
+
+    start({dataDir() + QStringLiteral("Missing"), QStringLiteral("File.P26")});
+    EXPECT_FALSE(FileIsOpen);
+    EXPECT_EQ(CurFileName, dataDir() + QStringLiteral("Missing File.P26"));
+    EXPECT_FALSE(QFileInfo::exists(CurFileName));
+}
+
+TEST_F(MainWindowTest, BackupCopyKeepsRunningAndPostingOff)
+{
+    const auto postedWithPay = [] {
+        CompanyRec.PayDate = QStringLiteral("03/13/2026");
+        CompanyRec.PriorPeriodCount = 2;
+        EmployeeRec.RegularRate = 18.5;
+        EmployeeRec.GrossWages[1] = 740;
+        EmployeeRec.GrossWages[2] = 1480;
+        EmployeeRec.GrossWages[3] = 4440;
+        EmployeeRec.GrossWages[4] = 4440;
+    };
+    makeClient(dataDir() + QStringLiteral("Backup/ACME.P26"), postedWithPay);
+    makeClient(dataDir() + QStringLiteral("ACME.P26"), postedWithPay);
+
+    start({dataDir() + QStringLiteral("Backup/ACME.P26")});
+    ASSERT_TRUE(FileIsOpen);
+    for (MenuItem off : {MnuRestore, BtnRestore, MnuRecurring, MnuEFW2, MnuExpress, BtnExpress, MnuAutomatic,
+                         BtnAutomatic, MnuManualEntry, BtnManual, MnuCancel, MnuPosting, BtnPost, MnuCloseMonth,
+                         MnuCloseQuarter})
+        EXPECT_FALSE(enabled(off)) << MenuItemName(off);
+    for (MenuItem on : {MnuPayPeriod, BtnPayPeriod, MnuReports, MnuChecks, MnuBackup, MnuSaveAs, MnuQTDRpt})
+        EXPECT_TRUE(enabled(on)) << MenuItemName(on);
+    main->show();
+    EXPECT_TRUE(main->ScrollBox()->isVisible());
+    EXPECT_FALSE(main->MessagePanel()->isVisible());
+
+    // The launch label of a command that is off neither runs nor lights up.
+    recordLauncher(Launch::MnuExpressClick);
+    LaunchLabelWidget* express = main->launchLabel(111);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(express, &enter);
+    EXPECT_FALSE(express->isHot());
+    main->LabelClick(111);
+    EXPECT_TRUE(launched.empty());
+
+    // Opening another client brings them back.
+    DataModule().RSEmployee.CloseRecSet();
+    ASSERT_TRUE(DataModule().OpenClient(dataDir() + QStringLiteral("ACME.P26")));
+    main->EnableMenuItems(FileIsOpen);
+    main->SetupProcessingMenu();
+    for (MenuItem on : {MnuRestore, BtnRestore, MnuRecurring, MnuEFW2, MnuAutomatic, MnuManualEntry, MnuCancel,
+                        MnuPosting, MnuCloseMonth, MnuCloseQuarter})
+        EXPECT_TRUE(enabled(on)) << MenuItemName(on);
+    QApplication::sendEvent(express, &enter);
+    EXPECT_TRUE(express->isHot());
+}
+
+TEST_F(MainWindowTest, BrowseOnlyClientFollowsTheSameRules)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        CompanyRec.PayDate = QStringLiteral("03/13/2026");
+        EmployeeRec.RegularRate = 20;
+    });
+    start({path});
+    ASSERT_TRUE(FileIsOpen);
+    std::vector<bool> normal;
+    for (std::size_t i = 1; i < kMenuItemCount; ++i)
+        normal.push_back(main->item(static_cast<MenuItem>(i)) && main->item(static_cast<MenuItem>(i))->isEnabled());
+    session.reset();
+    ResetClientState();
+
+    // Another opener holds the client, so this copy of the program gets it browse-only.
+    TRecordSet holder;
+    holder.SetRecSize(sizeof(EmployeeRecord));
+    holder.SetFileName(path);
+    holder.SetFileShareMode(smShareDenyWrite);
+    holder.OpenRecSet();
+    ASSERT_TRUE(holder.Active());
+    messages.expect(IdOk, QStringLiteral("browse only"));
+    start({path});
+    ASSERT_TRUE(FileIsOpen);
+    EXPECT_TRUE(DataModule().RSEmployee.BrowseOnly());
+    for (std::size_t i = 1; i < kMenuItemCount; ++i) {
+        QAction* action = main->item(static_cast<MenuItem>(i));
+        EXPECT_EQ(action && action->isEnabled(), normal[i - 1]) << MenuItemName(static_cast<MenuItem>(i));
+    }
+    session.reset();
+    holder.CloseRecSet();
+}
+
+TEST_F(MainWindowTest, StyleChangeClosesAndReopensTheClientWithoutItsPassword)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        CompanyRec.Name = QStringLiteral("ACME Payroll");
+        CompanyRec.FilePassword = ScramblePassword(QStringLiteral("Secret1"));
+    });
+    typed = {QStringLiteral("Secret1")};
+    start({path});
+    ASSERT_TRUE(FileIsOpen);
+    main->show();
+
+    std::vector<QString> recentOnClose;
+    DataModule().AddToRecentFiles = [&](const QString& name) { recentOnClose.push_back(name); };
+
+    // The style already in use, in any letter case, changes nothing.
+    QAction* cyan = styleItem(QStringLiteral("Cyan Dusk"));
+    ASSERT_TRUE(cyan);
+    QAction marked(QStringLiteral("cyan &dusk"));
+    main->MnuStylesClick(&marked);
+    EXPECT_TRUE(recentOnClose.empty());
+    EXPECT_TRUE(cyan->isChecked());
+
+    QAction* luna = styleItem(QStringLiteral("Luna"));
+    ASSERT_TRUE(luna);
+    luna->trigger();
+    EXPECT_EQ(recentOnClose, std::vector<QString>{path});
+    EXPECT_EQ(prompts, 1);
+    EXPECT_TRUE(FileIsOpen);
+    EXPECT_EQ(CurFileName, path);
+    EXPECT_TRUE(DataModule().RSEmployee.Active());
+    EXPECT_TRUE(ReopenFileName.isEmpty());
+    EXPECT_FALSE(SkipPasswordPrompt);
+    EXPECT_EQ(ActiveStyleName, QStringLiteral("Luna"));
+    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("\"Luna\"")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Ledgora Version 2026.00 - ACME Payroll"));
+    EXPECT_TRUE(luna->isChecked());
+    EXPECT_FALSE(cyan->isChecked());
+    EXPECT_TRUE(enabled(MnuClose));
+    EXPECT_TRUE(main->ScrollBox()->isVisible());
+
+    main->close();
+    EXPECT_EQ(registryValue(QStringLiteral("Style"), QStringLiteral("StyleName")), QStringLiteral("Luna"));
+}
+
+TEST_F(MainWindowTest, DamagedStyleFileLeavesTheClientOpen)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path);
+    start({path});
+    WriteTestFile(programDir() + QStringLiteral("/styles/Sky.qssz"), "LQSZ\x01not zlib");
+    EXPECT_THROW(main->MnuStylesClick(styleItem(QStringLiteral("Sky"))), EInOutError);
+    EXPECT_TRUE(FileIsOpen);
+    EXPECT_EQ(ActiveStyleName, QStringLiteral("Cyan Dusk"));
+    EXPECT_FALSE(styleItem(QStringLiteral("Sky"))->isChecked());
+    EXPECT_TRUE(styleItem(QStringLiteral("Cyan Dusk"))->isChecked());
+}
+
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowSaySo)
+{
+    start();
+    messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+    main->item(MnuOpen)->trigger();
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora 2026"));
+
+    recordLauncher(Launch::MnuOpenClick);
+    main->button(BtnOpen)->click();
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].first, Launch::MnuOpenClick);
+    EXPECT_EQ(launched[0].second, BtnOpen);
+}
+
+TEST_F(MainWindowTest, ReportsWarnWhenPayAwaitsPosting)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        CompanyRec.PayrollPosted = false;
+        EmployeeRec.GrossWages[1] = 500;
+        EmployeeRec.GrossWages[2] = 500;
+        EmployeeRec.GrossWages[3] = 500;
+        EmployeeRec.GrossWages[4] = 500;
+    });
+    start({path});
+    std::vector<int> kinds;
+    SetLauncher(Launch::TFrmReports, [&](TFrmMain&, MenuItem) { kinds.push_back(ReportKind); });
+
+    messages.expect(IdOk, QStringLiteral("reflect incorrect\rpayroll data."));
+    main->item(MnuMTDRpt)->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("There is currently an un-posted payroll period.\rThis  will  cause "
+                                                   "the report to reflect incorrect\rpayroll data."));
+    EXPECT_EQ(messages.last().flags, MbOk | MbIconWarning);
+    messages.expect(IdOk, QStringLiteral("state wages and tax liability."));
+    main->item(MnuStateReport)->trigger();
+    main->item(MnuJournal)->trigger();
+    main->item(MnuDepartmental)->trigger();
+    messages.expect(IdOk, QStringLiteral("payroll data."));
+    main->item(MnuYTDDeptRpt)->trigger();
+    EXPECT_EQ(kinds, (std::vector<int>{2, 8, 1, 9, 12}));
+}
+
+TEST_F(MainWindowTest, LaunchPanelRunsTheMenuCommandsAsTheMainWindow)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path);
+    start({path});
+    main->show();
+    recordLauncher(Launch::TFrmCompany);
+    recordLauncher(Launch::TFrmEFW2);
+
+    OpenTaxPaymentSetup = true;
+    main->LabelClick(104);
+    EXPECT_FALSE(OpenTaxPaymentSetup);
+    main->item(MnuURLSetup)->trigger();
+    EXPECT_TRUE(OpenTaxPaymentSetup);
+    main->LabelClick(138);
+    ASSERT_EQ(launched.size(), 3u);
+    EXPECT_EQ(launched[0], std::make_pair(Launch::TFrmCompany, None));
+    EXPECT_EQ(launched[1], std::make_pair(Launch::TFrmCompany, MnuURLSetup));
+    EXPECT_EQ(launched[2], std::make_pair(Launch::TFrmEFW2, None));
+
+    LaunchLabelWidget* company = main->launchLabel(104);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(company, &enter);
+    EXPECT_TRUE(company->isHot());
+    EXPECT_TRUE(company->font().bold() && company->font().underline());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(company, &leave);
+    EXPECT_FALSE(company->isHot());
+
+    messages.expect(IdOk, QStringLiteral("Start the program and click Tools/Styles"));
+    main->LabelClick(137);
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Setting Styles"));
+    EXPECT_EQ(messages.last().flags, MbOk | MbIconInformation);
+}
+
+TEST_F(MainWindowTest, ScalingDialogSetsThePercentage)
+{
+    start();
+    ScalingPercent = 92;
+    dialogs.onNextModal([](QDialog& dialog) {
+        auto* box = dialog.findChild<QComboBox*>(QStringLiteral("CbxScalingPct"));
+        ASSERT_TRUE(box);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Window Scaling Utility"));
+        EXPECT_EQ(box->count(), 16);
+        EXPECT_EQ(box->currentText(), QStringLiteral("92"));
+        box->setCurrentIndex(15);
+        dialog.findChild<QPushButton*>(QStringLiteral("BtnOk"))->click();
+    });
+    main->item(MnuWindowScaling)->trigger();
+    EXPECT_EQ(ScalingPercent, 85);
+
+    dialogs.onNextModal([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("CbxScalingPct"))->setCurrentIndex(0);
+        dialog.findChild<QPushButton*>(QStringLiteral("BtnCancel"))->click();
+    });
+    main->item(MnuWindowScaling)->trigger();
+    EXPECT_EQ(ScalingPercent, 85);
+}
+
+TEST_F(MainWindowTest, NewJerseyFormsShowForANewJerseyEmployer)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        CompanyRec.CurrentState = StateCodeIndex(QStringLiteral("NJ")) + 1;
+        EmployeeRec.GrossWages[4] = 1200;
+    });
+    start({path});
+    QMenu* forms = main->menu(MnuTaxForms);
+    QMetaObject::invokeMethod(forms, "aboutToShow");
+    EXPECT_TRUE(main->item(MnuNJUDI)->isVisible());
+    EXPECT_FALSE(main->item(MnuNJUDI)->isEnabled());
+    EXPECT_TRUE(main->item(MnuNJW3)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ScreenshotWithAClientOpenShowsTheLaunchPanel)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] { CompanyRec.Name = QStringLiteral("ACME Payroll Services"); });
+    start({path});
+    main->show();
+    const QImage shot = main->grab().toImage();
+    const QString file = tempPath(QStringLiteral("main-window.png"));
+    ASSERT_TRUE(shot.save(file));
+    EXPECT_GT(QFileInfo(file).size(), 1000);
+    // The launch panel is black with white labels.
+    const QPoint inPanel = main->ScrollBox()->mapTo(main, QPoint(300, 390));
+    EXPECT_EQ(shot.pixelColor(inPanel), QColor(Qt::black));
+}
