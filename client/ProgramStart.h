@@ -7,7 +7,6 @@
 // The program's own name and version as its windows show them.
 inline constexpr const char* kApplicationTitle = "Ledgora 2026";
 inline constexpr const char* kProgramVersion = "2026.00";
-inline constexpr const char* kHelpFileName = "Ledgora.chm";
 inline constexpr const char* kDefaultStyleName = "Cyan Dusk";
 
 // The program runs on a screen at least 1280 pixels wide or at least 800 pixels high.

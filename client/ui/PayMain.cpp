@@ -170,6 +170,8 @@ TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
 
 TFrmMain::~TFrmMain()
 {
+    if (FrmDataModule)
+        FrmDataModule->UpdateRecentFilesMenu = nullptr;
     if (FrmMain == this)
         FrmMain = nullptr;
 }
