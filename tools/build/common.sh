@@ -29,7 +29,7 @@ build_program() {
   top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
   BUILD_DIR="${LEDGORA_BUILD_DIR:-$top/build}"
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S "$top" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$top" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
