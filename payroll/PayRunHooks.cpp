@@ -1,0 +1,3 @@
+#include "payroll/PayRunHooks.h"
+
+PayRunHooks PayRunWindows;
