@@ -36,34 +36,41 @@ bool isDecimalSyntax(const QString& text, bool allowPoint)
     return digit;
 }
 
-// m times 10^-k, rounded once to the nearest double.
-double scaleByPowerOfTen(double m, int k)
+// m times 10^-k, kept in quad precision.
+__float128 scaleByPowerOfTen(__float128 m, int k)
 {
     __float128 power = 1;
     for (int i = 0; i < std::abs(k); ++i)
         power *= 10;
-    const __float128 scaled = k > 0 ? __float128(m) / power : __float128(m) * power;
-    return static_cast<double>(scaled);
+    return k > 0 ? m / power : m * power;
 }
 
 // The 18 significant digits of a positive magnitude and the decimal exponent of the first one.
-void significantDigits(double m, std::string& digits, int& exponent)
+// The scaled magnitude is not rounded to a double before its digits are taken: 104.5 / 10 as a
+// double is 10.4499999999999993, whose digits would round an exact half down (104.5 to 104,
+// 20.5 to 20). Only the product with 10^17 is rounded to a double, as for a magnitude that needs
+// no scaling.
+void significantDigits(double magnitude, std::string& digits, int& exponent)
 {
     exponent = 0;
+    __float128 m = magnitude;
     for (;;) {
         int e = 0;
-        std::frexp(m, &e);
+        std::frexp(static_cast<double>(m), &e);
         const int k = ((e - 1) * 19728) >> 16;
         if (k == 0)
             break;
         m = scaleByPowerOfTen(m, k);
         exponent += k;
     }
-    const double d = std::nearbyint(m * 1e17);
+    const __float128 product = m * 100000000000000000;
+    const double d = std::nearbyint(static_cast<double>(product));
     auto value = static_cast<std::uint64_t>(d);
     if (d >= 1e18) {
         exponent += 1;
-        value = (value + 5) / 10;
+        // A double of 19 digits is 256 wide: its last digits are noise that would decide a half
+        // (123456789.125 to 123456789.12). The 18 digits come from the product itself.
+        value = static_cast<std::uint64_t>(std::nearbyint(static_cast<double>(product / 10)));
         if (value >= 1000000000000000000ULL) {
             value /= 10;
             exponent += 1;

@@ -31,6 +31,22 @@ TEST(RoundToDecimals, RoundsHalfAwayFromZeroOnEighteenDigits)
     }
 }
 
+// Halves that a double holds exactly must go away from zero at every magnitude, not only where no
+// decimal scaling is needed: a withholding of 104.50 a period is 105 dollars.
+TEST(RoundToDecimals, ExactHalvesGoAwayFromZeroAtEveryMagnitude)
+{
+    EXPECT_EQ(RoundToDecimals(20.5, 0), 21);
+    EXPECT_EQ(RoundToDecimals(104.5, 0), 105);
+    EXPECT_EQ(RoundToDecimals(-104.5, 0), -105);
+    EXPECT_EQ(RoundToDecimals(2508.0 / 24, 0), 105);
+    EXPECT_EQ(RoundToDecimals(1000.375, 2), 1000.38);
+    EXPECT_EQ(RoundToDecimals(98765.625, 2), 98765.63);
+    for (int n = 0; n < 200000; ++n) {
+        ASSERT_EQ(RoundToDecimals(n + 0.5, 0), n + 1) << n << ".5";
+        ASSERT_EQ(RoundToDecimals(n + 0.125, 2), n + 0.13) << n << ".125";
+    }
+}
+
 TEST(RoundToDecimals, KeepsNegativeZeroAndMapsNonFiniteToZero)
 {
     const double negativeZero = RoundToDecimals(-0.001, 2);
