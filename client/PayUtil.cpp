@@ -181,24 +181,28 @@ void CheckBrowseMode()
         throw ERecordSetException(QStringLiteral("Function is not executable in browse mode."));
 }
 
-void UpdateTotalColumns(int fromColumn)
+void UpdateTotalColumn(int c)
 {
     EmployeeRecord& e = EmployeeRec;
-    for (int c = fromColumn; c <= kYearToDateColumn; ++c) {
-        e.GrossWages[c] = e.Wages[c] + e.VacationPay[c] + e.SickPay[c] + e.OverTimePay[c] + e.HolidayPay[c]
-                          + e.OtherTimePay[c] + e.Bonus[c] + e.Tips[c] + e.DepCareBen[c] + e.FringeBen[c]
-                          + e.UserPay1[c] + e.UserPay2[c] + e.UserPay3[c] + e.UserPay4[c] + e.UserPay5[c];
-        if (!CompanyRec.IncludeTips)
-            e.GrossWages[c] = e.GrossWages[c] - e.Tips[c];
-        e.PensionPlans[c] = e.Plan401k[c] + e.Plan403b[c] + e.Plan408k6[c] + e.Plan457b[c] + e.IRASimple[c]
-                            + e.NonQualPlan[c];
-        e.TotalDeduct[c] = e.FICATax[c] + e.FederalTax[c] + e.MedicareTax[c] + e.StateTax[c] + e.CityTax[c]
-                           + e.UnempTax[c] + e.DisbTax[c] + e.HealthIns[c] + e.PensionPlans[c] + e.UserDeduct1[c]
-                           + e.UserDeduct2[c] + e.UserDeduct3[c] + e.UserDeduct4[c] + e.UserDeduct5[c];
-        e.NetPay[c] = e.GrossWages[c] - e.TotalDeduct[c];
-        e.TotalLib[c] = e.FICALib[c] + e.MedicareLib[c] + e.FUTALib[c] + e.UnempLib[c] + e.DisbLib[c] + e.UserLib1[c]
-                        + e.UserLib2[c] + e.UserLib3[c] + e.UserLib4[c] + e.UserLib5[c];
-    }
+    e.GrossWages[c] = e.Wages[c] + e.VacationPay[c] + e.SickPay[c] + e.OverTimePay[c] + e.HolidayPay[c]
+                      + e.OtherTimePay[c] + e.Bonus[c] + e.Tips[c] + e.DepCareBen[c] + e.FringeBen[c]
+                      + e.UserPay1[c] + e.UserPay2[c] + e.UserPay3[c] + e.UserPay4[c] + e.UserPay5[c];
+    if (!CompanyRec.IncludeTips)
+        e.GrossWages[c] = e.GrossWages[c] - e.Tips[c];
+    e.PensionPlans[c] = e.Plan401k[c] + e.Plan403b[c] + e.Plan408k6[c] + e.Plan457b[c] + e.IRASimple[c]
+                        + e.NonQualPlan[c];
+    e.TotalDeduct[c] = e.FICATax[c] + e.FederalTax[c] + e.MedicareTax[c] + e.StateTax[c] + e.CityTax[c]
+                       + e.UnempTax[c] + e.DisbTax[c] + e.HealthIns[c] + e.PensionPlans[c] + e.UserDeduct1[c]
+                       + e.UserDeduct2[c] + e.UserDeduct3[c] + e.UserDeduct4[c] + e.UserDeduct5[c];
+    e.NetPay[c] = e.GrossWages[c] - e.TotalDeduct[c];
+    e.TotalLib[c] = e.FICALib[c] + e.MedicareLib[c] + e.FUTALib[c] + e.UnempLib[c] + e.DisbLib[c] + e.UserLib1[c]
+                    + e.UserLib2[c] + e.UserLib3[c] + e.UserLib4[c] + e.UserLib5[c];
+}
+
+void UpdateTotalColumns(int fromColumn)
+{
+    for (int c = fromColumn; c <= kYearToDateColumn; ++c)
+        UpdateTotalColumn(c);
 }
 
 void AskFilePassword()

@@ -45,6 +45,9 @@ void CheckBrowseMode();
 // Recomputes GrossWages, PensionPlans, TotalDeduct, NetPay and TotalLib of the current employee
 // for the columns fromColumn..4. Changes only EmployeeRec; the caller posts it.
 void UpdateTotalColumns(int fromColumn);
+// The same for one column. The pay computation totals the current column with it too, so that
+// net pay is the same whichever path computed it.
+void UpdateTotalColumn(int column);
 
 // Asks the password of the client being opened, up to three times. A cancel or three wrong
 // passwords leave no client: FileIsOpen cleared, CurFileName empty, the company file closed.

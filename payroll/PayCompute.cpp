@@ -2,6 +2,7 @@
 
 #include "client/EmployeeTaxTables.h"
 #include "client/PayRecords.h"
+#include "client/PayUtil.h"
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 #include "payroll/FederalWithholding.h"
@@ -175,14 +176,8 @@ void ComputeEarningsAndWageBases()
 
 void ComputeTotalsAndNetPay()
 {
-    EmployeeRecord& e = EmployeeRec;
-    if (!CompanyRec.IncludeTips)
-        e.GrossWages[Now] -= e.Tips[Now];
-    e.TotalDeduct[Now] = e.FICATax[Now] + e.FederalTax[Now] + e.MedicareTax[Now] + e.StateTax[Now] + e.CityTax[Now]
-                         + e.UnempTax[Now] + e.DisbTax[Now] + e.HealthIns[Now] + e.PensionPlans[Now]
-                         + e.UserDeduct1[Now] + e.UserDeduct2[Now] + e.UserDeduct3[Now] + e.UserDeduct4[Now]
-                         + e.UserDeduct5[Now] + e.NonQualPlan[Now];
-    e.NetPay[Now] = e.GrossWages[Now] - e.TotalDeduct[Now];
-    e.TotalLib[Now] = e.FICALib[Now] + e.MedicareLib[Now] + e.FUTALib[Now] + e.UnempLib[Now] + e.DisbLib[Now]
-                      + e.UserLib1[Now] + e.UserLib2[Now] + e.UserLib3[Now] + e.UserLib4[Now] + e.UserLib5[Now];
+    // One routine totals the current column for this computation, manual entry and posting, so
+    // that net pay never depends on the path that computed it (nonqualified plan deferrals
+    // included).
+    UpdateTotalColumn(Now);
 }

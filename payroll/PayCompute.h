@@ -19,5 +19,6 @@ void RunPayComputationPass();
 // since their plan flags decide what the state and city bases exclude.
 void ComputeEarningsAndWageBases();
 
-// Gross pay as paid, total deductions, net pay and total employer liabilities.
+// Gross pay as paid (tips left out unless the company includes them), pension plans with the
+// nonqualified plan, total deductions, net pay and total employer liabilities.
 void ComputeTotalsAndNetPay();
