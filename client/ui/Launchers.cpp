@@ -1,6 +1,7 @@
 #include "client/ui/Launchers.h"
 
 #include "client/ProgramStart.h"
+#include "payroll/ClosePeriod.h"
 #include "platform/AppMessageBox.h"
 
 #include <array>
@@ -24,6 +25,8 @@ constexpr const char* kNames[] = {
 void InstallLaunchers()
 {
     table().fill(nullptr);
+    SetLauncher(Launch::MnuCloseMonthClick, [](TFrmMain&, MenuItem) { CloseMonth(); });
+    SetLauncher(Launch::MnuCloseQuarterClick, [](TFrmMain&, MenuItem) { CloseQuarter(); });
 }
 
 Launcher SetLauncher(Launch launch, Launcher launcher)

@@ -16,6 +16,7 @@
 #include "client/ui/VisualStyle.h"
 #include "client/ui/Welcome.h"
 #include "components/FileRoutines.h"
+#include "payroll/PayRunHooks.h"
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
@@ -170,6 +171,7 @@ TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
 
 TFrmMain::~TFrmMain()
 {
+    PayRunWindows = PayRunHooks();
     if (FrmDataModule)
         FrmDataModule->UpdateRecentFilesMenu = nullptr;
     if (FrmMain == this)
@@ -363,6 +365,7 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     UpdateRecentFilesMenu();
 
     ScalingPercent = settings.scalingPercent;
+    HookPayRunWindows();
 
     // Without the style files the program keeps the plain look; a damaged one is reported.
     ActiveStyleName = settings.styleName;
@@ -380,6 +383,20 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     }
 
     OpenCommandLineFile(options.arguments);
+}
+
+// The pay-run commands open these along the way. The pay period dialog is hooked by its own window.
+void TFrmMain::HookPayRunWindows()
+{
+    const auto launcher = [this](Launch which) { return [this, which] { RunLauncher(which, *this, None); }; };
+    PayRunWindows.WebUpdate = launcher(Launch::MnuWebUpdateClick);
+    PayRunWindows.SetupProcessingMenu = [this] { SetupProcessingMenu(); };
+    PayRunWindows.ManualEntry = launcher(Launch::MnuManualEntryClick);
+    PayRunWindows.EarningsStatements = launcher(Launch::MnuStandardClick);
+    PayRunWindows.CurrentJournal = [this] { OpenReport(1, nullptr); };
+    PayRunWindows.CurrentDepartmentalReport = [this] { OpenReport(9, nullptr); };
+    PayRunWindows.Checks = launcher(Launch::TFrmCheck);
+    PayRunWindows.Posting = launcher(Launch::MnuPostingClick);
 }
 
 void TFrmMain::OpenCommandLineFile(const QStringList& arguments)

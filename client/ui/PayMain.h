@@ -73,6 +73,7 @@ private:
     void buildStylesMenu();
 
     void FormCreate(const MainWindowOptions& options);
+    void HookPayRunWindows();
     void OpenCommandLineFile(const QStringList& arguments);
     void ReopenAfterStyleChange();
     void FormClose();

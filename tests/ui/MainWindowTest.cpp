@@ -538,3 +538,23 @@ TEST_F(MainWindowTest, ScreenshotWithAClientOpenShowsTheLaunchPanel)
     const QPoint inPanel = main->ScrollBox()->mapTo(main, QPoint(300, 390));
     EXPECT_EQ(shot.pixelColor(inPanel), QColor(Qt::black));
 }
+
+TEST_F(MainWindowTest, CloseMonthRunsFromTheMenuAndSwitchesItselfOff)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        EmployeeRec.GrossWages[2] = 800;
+        EmployeeRec.GrossWages[3] = 800;
+        EmployeeRec.GrossWages[4] = 800;
+    });
+    start({path});
+    ASSERT_TRUE(enabled(MnuCloseMonth));
+    messages.expect(IdOk, QStringLiteral("close all MONTH-TO-DATE totals"));
+    messages.expect(IdOk, QStringLiteral("Month-to-date totals have been closed."));
+    main->item(MnuCloseMonth)->trigger();
+    EXPECT_EQ(EmployeeRec.GrossWages[2], 0.0);
+    EXPECT_FALSE(enabled(MnuCloseMonth));
+    EXPECT_FALSE(enabled(MnuMTDRpt));
+    EXPECT_TRUE(enabled(MnuCloseQuarter));
+    EXPECT_TRUE(enabled(MnuQTDRpt));
+}
