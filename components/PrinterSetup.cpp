@@ -12,6 +12,12 @@ namespace PrinterSetup {
 
 namespace {
 
+// Opened from the top, whatever key the shared registry object has open.
+QString absoluteKey(const QString& registryRoot)
+{
+    return QStringLiteral("\\") + registryRoot + kRegistryKey;
+}
+
 std::optional<int> readNumber(const Registry& registry, const QString& name)
 {
     if (!registry.ValueExists(name))
@@ -23,17 +29,33 @@ std::optional<int> readNumber(const Registry& registry, const QString& name)
     }
 }
 
-QString readText(const Registry& registry, const QString& name)
-{
-    return registry.ValueExists(name) ? registry.ReadString(name) : QString();
-}
-
 std::optional<std::uint8_t> readChoice(const Registry& registry, const QString& name)
 {
     const std::optional<int> value = readNumber(registry, name);
     if (!value || *value < 0 || *value > 2)
         return std::nullopt;
     return static_cast<std::uint8_t>(*value);
+}
+
+QString readText(const Registry& registry, const QString& name)
+{
+    return registry.ValueExists(name) ? registry.ReadString(name) : QString();
+}
+
+// The key is closed again also when the work fails, and that failure is the one reported.
+template <typename Work>
+void inOpenKey(Registry& registry, Work work)
+{
+    try {
+        work();
+    } catch (...) {
+        try {
+            registry.CloseKey();
+        } catch (const Exception&) {
+        }
+        throw;
+    }
+    registry.CloseKey();
 }
 
 } // namespace
@@ -43,38 +65,41 @@ void ClearRecord()
     std::memset(&PrinterSetupRec, 0, sizeof PrinterSetupRec);
 }
 
-void LoadFromRegistry(const QString& registryRoot)
+void LoadFromRegistry(Registry& registry, const QString& registryRoot)
 {
-    Registry registry;
-    if (!registry.OpenKeyReadOnly(registryRoot + kRegistryKey))
+    if (!registry.OpenKeyReadOnly(absoluteKey(registryRoot)))
         return;
-    PrinterSetupRec.Name = readText(registry, QStringLiteral("Name"));
-    PrinterSetupRec.Paper = readText(registry, QStringLiteral("Paper"));
-    PrinterSetupRec.Bin = readText(registry, QStringLiteral("Bin"));
-    if (const auto orientation = readChoice(registry, QStringLiteral("Orientation")))
-        PrinterSetupRec.Orientation = *orientation;
-    if (const auto duplex = readChoice(registry, QStringLiteral("Duplex")))
-        PrinterSetupRec.Duplex = *duplex;
-    if (const auto collate = readNumber(registry, QStringLiteral("Collate")))
-        PrinterSetupRec.Collate = *collate != 0 ? 1 : 0;
-    if (const auto copies = readNumber(registry, QStringLiteral("Copies")))
-        PrinterSetupRec.Copies = *copies;
-    registry.CloseKey();
+    PrinterSetupRecord read = PrinterSetupRec;
+    inOpenKey(registry, [&] {
+        read.Name = readText(registry, QStringLiteral("Name"));
+        read.Paper = readText(registry, QStringLiteral("Paper"));
+        read.Bin = readText(registry, QStringLiteral("Bin"));
+        if (const auto orientation = readChoice(registry, QStringLiteral("Orientation")))
+            read.Orientation = *orientation;
+        if (const auto duplex = readChoice(registry, QStringLiteral("Duplex")))
+            read.Duplex = *duplex;
+        if (const auto collate = readNumber(registry, QStringLiteral("Collate")))
+            read.Collate = *collate != 0 ? 1 : 0;
+        if (const auto copies = readNumber(registry, QStringLiteral("Copies")))
+            read.Copies = *copies;
+    });
+    PrinterSetupRec = read;
 }
 
-void SaveToRegistry(const QString& registryRoot)
+void SaveToRegistry(Registry& registry, const QString& registryRoot)
 {
-    Registry registry;
-    if (!registry.OpenKey(registryRoot + kRegistryKey, true))
-        throw ERegistryException(QStringLiteral("Failed to create key %1").arg(registryRoot + kRegistryKey));
-    registry.WriteString(QStringLiteral("Name"), PrinterSetupRec.Name);
-    registry.WriteString(QStringLiteral("Paper"), PrinterSetupRec.Paper);
-    registry.WriteString(QStringLiteral("Bin"), PrinterSetupRec.Bin);
-    registry.WriteInteger(QStringLiteral("Orientation"), PrinterSetupRec.Orientation);
-    registry.WriteInteger(QStringLiteral("Collate"), PrinterSetupRec.Collate != 0 ? 1 : 0);
-    registry.WriteInteger(QStringLiteral("Duplex"), PrinterSetupRec.Duplex);
-    registry.WriteInteger(QStringLiteral("Copies"), PrinterSetupRec.Copies);
-    registry.CloseKey();
+    if (!registry.OpenKey(absoluteKey(registryRoot), true))
+        throw ERegistryException(
+            QStringLiteral("Unable to create the registry key %1.").arg(registryRoot + kRegistryKey));
+    inOpenKey(registry, [&] {
+        registry.WriteString(QStringLiteral("Name"), PrinterSetupRec.Name);
+        registry.WriteString(QStringLiteral("Paper"), PrinterSetupRec.Paper);
+        registry.WriteString(QStringLiteral("Bin"), PrinterSetupRec.Bin);
+        registry.WriteInteger(QStringLiteral("Orientation"), PrinterSetupRec.Orientation);
+        registry.WriteInteger(QStringLiteral("Collate"), PrinterSetupRec.Collate != 0 ? 1 : 0);
+        registry.WriteInteger(QStringLiteral("Duplex"), PrinterSetupRec.Duplex);
+        registry.WriteInteger(QStringLiteral("Copies"), PrinterSetupRec.Copies);
+    });
 }
 
 } // namespace PrinterSetup

@@ -32,6 +32,8 @@ static_assert(offsetof(PrinterSetupRecord, Copies) == 146);
 
 extern PrinterSetupRecord PrinterSetupRec;
 
+class Registry;
+
 namespace PrinterSetup {
 
 // The sub-key below the registry root that holds the printer choice.
@@ -40,13 +42,15 @@ inline const QString kRegistryKey = QStringLiteral("Printer");
 // All zero: blank names, portrait, no collation, one-sided, no copies.
 void ClearRecord();
 
+// Both take the program's registry object, whatever key it has open, and close the key again.
+
 // Reads the key registryRoot + "Printer" into PrinterSetupRec when the key exists; without the key
 // the record stays as it is. A value that is missing, not a number or (for the orientation and
 // the duplex choice) outside 0 to 2 leaves its field as it is, and a missing name reads as blank,
 // so a damaged entry never stops a printout.
-void LoadFromRegistry(const QString& registryRoot);
+void LoadFromRegistry(Registry& registry, const QString& registryRoot);
 
 // Writes all seven values of PrinterSetupRec into registryRoot + "Printer", creating the key.
-void SaveToRegistry(const QString& registryRoot);
+void SaveToRegistry(Registry& registry, const QString& registryRoot);
 
 } // namespace PrinterSetup

@@ -3,6 +3,8 @@
 #include "components/PrinterSetup.h"
 #include "platform/Registry.h"
 
+#include <memory>
+
 namespace {
 
 const QString kRoot = QStringLiteral("Software\\Ledgora\\2026\\");
@@ -13,6 +15,15 @@ protected:
     {
         LedgoraTest::SetUp();
         PrinterSetup::ClearRecord();
+    }
+
+    // Made after the fixture has pointed the registry at the test's folder.
+    std::unique_ptr<Registry> registry_;
+    Registry& registry()
+    {
+        if (!registry_)
+            registry_ = std::make_unique<Registry>();
+        return *registry_;
     }
 
     // Writes raw values under the "Printer" key, as another version or a hand edit may leave them.
@@ -42,9 +53,9 @@ protected:
 TEST_F(PrinterSetupTest, SavedSettingsLoadBackWhole)
 {
     fillRecord();
-    PrinterSetup::SaveToRegistry(kRoot);
+    PrinterSetup::SaveToRegistry(registry(), kRoot);
     PrinterSetup::ClearRecord();
-    PrinterSetup::LoadFromRegistry(kRoot);
+    PrinterSetup::LoadFromRegistry(registry(), kRoot);
     EXPECT_EQ(PrinterSetupRec.Name.get(), QStringLiteral("Office Laser"));
     EXPECT_EQ(PrinterSetupRec.Paper.get(), QStringLiteral("Letter"));
     EXPECT_EQ(PrinterSetupRec.Bin.get(), QStringLiteral("Tray 2"));
@@ -53,16 +64,17 @@ TEST_F(PrinterSetupTest, SavedSettingsLoadBackWhole)
     EXPECT_EQ(PrinterSetupRec.Duplex, 2);
     EXPECT_EQ(PrinterSetupRec.Copies, 3);
 
-    Registry registry;
-    ASSERT_TRUE(registry.OpenKeyReadOnly(kRoot + QStringLiteral("Printer")));
-    EXPECT_EQ(registry.ReadInteger(QStringLiteral("Collate")), 1);
-    EXPECT_EQ(registry.GetValueNames().size(), 7);
+    Registry reader;
+    ASSERT_TRUE(reader.OpenKeyReadOnly(kRoot + QStringLiteral("Printer")));
+    EXPECT_EQ(reader.ReadInteger(QStringLiteral("Collate")), 1);
+    EXPECT_EQ(reader.GetValueNames().size(), 7);
 }
 
 TEST_F(PrinterSetupTest, WithoutTheKeyTheRecordStaysAndNoKeyIsMade)
 {
     fillRecord();
-    PrinterSetup::LoadFromRegistry(kRoot);
+    ASSERT_TRUE(registry().OpenKey(kRoot + QStringLiteral("Style"), true));   // another key left open
+    PrinterSetup::LoadFromRegistry(registry(), kRoot);
     EXPECT_EQ(PrinterSetupRec.Name.get(), QStringLiteral("Office Laser"));
     EXPECT_EQ(PrinterSetupRec.Copies, 3);
     EXPECT_FALSE(Registry().KeyExists(kRoot + QStringLiteral("Printer")));
@@ -73,7 +85,7 @@ TEST_F(PrinterSetupTest, LongNamesAreCutToTheirFields)
     writeKey({{QStringLiteral("Name"), QString(70, QChar('N'))},
               {QStringLiteral("Paper"), QString(45, QChar('P'))},
               {QStringLiteral("Bin"), QString(41, QChar('B'))}});
-    PrinterSetup::LoadFromRegistry(kRoot);
+    PrinterSetup::LoadFromRegistry(registry(), kRoot);
     EXPECT_EQ(PrinterSetupRec.Name.get(), QString(60, QChar('N')));
     EXPECT_EQ(PrinterSetupRec.Paper.get(), QString(40, QChar('P')));
     EXPECT_EQ(PrinterSetupRec.Bin.get(), QString(40, QChar('B')));
@@ -98,7 +110,7 @@ TEST_F(PrinterSetupTest, MissingOrDamagedNumbersLeaveTheirFields)
         Registry().DeleteKey(kRoot + QStringLiteral("Printer"));
         writeKey(c.values);
         fillRecord();
-        EXPECT_NO_THROW(PrinterSetup::LoadFromRegistry(kRoot));
+        EXPECT_NO_THROW(PrinterSetup::LoadFromRegistry(registry(), kRoot));
         EXPECT_EQ(PrinterSetupRec.Orientation, c.orientation);
         EXPECT_EQ(PrinterSetupRec.Collate, c.collate);
         EXPECT_EQ(PrinterSetupRec.Duplex, c.duplex);
@@ -110,7 +122,7 @@ TEST_F(PrinterSetupTest, MissingNamesReadAsBlank)
 {
     writeKey({{QStringLiteral("Copies"), QStringLiteral("1")}});
     fillRecord();
-    PrinterSetup::LoadFromRegistry(kRoot);
+    PrinterSetup::LoadFromRegistry(registry(), kRoot);
     EXPECT_TRUE(PrinterSetupRec.Name.get().isEmpty());
     EXPECT_TRUE(PrinterSetupRec.Paper.get().isEmpty());
     EXPECT_TRUE(PrinterSetupRec.Bin.get().isEmpty());
