@@ -1,8 +1,12 @@
 #include "components/PrinterSetup.h"
 
+#include "components/PrinterCatalog.h"
+#include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/report/ReportCanvas.h"
 #include "platform/Registry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -100,6 +104,26 @@ void SaveToRegistry(Registry& registry, const QString& registryRoot)
         registry.WriteInteger(QStringLiteral("Duplex"), PrinterSetupRec.Duplex);
         registry.WriteInteger(QStringLiteral("Copies"), PrinterSetupRec.Copies);
     });
+}
+
+void SetPrinterSetup(ReportCanvas& report, bool applyOrientation, Registry& registry, const QString& registryRoot)
+{
+    LoadFromRegistry(registry, registryRoot);
+    if (IsBlank(PrinterSetupRec.Name))
+        return;
+    PrintJobSettings& job = report.Job();
+    job.printerName = PrinterSetupRec.Name;
+    job.paper = PrinterSetupRec.Paper;
+    job.bin = PrinterSetupRec.Bin;
+    if (applyOrientation && PrinterSetupRec.Orientation <= 1)
+        report.SetOrientation(PrinterSetupRec.Orientation == 1 ? PageOrientation::Landscape : PageOrientation::Portrait);
+    const PrinterCatalog& printers = SystemPrinters();
+    if (printers.CanCollate(job.printerName))
+        job.collate = PrinterSetupRec.Collate != 0;
+    if (printers.CanDuplex(job.printerName))
+        job.duplex = PrinterSetupRec.Duplex;
+    // A copy count below one would print nothing; the job keeps at least one.
+    job.copies = std::max(1, static_cast<int>(PrinterSetupRec.Copies));
 }
 
 } // namespace PrinterSetup

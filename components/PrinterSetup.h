@@ -33,6 +33,7 @@ static_assert(offsetof(PrinterSetupRecord, Copies) == 146);
 extern PrinterSetupRecord PrinterSetupRec;
 
 class Registry;
+class ReportCanvas;
 
 namespace PrinterSetup {
 
@@ -52,5 +53,11 @@ void LoadFromRegistry(Registry& registry, const QString& registryRoot);
 
 // Writes all seven values of PrinterSetupRec into registryRoot + "Printer", creating the key.
 void SaveToRegistry(Registry& registry, const QString& registryRoot);
+
+// Gives a report about to be drawn the saved printer choice, fresh from the registry: nothing
+// when no printer is saved; otherwise the printer, paper and source by name, the orientation only
+// when applyOrientation is set (and the saved one is not "the printer's default"), collation and
+// two-sided printing where the printer offers them, and the number of copies.
+void SetPrinterSetup(ReportCanvas& report, bool applyOrientation, Registry& registry, const QString& registryRoot);
 
 } // namespace PrinterSetup

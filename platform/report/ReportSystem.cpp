@@ -75,6 +75,11 @@ PrinterFactory ReportSystem::SetPrinterFactory(PrinterFactory factory)
     return std::exchange(printerFactory(), factory ? std::move(factory) : PrinterFactory(systemPrinter));
 }
 
+std::unique_ptr<QPrinter> ReportSystem::MakePrinter(const PrintJobSettings& job)
+{
+    return printerFactory()(job);
+}
+
 bool ReportSystem::Execute()
 {
     OutputChoice choice;

@@ -144,6 +144,8 @@ public:
 
     static OutputOptionsHandler SetOutputOptionsHandler(OutputOptionsHandler handler);
     static PrinterFactory SetPrinterFactory(PrinterFactory factory);
+    // A printer for a job, from the factory in use (the preview prints through it too).
+    static std::unique_ptr<QPrinter> MakePrinter(const PrintJobSettings& job);
 
 private:
     std::shared_ptr<ReportDocument> generate();
