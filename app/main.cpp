@@ -1,5 +1,6 @@
 #include "client/ui/ClientStateWindows.h"
 #include "client/ui/Startup.h"
+#include "components/ui/OutputOptionsWindow.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/SystemDialogs.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     LedgoraApplication app(argc, argv);
     InstallSystemDialogs();
+    InstallOutputOptionsDialog();
     InstallClientStateWindows();
 
     const QScreen* screen = QGuiApplication::primaryScreen();

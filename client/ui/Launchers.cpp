@@ -1,6 +1,8 @@
 #include "client/ui/Launchers.h"
 
+#include "client/PayRecords.h"
 #include "client/ProgramStart.h"
+#include "components/ui/PrinterSetupWindow.h"
 #include "payroll/ClosePeriod.h"
 #include "platform/AppMessageBox.h"
 
@@ -25,6 +27,10 @@ constexpr const char* kNames[] = {
 void InstallLaunchers()
 {
     table().fill(nullptr);
+    SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
+        TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
+        ShowModal(window);
+    });
     SetLauncher(Launch::MnuCloseMonthClick, [](TFrmMain&, MenuItem) { CloseMonth(); });
     SetLauncher(Launch::MnuCloseQuarterClick, [](TFrmMain&, MenuItem) { CloseQuarter(); });
 }

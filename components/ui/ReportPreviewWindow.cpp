@@ -481,6 +481,5 @@ TFrmReportPreview* PreviewFile(const QString& fileName)
         throw;
     }
     window->show();
-    window->EnableButtons();
     return window;
 }
