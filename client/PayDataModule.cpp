@@ -6,6 +6,7 @@
 #include "client/FileNames.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "client/PostingJournal.h"
 #include "client/StateTaxRecord.h"
 #include "client/TaxTableFiles.h"
 #include "components/StateTables.h"
@@ -151,6 +152,7 @@ bool TFrmDataModule::OpenClient(const QString& fileName)
     CurFileName = fileName;
     RSEmployee.SetFileName(fileName);
     try {
+        RecoverInterruptedPosting(fileName);
         RSEmployee.OpenRecSet();
     } catch (...) {
         // The records in memory may belong to the half-opened client or to none: nothing is

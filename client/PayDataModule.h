@@ -31,9 +31,10 @@ public:
     std::function<void()> UpdateRecentFilesMenu;
 
     // Opens the client whose employee file is fileName: sets CurFileName and opens RSEmployee,
-    // which opens the company file, asks the password and opens the tax tables. True when the
-    // client is open. An opening that fails at any step leaves nothing open, FileIsOpen cleared
-    // and CurFileName empty.
+    // which opens the company file, asks the password and opens the tax tables. A posting of the
+    // client that never finished is undone first (PostingJournal.h). True when the client is
+    // open. An opening that fails at any step leaves nothing open, FileIsOpen cleared and
+    // CurFileName empty.
     bool OpenClient(const QString& fileName);
 
 private:
