@@ -11,6 +11,9 @@
 #include "components/DateRoutines.h"
 #include "components/FileRoutines.h"
 #include "components/TextRoutines.h"
+#include "payroll/ClosePeriod.h"
+#include "payroll/PayHistory.h"
+#include "payroll/PayRunHooks.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/HourglassCursor.h"
@@ -28,11 +31,6 @@ std::function<void(int employeesPosted)> AfterEmployeePosted;
 namespace {
 
 const QString kBlankDate = QStringLiteral("  /  /    ");
-
-QString AppTitle()
-{
-    return QCoreApplication::applicationName();
-}
 
 bool AskPostingConfirmation()
 {
@@ -92,40 +90,11 @@ void CloseClientWithoutSaving(TFrmDataModule& module)
     }
 }
 
-// The client's current column, period dates and check number go into pay history slot
-// CompanyRec.PriorPeriodCount.
-void SavePriorPayPeriod()
-{
-    const int slot = CompanyRec.PriorPeriodCount;
-    CompanyRec.PriorPayDateFrom[slot] = CompanyRec.PayDateFrom.get().left(10);
-    CompanyRec.PriorPayDateTo[slot] = CompanyRec.PayDateTo.get().left(10);
-    CompanyRec.PriorPayDate[slot] = CompanyRec.PayDate.get().left(10);
-    EmployeeRec.CheckNumHistory[slot] = EmployeeRec.CheckNumber;
-    for (int row = 0; row < kPayHistoryRowCount; ++row)
-        EmployeeRec.PayHistory[row][slot] = AmountGroup(EmployeeRec, AmountGroupOfPayHistoryRow(row))[kCurrentColumn];
-}
-
-// Clears every employee's current column with the period's hours and check number.
-void ClearCurrentColumns(TFrmDataModule& module)
-{
-    module.RSEmployee.PostRec();
-    EmployeeLoop loop;
-    while (loop.Next()) {
-        EmployeeRecord& e = EmployeeRec;
-        for (int group = 0; group < kAmountGroupCount; ++group)
-            AmountGroup(e, group)[kCurrentColumn] = 0;
-        e.RegularTime = e.OverTime = e.OtherTime = e.HolidayTime = e.VacationTime = e.SickTime = 0;
-        e.CheckNumber = 0;
-        module.RSEmployee.PostRec();
-    }
-    loop.Finish();
-}
-
-// Steps 11.2 to 11.8 for the current employee.
+// Stores the current employee's period and adds it into the to-date columns.
 void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount)
 {
     EmployeeRecord& e = EmployeeRec;
-    SavePriorPayPeriod();
+    SavePayPeriodToHistory();
     for (int group = 0; group < kAmountGroupCount; ++group) {
         TPeriodAmounts& amounts = AmountGroup(e, group);
         for (int column = kMonthToDateColumn; column <= kYearToDateColumn; ++column)
@@ -144,12 +113,9 @@ void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount)
 
 // Everything posting changes, from the history slot to the cleared current columns. Runs while
 // the journal marks the client as being posted.
-void PostPayRun(TFrmDataModule& module, bool historyFull)
+void PostPayRun(TFrmDataModule& module, int historySlot)
 {
-    if (historyFull)
-        CompanyRec.PriorPeriodCount = kStoredPayPeriods;
-    else
-        ++CompanyRec.PriorPeriodCount;
+    CompanyRec.PriorPeriodCount = historySlot;
 
     HourglassCursor hourglass;
     if (CompanyRec.DirDeposit)
@@ -188,7 +154,7 @@ void PostPayRun(TFrmDataModule& module, bool historyFull)
     c.NJEmpPaidCount[monthOfQuarter] = std::max(c.NJEmpPaidCount[monthOfQuarter], njPaidCount);
     module.RSCompany.PostRec();
 
-    ClearCurrentColumns(module);
+    ResetPayroll(kResetCurrent);
 }
 
 // After a failure inside the posting: both files go back to the copies made before it began and
@@ -197,7 +163,6 @@ void PostPayRun(TFrmDataModule& module, bool historyFull)
 {
     const QString reason = MessageOf(failure);
     CloseClientWithoutSaving(module);
-    QString outcome;
     try {
         if (RestoreFromPostingJournal(employeeFile) == JournalRestore::InUse)
             throw ECustomException(QStringLiteral("Another program writes %1.").arg(employeeFile));
@@ -256,15 +221,13 @@ void PostPayroll()
     ReopenClient(module);
     CheckBrowseMode();
 
-    const bool historyFull = CompanyRec.PriorPeriodCount >= kStoredPayPeriods;
-    if (historyFull) {
-        if (AppMessageBox(QStringLiteral("You have reached the maximum number of Prior Payroll Periods~that can be stored by "
-                                         "the program.~~You will not be able to view the current payroll once it has "
-                                         "been~posted."),
-                          AppTitle(), MbOkCancel | MbIconQuestion | MbDefButton2)
-            != IdOk)
-            return;
-    }
+    // The slot is taken in memory only once the journal guards the client, so a posting refused
+    // before it leaves no stray count behind to be written later.
+    const int periodCount = CompanyRec.PriorPeriodCount;
+    if (!ClaimPayHistorySlot())
+        return;
+    const int historySlot = CompanyRec.PriorPeriodCount;
+    CompanyRec.PriorPeriodCount = periodCount;
 
     int month = 0;
     int day = 0;
@@ -277,11 +240,12 @@ void PostPayroll()
         throw ECustomException(TildeToLineBreak(e.message() + QStringLiteral("~~Posting was stopped and nothing was posted.")));
     }
     try {
-        PostPayRun(module, historyFull);
+        PostPayRun(module, historySlot);
         EndPostingJournal(employeeFile);
     } catch (...) {
         RollBack(module, employeeFile, std::current_exception());
     }
 
+    RunHook(PayRunWindows.SetupProcessingMenu);
     ShowReminder(month, day);
 }

@@ -4,6 +4,7 @@
 #include "client/ProgramStart.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "payroll/ClosePeriod.h"
+#include "payroll/Posting.h"
 #include "platform/AppMessageBox.h"
 
 #include <array>
@@ -33,6 +34,7 @@ void InstallLaunchers()
     });
     SetLauncher(Launch::MnuCloseMonthClick, [](TFrmMain&, MenuItem) { CloseMonth(); });
     SetLauncher(Launch::MnuCloseQuarterClick, [](TFrmMain&, MenuItem) { CloseQuarter(); });
+    SetLauncher(Launch::MnuPostingClick, [](TFrmMain&, MenuItem) { PostPayroll(); });
 }
 
 Launcher SetLauncher(Launch launch, Launcher launcher)

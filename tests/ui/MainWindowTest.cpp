@@ -558,3 +558,28 @@ TEST_F(MainWindowTest, CloseMonthRunsFromTheMenuAndSwitchesItselfOff)
     EXPECT_TRUE(enabled(MnuCloseQuarter));
     EXPECT_TRUE(enabled(MnuQTDRpt));
 }
+
+TEST_F(MainWindowTest, PostingRunsFromTheMenuAndSwitchesItselfOff)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path, [] {
+        CompanyRec.PayDateFrom = QStringLiteral("03/16/2026");
+        CompanyRec.PayDateTo = QStringLiteral("03/22/2026");
+        CompanyRec.PayDate = QStringLiteral("03/27/2026");
+        CompanyRec.PayrollPosted = false;
+        EmployeeRec.Wages[1] = 800;
+        EmployeeRec.GrossWages[1] = 800;
+        EmployeeRec.NetPay[1] = 800;
+    });
+    start({path});
+    ASSERT_TRUE(enabled(MnuPosting));
+    messages.expect(IdOk, QStringLiteral("POST THE CURRENT PAYROLL?"));
+    messages.expect(IdOk, QStringLiteral("final  pay  period of the quarter"));
+    main->item(MnuPosting)->trigger();
+    EXPECT_EQ(EmployeeRec.GrossWages[4], 800.0);
+    EXPECT_EQ(EmployeeRec.GrossWages[1], 0.0);
+    EXPECT_TRUE(CompanyRec.PayrollPosted);
+    EXPECT_FALSE(enabled(MnuPosting));
+    EXPECT_FALSE(enabled(MnuAutomatic));
+    EXPECT_TRUE(enabled(MnuCloseMonth));
+}
