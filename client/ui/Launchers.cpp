@@ -2,7 +2,11 @@
 
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
+#include "client/SavedReports.h"
+#include "client/ui/PayMain.h"
+#include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
+#include "components/ui/ReportPreviewHandler.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/Posting.h"
 #include "platform/AppMessageBox.h"
@@ -31,6 +35,15 @@ void InstallLaunchers()
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         ShowModal(window);
+    });
+    SetLauncher(Launch::RptSavedReports, [](TFrmMain& main, MenuItem) {
+        ReportSystem system;
+        ConfigureSavedReports(system);
+        system.OnBeforePrint = [](ReportCanvas& report) {
+            PrinterSetup::SetPrinterSetup(report, true, *AppRegistry, RegistryRoot);
+        };
+        system.OverridePreview = ReportPreviewHandler(&main);
+        system.Execute();
     });
     SetLauncher(Launch::MnuCloseMonthClick, [](TFrmMain&, MenuItem) { CloseMonth(); });
     SetLauncher(Launch::MnuCloseQuarterClick, [](TFrmMain&, MenuItem) { CloseQuarter(); });

@@ -583,3 +583,20 @@ TEST_F(MainWindowTest, PostingRunsFromTheMenuAndSwitchesItselfOff)
     EXPECT_FALSE(enabled(MnuAutomatic));
     EXPECT_TRUE(enabled(MnuCloseMonth));
 }
+
+TEST_F(MainWindowTest, SavedReportsOpensThePreviewAtOnce)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path);
+    start({path});
+    QString title;
+    bool maximized = false;
+    dialogs.onNextModal([&](QDialog& preview) {
+        title = preview.windowTitle();
+        maximized = preview.isMaximized() || (preview.windowState() & Qt::WindowMaximized);
+        preview.reject();
+    });
+    main->item(MnuSavedReports)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Saved Reports Preview"));
+    EXPECT_TRUE(maximized);
+}
