@@ -54,8 +54,9 @@ bool TakeDueUpdateCheck()
         registry.CloseKey();
     }
 
-    registry.OpenKey(UpdateKey(), false);
-    const QString lastChecked = registry.ValueExists(kLastChecked) ? registry.ReadString(kLastChecked) : QString();
+    QString lastChecked;
+    if (registry.OpenKey(UpdateKey(), false) && registry.ValueExists(kLastChecked))
+        lastChecked = registry.ReadString(kLastChecked);
     registry.CloseKey();
 
     const bool due = !IsValidDateStr(lastChecked)
