@@ -99,8 +99,8 @@ TEST_F(PayComputePipelineTest, TotalsAgreeWithTheTotalsRecomputation)
     EmployeeRecord& e = EmployeeRec;
     paySalary(1000);
     e.Tips[Now] = 80;
-    e.HealthIns[Now] = 35;
-    e.NonQualPlan[Now] = 60;
+    e.RHealthIns = 35;
+    e.RNonQualPlan = 60;
     e.Plan401k[Now] = 50;
     e.UserDeduct2[Now] = 20;
     e.UserLib1[Now] = 4;
@@ -122,7 +122,7 @@ TEST_F(PayComputePipelineTest, TotalsAgreeWithTheTotalsRecomputation)
 TEST_F(PayComputePipelineTest, NonQualifiedPlanIsDeductedButTaxedAsWages)
 {
     paySalary(1000);
-    EmployeeRec.NonQualPlan[Now] = 60;
+    EmployeeRec.RNonQualPlan = 60;
     CalculateEmployeePay();
     EXPECT_EQ(EmployeeRec.FedEarnings[Now], 1000);
     EXPECT_EQ(EmployeeRec.FederalTax[Now], 78);

@@ -43,6 +43,12 @@ protected:
         setWorkState("PA");
         EmployeeRec.RegularRate = 20;
         EmployeeRec.RegularTime = 40;
+        // Unemployment and disability wage bases far above these wages and a work city without
+        // plan flags, so that the tax steps of a whole pass leave every base as the wage-base step
+        // made it.
+        editStateTable("PA", [](StateTaxRecord& s) { s.UnempMaxWage = s.DisbMaxWage = 1000000; });
+        CompanyRec.UnempMaxWage[stateIndex("PA")] = CompanyRec.DisbMaxWage[stateIndex("PA")] = 1000000;
+        addWorkCity(QStringLiteral("ERIE"), [](CityTaxRecord&) {});
     }
 };
 
@@ -140,8 +146,8 @@ TEST_F(WageBasesTest, DeferralAddedBackWhereTheStateDoesNotAllowIt)
     EmployeeRec.Plan401k[Now] = 40;
     EmployeeRec.Plan403b[Now] = 10;
     RunPayComputationPass();
-    // Elective deferrals stay FUTA wages; only the income-tax bases exclude them. The city record
-    // "NONE" allows no plan, so the city base keeps both.
+    // Elective deferrals stay FUTA wages; only the income-tax bases exclude them. The work city
+    // allows no plan, so the city base keeps both.
     ExpectBases({750, 790, 800, 800, 800, 800, 800, 800, 800, 800});
     EXPECT_EQ(EmployeeRec.PensionPlans[Now], 50.0);
     const EmployeeRecord& e = EmployeeRec;
