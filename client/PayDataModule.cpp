@@ -4,6 +4,7 @@
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
 #include "client/FileNames.h"
+#include "client/PayMRU.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "client/PostingJournal.h"
@@ -122,6 +123,7 @@ TFrmDataModule::TFrmDataModule(QObject* owner)
     RSCompany.OnAfterRead = [this](TRecordSet& sender) { companyAfterRead(sender); };
     RSCompany.OnCreateFile = [this](TRecordSet& sender) { companyCreateFile(sender); };
 
+    AddToRecentFiles = [](const QString& fileName) { ::AddToRecentFiles(fileName); };
     RSEmployee.OnBeforeOpen = [this](TRecordSet& sender) { employeeBeforeOpen(sender); };
     RSEmployee.OnAfterOpen = [this](TRecordSet& sender) { employeeAfterOpen(sender); };
     RSEmployee.OnAfterClose = [this](TRecordSet& sender) { employeeAfterClose(sender); };

@@ -26,7 +26,7 @@ public:
     TRecordSet RSCity;      // the city tax table
 
     // The recent-files list, kept by the client-file commands: a client enters it when it is
-    // closed, and its menu is refreshed after every open and close.
+    // closed (MRUList unless replaced), and its menu is refreshed after every open and close.
     std::function<void(const QString& fileName)> AddToRecentFiles;
     std::function<void()> UpdateRecentFilesMenu;
 

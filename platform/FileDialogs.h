@@ -11,6 +11,7 @@ struct FileDialogRequest {
     QString startPath;   // the folder, or the file name proposed
     QString filter;      // "Client files (*.P26)" and the like; empty for folders
     QString defaultSuffix;
+    bool confirmOverwrite = true;  // a save dialog asks before it names an existing file
 };
 
 // Answers a request with the chosen path, or nothing when the user cancels.

@@ -71,6 +71,7 @@ std::optional<QString> showFileDialog(const FileDialogRequest& request)
         QFileDialog dialog(parent, request.caption, request.startPath, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
         break;

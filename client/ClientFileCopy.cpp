@@ -1,0 +1,125 @@
+#include "client/ClientFileCopy.h"
+
+#include "client/CompanyRecord.h"
+#include "client/EmployeeRecord.h"
+#include "client/FileNames.h"
+#include "components/FileRoutines.h"
+#include "components/FileSharing.h"
+#include "components/TextRoutines.h"
+#include "platform/Exceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void copyFailed(const QString& file, const QString& reason)
+{
+    CopyFileFailed = true;
+    throw ECopyFileException(TildeToLineBreak(
+        QStringLiteral("The following error occured during the copy file process:~%1: %2").arg(file, reason)));
+}
+
+QString errnoText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
+}
+
+// A client file is one or more whole records; anything else would not open as the client.
+void checkSource(const QString& path, qint64 recordSize)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        copyFailed(path, errnoText(ENOENT));
+    if (info.isDir())
+        copyFailed(path, errnoText(EISDIR));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        copyFailed(path, file.errorString());
+    const qint64 size = file.size();
+    if (size == 0 || size % recordSize != 0)
+        copyFailed(path, QStringLiteral("the file is damaged or is not a client file."));
+}
+
+// A target that exists is replaced only when this program may write it and nobody has it open:
+// renaming a copy over a file another opener holds would make that opener's later writes vanish.
+void checkTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    if (info.isDir())
+        copyFailed(path, errnoText(EISDIR));
+    SharedFile probe;
+    if (!probe.open(path, SharedFile::Access::ReadWrite, SharedFile::Sharing{false, true}, false))
+        copyFailed(path, errnoText(probe.error()));
+}
+
+// Writes the whole of source into the temporary file behind target; nothing is renamed yet.
+void writeCopy(const QString& source, QSaveFile& target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        copyFailed(source, in.errorString());
+    if (!target.open(QIODevice::WriteOnly))
+        copyFailed(target.fileName(), target.errorString());
+    char buffer[65536];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            copyFailed(source, in.errorString());
+        if (got == 0)
+            break;
+        if (target.write(buffer, got) != got)
+            copyFailed(target.fileName(), target.errorString());
+    }
+}
+
+} // namespace
+
+ClientFilePair ClientFilesOf(const QString& employeeFile)
+{
+    return {employeeFile, ChangeFileExt(employeeFile, QStringLiteral(".C26"))};
+}
+
+void CheckClientCopy(const ClientFilePair& from, const ClientFilePair& to)
+{
+    CopyFileFailed = false;
+    if (sameFile(from.employee, to.employee))
+        copyFailed(to.employee, QStringLiteral("the file cannot be copied onto itself."));
+    if (sameFile(from.company, to.company))
+        copyFailed(to.company, QStringLiteral("the file cannot be copied onto itself."));
+    checkSource(from.employee, sizeof(EmployeeRecord));
+    checkSource(from.company, sizeof(CompanyRecord));
+}
+
+void CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to)
+{
+    CheckClientCopy(from, to);
+    checkTarget(to.employee);
+    checkTarget(to.company);
+
+    QSaveFile employee(to.employee);
+    QSaveFile company(to.company);
+    writeCopy(from.employee, employee);
+    writeCopy(from.company, company);
+    // Both copies are complete on disk; only the two renames remain.
+    if (!employee.commit())
+        copyFailed(to.employee, employee.errorString());
+    if (!company.commit())
+        copyFailed(to.company, company.errorString());
+}

@@ -1,0 +1,75 @@
+#include "client/ui/NewFileDlg.h"
+
+#include "components/TextRoutines.h"
+#include "components/ui/FilterEdit.h"
+#include "platform/ui/ShowModal.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FrmNewFileDlg"));
+    setWindowTitle(QStringLiteral("New Company/Employer Payroll File"));
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
+    setFixedSize(345, 100);
+
+    Label1 = new QLabel(QStringLiteral("Enter the name of the Company/Employer file to be created"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(12, 10, 321, 16);
+
+    NewFileName = new TFilterEdit(this);
+    NewFileName->setObjectName(QStringLiteral("NewFileName"));
+    NewFileName->setGeometry(12, 30, 321, 21);
+    NewFileName->setMaxLength(50);
+    // Letters, digits, blank, comma and ! @ # $ % & ( ) - _ { }: nothing that leaves the data folder.
+    NewFileName->setValidChars(QStringLiteral("[A..Z,a..z,0..9,!,@,#,$,%,&,(,),-,_,{,}, ,',']"));
+
+    BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    BtnOk->setGeometry(177, 64, 75, 25);
+    BtnOk->setDefault(true);
+    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    BtnCancel->setGeometry(258, 64, 75, 25);
+
+    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFrmNewFileDlg::showEvent(QShowEvent* event)
+{
+    NewFileName->clear();
+    NewFileName->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TFrmNewFileDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        return;
+    case Qt::Key_Escape:
+        reject();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TFrmNewFileDlg::done(int result)
+{
+    QDialog::done(IsBlank(NewFileName->text()) ? QDialog::Rejected : result);
+}
+
+std::optional<QString> AskNewFileName()
+{
+    TFrmNewFileDlg dialog;
+    if (ShowModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.NewFileName->text();
+}
