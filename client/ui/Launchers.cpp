@@ -3,6 +3,7 @@
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/SavedReports.h"
+#include "client/ui/ClientFileLaunchers.h"
 #include "client/ui/PayMain.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
@@ -32,6 +33,7 @@ constexpr const char* kNames[] = {
 void InstallLaunchers()
 {
     table().fill(nullptr);
+    InstallClientFileLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         ShowModal(window);

@@ -3,6 +3,7 @@
 #include "client/ClientMenuState.h"
 #include "client/LaunchPanel.h"
 #include "client/PayDataModule.h"
+#include "client/PayMRU.h"
 #include "client/PayRecords.h"
 #include "client/PreparerRecord.h"
 #include "client/ProgramSettings.h"
@@ -529,10 +530,10 @@ void TFrmMain::UpdateRecentFilesMenu()
     for (int k = 0; k < 10; ++k) {
         const QString entry = MRUList.value(k);
         QAction* action = item(RecentFileItem(k));
-        action->setText(QStringLiteral("&%1 ").arg(k) + EscapeAmpersands(entry));
+        action->setText(RecentFileCaption(k, entry));
         action->setVisible(!entry.isEmpty());
     }
-    item(MnuRecentClients)->setEnabled(item(MnuMRU0)->isVisible());
+    item(MnuRecentClients)->setEnabled(RecentClientsEnabled(MRUList));
 }
 
 void TFrmMain::RunCommand(MenuItem command, MenuItem sender)

@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWindowSaySo)
 {
     start();
     messages.expect(IdOk, QStringLiteral("This command is not available yet."));
-    main->item(MnuOpen)->trigger();
+    main->item(MnuFederal)->trigger();
     EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora 2026"));
 
     recordLauncher(Launch::MnuOpenClick);
