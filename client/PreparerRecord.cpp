@@ -22,23 +22,6 @@ void readSwitch(const Registry& registry, const QString& name, RecordBool& field
     field = registry.ValueExists(name) && registry.ReadBool(name);
 }
 
-// The registry object is shared: its key is closed again also when a read or write fails, and
-// that failure is the one reported.
-template <typename Work>
-void inOpenKey(Registry& registry, Work work)
-{
-    try {
-        work();
-    } catch (...) {
-        try {
-            registry.CloseKey();
-        } catch (const Exception&) {
-        }
-        throw;
-    }
-    registry.CloseKey();
-}
-
 } // namespace
 
 QString PreparerKey(const QString& registryRoot)
@@ -51,7 +34,7 @@ void LoadPreparer(Registry& registry, const QString& registryRoot, PreparerRecor
     if (!registry.OpenKeyReadOnly(absoluteKey(registryRoot)))
         return;
     PreparerRecord read = record;
-    inOpenKey(registry, [&] {
+    CloseKeyAfter(registry, [&] {
         readText(registry, QStringLiteral("PrepName"), read.PrepName);
         readText(registry, QStringLiteral("FirmName"), read.FirmName);
         readText(registry, QStringLiteral("Address"), read.Address);
@@ -72,7 +55,7 @@ void SavePreparer(Registry& registry, const QString& registryRoot, const Prepare
 {
     if (!registry.OpenKey(absoluteKey(registryRoot), true))
         throw ERegistryException(QStringLiteral("Unable to create the registry key %1.").arg(PreparerKey(registryRoot)));
-    inOpenKey(registry, [&] {
+    CloseKeyAfter(registry, [&] {
         registry.WriteString(QStringLiteral("PrepName"), record.PrepName);
         registry.WriteString(QStringLiteral("FirmName"), record.FirmName);
         registry.WriteString(QStringLiteral("Address"), record.Address);

@@ -20,7 +20,6 @@ QString keyPath(const QString& registryRoot, const char* subKey)
     return QStringLiteral("\\") + registryRoot + QLatin1String(subKey);
 }
 
-// The registry object is shared: its key is closed again also when the work fails.
 void inKey(Registry& registry, const QString& key, bool canCreate, const std::function<void()>& work)
 {
     if (!registry.OpenKey(key, canCreate)) {
@@ -28,16 +27,7 @@ void inKey(Registry& registry, const QString& key, bool canCreate, const std::fu
             return;
         throw ERegistryException(QStringLiteral("Unable to create the registry key %1.").arg(key.mid(1)));
     }
-    try {
-        work();
-    } catch (...) {
-        try {
-            registry.CloseKey();
-        } catch (const Exception&) {
-        }
-        throw;
-    }
-    registry.CloseKey();
+    CloseKeyAfter(registry, work);
 }
 
 QString readString(const Registry& registry, const QString& name, const QString& fallback)

@@ -46,22 +46,6 @@ QString readText(const Registry& registry, const QString& name)
     return registry.ValueExists(name) ? registry.ReadString(name) : QString();
 }
 
-// The key is closed again also when the work fails, and that failure is the one reported.
-template <typename Work>
-void inOpenKey(Registry& registry, Work work)
-{
-    try {
-        work();
-    } catch (...) {
-        try {
-            registry.CloseKey();
-        } catch (const Exception&) {
-        }
-        throw;
-    }
-    registry.CloseKey();
-}
-
 } // namespace
 
 void ClearRecord()
@@ -74,7 +58,7 @@ void LoadFromRegistry(Registry& registry, const QString& registryRoot)
     if (!registry.OpenKeyReadOnly(absoluteKey(registryRoot)))
         return;
     PrinterSetupRecord read = PrinterSetupRec;
-    inOpenKey(registry, [&] {
+    CloseKeyAfter(registry, [&] {
         read.Name = readText(registry, QStringLiteral("Name"));
         read.Paper = readText(registry, QStringLiteral("Paper"));
         read.Bin = readText(registry, QStringLiteral("Bin"));
@@ -95,7 +79,7 @@ void SaveToRegistry(Registry& registry, const QString& registryRoot)
     if (!registry.OpenKey(absoluteKey(registryRoot), true))
         throw ERegistryException(
             QStringLiteral("Unable to create the registry key %1.").arg(registryRoot + kRegistryKey));
-    inOpenKey(registry, [&] {
+    CloseKeyAfter(registry, [&] {
         registry.WriteString(QStringLiteral("Name"), PrinterSetupRec.Name);
         registry.WriteString(QStringLiteral("Paper"), PrinterSetupRec.Paper);
         registry.WriteString(QStringLiteral("Bin"), PrinterSetupRec.Bin);

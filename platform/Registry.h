@@ -2,9 +2,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <memory>
 
 class QSettings;
+class Registry;
+
+// Runs work on the key that is open and closes the key afterwards, also when the work fails; the
+// registry object is shared, so no key may stay open. The work's failure is the one reported.
+template <typename Work>
+void CloseKeyAfter(Registry& registry, Work&& work);
 
 // The Windows registry's verbs over one INI file. Key paths use "\" between their parts, as
 // "Software\Ledgora\2026\Printer"; a relative path is taken below the key that is open.
@@ -54,3 +61,18 @@ private:
     QString currentKey_;
     bool readOnly_ = false;
 };
+
+template <typename Work>
+void CloseKeyAfter(Registry& registry, Work&& work)
+{
+    try {
+        work();
+    } catch (...) {
+        try {
+            registry.CloseKey();
+        } catch (const std::exception&) {
+        }
+        throw;
+    }
+    registry.CloseKey();
+}
