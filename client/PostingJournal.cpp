@@ -7,7 +7,6 @@
 #include "platform/Exceptions.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -17,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <zlib.h>
 
 namespace {
 
@@ -26,7 +26,7 @@ const QByteArray kJournalHeader = QByteArrayLiteral("Ledgora posting journal 1")
 struct FileCopy {
     QString path;
     qint64 size = -1;
-    QByteArray sha256;  // hexadecimal
+    QByteArray crc32;  // hexadecimal
 };
 
 struct Journal {
@@ -64,9 +64,13 @@ QByteArray ReadWholeFile(const QString& path)
     return bytes;
 }
 
+// A copy is checked for accidental change or replacement, not against forgery: its size and CRC-32
+// do that at a fraction of the cost of a cryptographic digest.
 QByteArray Digest(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
+                              static_cast<z_size_t>(bytes.size()));
+    return QByteArray::number(static_cast<qulonglong>(crc), 16).rightJustified(8, '0');
 }
 
 // Flushes a file, or with folder set a folder's entries, to the disk.
@@ -101,7 +105,7 @@ void WriteJournal(const QString& journalFile, const Journal& journal)
     const auto describe = [&text](const char* name, const FileCopy& copy) {
         text += QByteArray(name) + "Copy=" + copy.path.toUtf8() + '\n';
         text += QByteArray(name) + "Size=" + QByteArray::number(copy.size) + '\n';
-        text += QByteArray(name) + "Sha256=" + copy.sha256 + '\n';
+        text += QByteArray(name) + "Crc32=" + copy.crc32 + '\n';
     };
     describe("Company", journal.company);
     describe("Employee", journal.employee);
@@ -142,8 +146,8 @@ Journal ReadJournal(const QString& journalFile)
         bool sizeRead = false;
         result.path = QString::fromUtf8(values.value(QByteArray(name) + "Copy"));
         result.size = values.value(QByteArray(name) + "Size").toLongLong(&sizeRead);
-        result.sha256 = values.value(QByteArray(name) + "Sha256");
-        if (result.path.isEmpty() || !sizeRead || result.sha256.size() != 64)
+        result.crc32 = values.value(QByteArray(name) + "Crc32");
+        if (result.path.isEmpty() || !sizeRead || result.crc32.size() != 8)
             throw unreadable();
         return result;
     };
@@ -156,7 +160,7 @@ QByteArray VerifiedCopy(const FileCopy& copy)
     if (!QFileInfo(copy.path).isFile())
         throw ECustomException(QStringLiteral("The copy %1, made when that posting began, is missing.").arg(copy.path));
     const QByteArray bytes = ReadWholeFile(copy.path);
-    if (bytes.size() != copy.size || Digest(bytes) != copy.sha256)
+    if (bytes.size() != copy.size || Digest(bytes) != copy.crc32)
         throw ECustomException(QStringLiteral("The copy %1, made when that posting began, has changed since.").arg(copy.path));
     return bytes;
 }
@@ -228,10 +232,11 @@ QString PostingJournalFileName(const QString& employeeFileName)
 void BeginPostingJournal(const QString& employeeFileName, const QString& payDate, const QString& companyCopy,
                          const QString& employeeCopy)
 {
-    for (const QString& copy : {companyCopy, employeeCopy}) {
+    for (const QString& copy : {companyCopy, employeeCopy})
         SyncToDisk(copy, false);
-        SyncToDisk(FolderOf(copy), true);
-    }
+    SyncToDisk(FolderOf(companyCopy), true);
+    if (FolderOf(employeeCopy) != FolderOf(companyCopy))
+        SyncToDisk(FolderOf(employeeCopy), true);
     WriteJournal(PostingJournalFileName(employeeFileName), {payDate, Describe(companyCopy), Describe(employeeCopy)});
 }
 

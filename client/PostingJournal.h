@@ -7,7 +7,7 @@
 // is on disk. While it exists, the client counts as not posted: the next opening of the client
 // puts both files back from the copies that posting made in the Backup folder before it began.
 //
-// The journal names those two copies with their sizes and SHA-256 digests, so a copy that was
+// The journal names those two copies with their sizes and CRC-32 checksums, so a copy that was
 // replaced or damaged since is never put back over the client.
 
 // "NAME.Posting" beside the employee file "NAME.P26".

@@ -3,8 +3,8 @@
 #include "client/DirectDepositFile.h"
 #include "client/EmployeeLoop.h"
 #include "client/FileNames.h"
-#include "client/PayDataModule.h"
 #include "client/PayHistoryMap.h"
+#include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "client/PostingJournal.h"
@@ -13,12 +13,12 @@
 #include "components/TextRoutines.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayHistory.h"
+#include "payroll/PayPeriod.h"
 #include "payroll/PayRunHooks.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/HourglassCursor.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -29,8 +29,6 @@ std::function<bool()> PostingConfirmation;
 std::function<void(int employeesPosted)> AfterEmployeePosted;
 
 namespace {
-
-const QString kBlankDate = QStringLiteral("  /  /    ");
 
 bool AskPostingConfirmation()
 {
@@ -145,7 +143,7 @@ void PostPayRun(TFrmDataModule& module, int historySlot)
     const int days = PeriodDays(c.ProcessFrequency);
     c.PayDateFrom = AddDaysToDateStr(c.PayDateFrom.get(), days);
     c.PayDateTo = AddDaysToDateStr(c.PayDateTo.get(), days);
-    c.PayDate = kBlankDate;
+    c.PayDate = QString::fromLatin1(kBlankDate);
     if (c.StartChkNum != 0)
         c.StartChkNum = c.LastChkNum + 1;
     c.LastPostedMonth = month;
