@@ -2,6 +2,7 @@
 // 250 employees (the most a client holds) with mixed frequencies, filing statuses, work states and
 // deductions, each computed by CalculateEmployeePay from the same starting record.
 
+#include "BenchmarkFolders.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/TaxTableFiles.h"
@@ -89,9 +90,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Cannot create a temporary folder\n");
         return 1;
     }
-    qputenv("HOME", folder.path().toLocal8Bit());
-    qputenv("LEDGORA_CONFIG_DIR", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("LEDGORA_PROGRAM_DIR", (folder.path() + QStringLiteral("/")).toLocal8Bit());
+    UseTemporaryFolders(folder);
     QCoreApplication application(argc, argv);
 
     try {

@@ -4,6 +4,7 @@
 //
 // Every measured run starts from the same client, put back on disk while the clock is stopped.
 
+#include "BenchmarkFolders.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/TaxTableFiles.h"
@@ -211,9 +212,7 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     if (!folder.isValid())
         Stop("Cannot create a temporary folder");
-    qputenv("HOME", folder.path().toLocal8Bit());
-    qputenv("LEDGORA_CONFIG_DIR", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("LEDGORA_PROGRAM_DIR", (folder.path() + QStringLiteral("/")).toLocal8Bit());
+    UseTemporaryFolders(folder);
     QCoreApplication application(argc, argv);
 
     try {
