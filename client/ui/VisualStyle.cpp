@@ -1,13 +1,13 @@
 #include "client/ui/VisualStyle.h"
 
 #include "client/StylePack.h"
+#include "client/ui/ControlStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 void UseFusionStyle()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ControlStyle);
 }
 
 void ApplyStyleSheet(const QString& sheet)

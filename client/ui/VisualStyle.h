@@ -5,7 +5,8 @@
 // The visual styles: Qt style sheets over the Fusion style, read from the packed style files
 // beside the program.
 
-// Makes Fusion the application's style, under every sheet.
+// Makes Fusion, with indicators every sheet can show (ControlStyle), the application's style,
+// under every sheet.
 void UseFusionStyle();
 
 // Applies a sheet's text to the whole application.

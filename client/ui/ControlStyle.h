@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The Fusion style with check box and radio button indicators and spin boxes drawn in the colour
+// of their text. Fusion derives those frames and arrows from the window colour, which vanishes
+// under a sheet that gives the controls a transparent or dark background; the text colour is the
+// one colour every visual style keeps legible against its background, for enabled and for
+// disabled controls alike.
+class ControlStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    ControlStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+};
