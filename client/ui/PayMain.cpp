@@ -14,6 +14,7 @@
 #include "client/ui/Launchers.h"
 #include "client/ui/ProgramIcon.h"
 #include "client/ui/Scaling.h"
+#include "client/ui/ToolbarIcons.h"
 #include "client/ui/VisualStyle.h"
 #include "client/ui/Welcome.h"
 #include "components/FileRoutines.h"
@@ -31,14 +32,12 @@
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -68,44 +67,6 @@ bool IsSubmenu(MenuItem item)
         if (entry.parent == item)
             return true;
     return false;
-}
-
-QStyle::StandardPixmap GlyphOf(MenuItem button)
-{
-    switch (button) {
-    case BtnOpen: return QStyle::SP_DialogOpenButton;
-    case BtnNew: return QStyle::SP_FileIcon;
-    case BtnSaveAs: return QStyle::SP_DialogSaveButton;
-    case BtnBackup: return QStyle::SP_DriveHDIcon;
-    case BtnRestore: return QStyle::SP_BrowserReload;
-    case BtnExpress: return QStyle::SP_MediaSeekForward;
-    case BtnPayPeriod: return QStyle::SP_FileDialogDetailedView;
-    case BtnAutomatic: return QStyle::SP_MediaPlay;
-    case BtnManual: return QStyle::SP_FileDialogContentsView;
-    case BtnReports: return QStyle::SP_FileDialogListView;
-    case BtnChecks: return QStyle::SP_DialogApplyButton;
-    case BtnPost: return QStyle::SP_ArrowForward;
-    case BtnHelp: return QStyle::SP_DialogHelpButton;
-    default: return QStyle::SP_CustomBase;
-    }
-}
-
-// A toolbar glyph and its own faded grey form for the disabled look, plain in every style.
-QIcon ToolbarGlyph(const QIcon& source)
-{
-    const QPixmap normal = source.pixmap(QSize(24, 24));
-    QImage faded = normal.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < faded.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(faded.scanLine(y));
-        for (int x = 0; x < faded.width(); ++x) {
-            const int grey = qGray(line[x]);
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 35 / 100);
-        }
-    }
-    QIcon icon;
-    icon.addPixmap(normal, QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(faded), QIcon::Disabled);
-    return icon;
 }
 
 // The registry object is shared and its failures are the user's to see, never a reason to stop
@@ -227,7 +188,7 @@ void TFrmMain::buildToolbar(QWidget* central)
         auto* button = new QToolButton(panel);
         button->setObjectName(QString::fromLatin1(MenuItemName(def.item)));
         button->setAutoRaise(true);
-        button->setIcon(ToolbarGlyph(style()->standardIcon(GlyphOf(def.item))));
+        button->setIcon(ToolbarIcon(def.item));
         button->setIconSize(QSize(24, 24));
         button->setToolTip(QString::fromLatin1(def.hint));
         button->setGeometry(left, 2, 32, 32);
