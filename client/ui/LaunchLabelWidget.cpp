@@ -20,8 +20,9 @@ void LaunchLabelWidget::setHot(bool hot)
     look.setBold(hot);
     look.setUnderline(hot);
     setFont(look);
-    setStyleSheet(hot ? QStringLiteral("color: yellow; background: transparent;")
-                      : QStringLiteral("color: white; background: transparent;"));
+    setStyleSheet(hot ? QStringLiteral("QLabel { color: yellow; background: transparent; }")
+                      : QStringLiteral("QLabel { color: white; background: transparent; }"
+                                       " QLabel:disabled { color: #808080; }"));
     if (hot)
         setCursor(Qt::PointingHandCursor);
     else

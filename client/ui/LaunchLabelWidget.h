@@ -6,7 +6,7 @@
 struct LaunchLabel;
 
 // One label of the launch panel: white text that turns yellow, bold and underlined under the
-// mouse while its command can run, and runs it when clicked.
+// mouse while its command can run, and runs it when clicked; grey while its command is off.
 class LaunchLabelWidget : public QLabel {
     Q_OBJECT
 public:

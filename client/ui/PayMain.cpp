@@ -466,6 +466,8 @@ void TFrmMain::applyMenuStates(const MenuStates& states)
     }
     item(MnuNJUDI)->setVisible(states.isVisible(MnuNJUDI));
     item(MnuNJW3)->setVisible(states.isVisible(MnuNJW3));
+    for (LaunchLabelWidget* label : labels_)
+        label->setEnabled(labelIsLive(label->tag()));
     scrollBox_->setVisible(states.launchPanelVisible);
     messagePanel_->setVisible(states.messagePanelVisible);
 }

@@ -90,6 +90,19 @@ protected:
         main = session->mainWindow.get();
     }
 
+    // The colour of a label's text as drawn: its pixel furthest from the panel's black.
+    static QRgb textColour(QWidget* label)
+    {
+        const QImage image =
+            label->parentWidget()->grab(label->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        QRgb brightest = qRgb(0, 0, 0);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) > qGray(brightest))
+                    brightest = image.pixel(x, y);
+        return brightest;
+    }
+
     // Makes a client file with one employee; edit fills the records before they are written.
     void makeClient(const QString& path, const std::function<void()>& edit = {})
     {
@@ -303,6 +316,11 @@ TEST_F(MainWindowTest, BackupCopyKeepsRunningAndPostingOff)
     EXPECT_FALSE(express->isHot());
     main->LabelClick(111);
     EXPECT_TRUE(launched.empty());
+    // It is drawn disabled, in another colour than a live one.
+    LaunchLabelWidget* payPeriod = main->launchLabel(112);
+    EXPECT_FALSE(express->isEnabled());
+    EXPECT_TRUE(payPeriod->isEnabled());
+    EXPECT_NE(textColour(express), textColour(payPeriod));
 
     // Opening another client brings them back.
     DataModule().RSEmployee.CloseRecSet();
@@ -312,6 +330,7 @@ TEST_F(MainWindowTest, BackupCopyKeepsRunningAndPostingOff)
     for (MenuItem on : {MnuRestore, BtnRestore, MnuRecurring, MnuEFW2, MnuAutomatic, MnuManualEntry, MnuCancel,
                         MnuPosting, MnuCloseMonth, MnuCloseQuarter})
         EXPECT_TRUE(enabled(on)) << MenuItemName(on);
+    EXPECT_TRUE(express->isEnabled());
     QApplication::sendEvent(express, &enter);
     EXPECT_TRUE(express->isHot());
 }
