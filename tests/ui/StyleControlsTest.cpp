@@ -165,7 +165,15 @@ struct SamplePanel {
 
     QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    // The indicator square of a check box or radio button, in the panel's coordinates.
+    // A rectangle of the panel in the pixels of its grabbed image, which has the screen's resolution.
+    QRect inPixels(const QRect& rect) const
+    {
+        const qreal ratio = window.devicePixelRatioF();
+        return QRect(qRound(rect.x() * ratio), qRound(rect.y() * ratio), qRound(rect.width() * ratio),
+                     qRound(rect.height() * ratio));
+    }
+
+    // The indicator square of a check box or radio button, in the image's pixels.
     QRect indicator(QAbstractButton* button) const
     {
         QStyleOptionButton option;
@@ -173,10 +181,10 @@ struct SamplePanel {
         const bool radioButton = qobject_cast<QRadioButton*>(button) != nullptr;
         const QRect local = button->style()->subElementRect(
             radioButton ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
-        return local.translated(button->mapTo(&window, QPoint(0, 0)));
+        return inPixels(local.translated(button->mapTo(&window, QPoint(0, 0))));
     }
 
-    // The up and down buttons of a spin box, in the panel's coordinates.
+    // The up and down buttons of a spin box, in the image's pixels.
     QRect spinButton(QAbstractSpinBox* box, QStyle::SubControl which) const
     {
         QStyleOptionSpinBox option;
@@ -186,10 +194,13 @@ struct SamplePanel {
         option.frame = box->hasFrame();
         option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
         const QRect local = box->style()->subControlRect(QStyle::CC_SpinBox, &option, which, box);
-        return local.translated(box->mapTo(&window, QPoint(0, 0)));
+        return inPixels(local.translated(box->mapTo(&window, QPoint(0, 0))));
     }
 
-    QRect textArea(QLabel* label) const { return label->contentsRect().translated(label->mapTo(&window, QPoint(0, 0))); }
+    QRect textArea(QLabel* label) const
+    {
+        return inPixels(label->contentsRect().translated(label->mapTo(&window, QPoint(0, 0))));
+    }
 };
 
 TEST_F(StyleControlsTest, EveryStyleIsTested)
@@ -245,8 +256,11 @@ TEST_F(StyleControlsTest, SpinArrowsShowInEveryStyle)
                 const QRect area = panel.spinButton(box, which);
                 ASSERT_GE(area.width(), 6) << box->metaObject()->className();
                 ASSERT_GE(area.height(), 4) << box->metaObject()->className();
+                // The arrow sits in the middle of its button, apart from the button's own edges.
                 const QImage button = image.copy(area);
-                EXPECT_GE(PixelsApartFrom(button, CommonColour(button)), kMinimumMarkPixels)
+                const QRect middle(area.width() / 4, area.height() / 4, area.width() - area.width() / 2,
+                                   area.height() - area.height() / 2);
+                EXPECT_GE(PixelsApartFrom(button.copy(middle), CommonColour(button)), kMinimumMarkPixels)
                     << box->metaObject()->className() << (which == QStyle::SC_SpinBoxUp ? " up" : " down")
                     << " arrow cannot be seen";
             }
