@@ -27,6 +27,11 @@ TFrmPPPOther::TFrmPPPOther(QWidget* parent)
     auto* row = new QHBoxLayout(payDates);
     CbxPayDateFrom = new QComboBox(payDates);
     CbxPayDateTo = new QComboBox(payDates);
+    // Wide enough for "mm/dd/yyyy (nn)" and the padding a style sheet gives the text.
+    for (QComboBox* list : {CbxPayDateFrom, CbxPayDateTo}) {
+        list->setMinimumContentsLength(16);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
     row->addWidget(new QLabel(QStringLiteral("From"), payDates));
     row->addWidget(CbxPayDateFrom);
     row->addSpacing(12);

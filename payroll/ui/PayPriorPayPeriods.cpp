@@ -105,6 +105,7 @@ QWidget* TFrmPriorPayPeriods::makeStatement()
 
     auto* period = new QGridLayout;
     period->setVerticalSpacing(1);
+    period->setHorizontalSpacing(8);
     PPPDateFromTo = new QLabel(Statement);
     PPPPayDate = new QLabel(Statement);
     LblCheckNumber = new QLabel(QStringLiteral("Check #:"), Statement);
@@ -120,6 +121,7 @@ QWidget* TFrmPriorPayPeriods::makeStatement()
 
     auto* employee = new QGridLayout;
     employee->setVerticalSpacing(1);
+    employee->setHorizontalSpacing(8);
     EmployeeNum = new QLabel(Statement);
     EmployeeDeptPos = new QLabel(Statement);
     EmployeeSocSecNum = new QLabel(Statement);
@@ -173,6 +175,9 @@ QWidget* TFrmPriorPayPeriods::makeControls()
     auto* payDates = new QGroupBox(QStringLiteral("Pay Date"), controls);
     auto* payDateRow = new QHBoxLayout(payDates);
     CbxPayDates = new QComboBox(payDates);
+    // Wide enough for "mm/dd/yyyy (nn)" and the padding a style sheet gives the text.
+    CbxPayDates->setMinimumContentsLength(16);
+    CbxPayDates->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     BtnFirst = PayDateButton(nbFirst, "First Pay Date", payDates);
     BtnNext = PayDateButton(nbNext, "Next Pay Date", payDates);
     BtnPrior = PayDateButton(nbPrior, "Prior Pay Date", payDates);

@@ -4,8 +4,10 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -26,26 +28,34 @@ QFrame* Rule(QWidget* parent)
 TStatementColumns::TStatementColumns(QWidget* parent)
     : QWidget(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(24);
+    // One grid for all four columns, so the totals of the columns share their rows as on a
+    // printed statement: each column takes a caption and an amount grid column, with a gap after.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(1);
+    int totalsRow = 0;
     for (StatementColumn column : kColumns) {
-        auto* grid = new QGridLayout;
-        grid->setHorizontalSpacing(8);
-        grid->setVerticalSpacing(1);
+        const auto& lines = StatementLines(column);
+        const auto isTotal = [](const StatementLine& l) { return l.total; };
+        if (std::any_of(lines.begin(), lines.end(), isTotal))
+            totalsRow = std::max(totalsRow, static_cast<int>(std::count_if(lines.begin(), lines.end(), std::not_fn(isTotal))));
+    }
+    totalsRow += 2;   // below the heading and the rule
+    int gridColumn = 0;
+    for (StatementColumn column : kColumns) {
         auto* heading = new QLabel(StatementColumnHeading(column), this);
         QFont bold = heading->font();
         bold.setBold(true);
         bold.setUnderline(true);
         heading->setFont(bold);
         heading->setAlignment(Qt::AlignHCenter);
-        grid->addWidget(heading, 0, 0, 1, 2);
-        int r = 1;
-        bool ruled = false;
+        grid->addWidget(heading, 0, gridColumn, 1, 2);
+        int row = 1;
         for (const StatementLine& line : StatementLines(column)) {
-            if (line.total && !ruled) {
-                grid->addWidget(Rule(this), r++, 1);
-                ruled = true;
+            if (line.total && row < totalsRow) {
+                grid->addWidget(Rule(this), totalsRow - 1, gridColumn + 1);
+                row = totalsRow;
             }
             auto* caption = new QLabel(QString::fromLatin1(line.caption), this);
             auto* amount = new QLabel(StatementAmount(0), this);
@@ -57,16 +67,17 @@ TStatementColumns::TStatementColumns(QWidget* parent)
                 caption->setFont(font);
                 amount->setFont(font);
             }
-            grid->addWidget(caption, r, 0);
-            grid->addWidget(amount, r, 1);
-            ++r;
+            grid->addWidget(caption, row, gridColumn);
+            grid->addWidget(amount, row, gridColumn + 1);
+            ++row;
             captions_[line.group] = caption;
             amounts_[line.group] = amount;
         }
-        grid->setRowStretch(r, 1);
-        grid->setColumnStretch(0, 1);
-        row->addLayout(grid);
+        if (gridColumn > 0)
+            grid->setColumnMinimumWidth(gridColumn - 1, 16);
+        gridColumn += 3;
     }
+    grid->setRowStretch(grid->rowCount(), 1);
 }
 
 void TStatementColumns::ShowUserItemNames()
