@@ -14,7 +14,9 @@
 #include "payroll/ui/StatementPrinting.h"
 #include "platform/ui/ShowModal.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,12 +25,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -202,10 +204,9 @@ QWidget* TFrmPriorPayPeriods::makeControls()
     RSNavigator->OnBtnListClick = [](TRSNavigator&) { ShowRecList(); };
     employeeRow->addWidget(RSNavigator);
     row->addWidget(employees);
-    for (const int key : {Qt::Key_F, Qt::Key_N, Qt::Key_P, Qt::Key_L, Qt::Key_I}) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, key] { RSNavigator->KeyDownHandler(key, Qt::AltModifier); });
-    }
+    // The window sees key presses before its controls, so the navigator's Alt keys work from
+    // any of them.
+    qApp->installEventFilter(this);
 
     row->addStretch();
     BtnPrint = new QPushButton(QStringLiteral("P&rint"), controls);
@@ -221,6 +222,25 @@ QWidget* TFrmPriorPayPeriods::makeControls()
     connect(BtnOther, &QPushButton::clicked, this, &TFrmPriorPayPeriods::BtnOtherClick);
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
     return controls;
+}
+
+bool TFrmPriorPayPeriods::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && FormKeyDown(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TFrmPriorPayPeriods::FormKeyDown(const QKeyEvent& key)
+{
+    const std::optional<TNavigationButtons> button = NavButtonForKey(key.key(), key.modifiers());
+    if (!button || !RSNavigator->Button(*button)->isVisible())
+        return false;
+    RSNavigator->KeyDownHandler(key.key(), key.modifiers());
+    return true;
 }
 
 void TFrmPriorPayPeriods::FormShow()

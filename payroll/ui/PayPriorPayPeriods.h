@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -53,10 +54,15 @@ public:
     QPushButton* BtnOther = nullptr;
     QPushButton* BtnClose = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* makeStatement();
     QWidget* makeControls();
     void FormShow();
+    // The navigator's Alt keys; true when the key was one of them.
+    bool FormKeyDown(const QKeyEvent& key);
     void CbxPayDatesChange(int index);
     void ButtonClick(QToolButton* button);
     void RSNavigatorAfterAction();

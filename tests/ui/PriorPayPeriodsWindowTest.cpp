@@ -230,7 +230,8 @@ TEST_F(PriorPayPeriodsWindowTest, EmployeesStepWithTheNavigatorOnTheSamePayDate)
         EXPECT_FALSE(w.LblCheckNumber->isVisibleTo(&w));
 
         // Alt+P, the navigator's Prior Employee, works from anywhere in the window.
-        w.RSNavigator->KeyDownHandler(Qt::Key_P, Qt::AltModifier);
+        w.activateWindow();
+        QTest::keyClick(w.CbxPayDates, Qt::Key_P, Qt::AltModifier);
         EXPECT_EQ(w.EmployeeFullName->text().trimmed(), QStringLiteral("Ann Baker"));
         EXPECT_TRUE(w.PPPCheckNumber->isVisibleTo(&w));
         w.BtnClose->click();
