@@ -3,7 +3,6 @@
 #include "client/EmployeeIndex.h"
 #include "client/PayRecords.h"
 #include "payroll/PriorPeriodStatement.h"
-#include "payroll/ui/StatementColumns.h"
 #include "platform/Exceptions.h"
 #include "platform/HourglassCursor.h"
 #include "platform/ui/LedgoraApplication.h"

@@ -7,8 +7,6 @@
 
 #include <QLabel>
 
-#include <algorithm>
-
 TFrmPPPSummary::TFrmPPPSummary(QWidget* parent)
     : TPriorPeriodView(QStringLiteral("Prior Payroll Periods Summary"), parent)
 {
