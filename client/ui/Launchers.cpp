@@ -10,6 +10,7 @@
 #include "components/ui/ReportPreviewHandler.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/Posting.h"
+#include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
 
 #include <array>
@@ -34,6 +35,7 @@ void InstallLaunchers()
 {
     table().fill(nullptr);
     InstallClientFileLaunchers();
+    InstallPriorPeriodLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         ShowModal(window);

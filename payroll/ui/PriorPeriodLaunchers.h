@@ -1,0 +1,4 @@
+#pragma once
+
+// Fills the launcher of the Prior Payroll Periods command.
+void InstallPriorPeriodLaunchers();
