@@ -51,6 +51,15 @@ const char* const kRole = "ledgoraRole";
 // Entries without an exit signal of their own, whose loss of focus counts as leaving them.
 const char* const kExitOnFocusOut = "ledgoraExitOnFocusOut";
 
+// A plain container inside the scroll box, which is white in every visual style.
+const char* const kWhiteBox = "ledgoraWhiteBox";
+QWidget* WhiteBox(QWidget* parent = nullptr)
+{
+    auto* box = new QWidget(parent);
+    box->setProperty(kWhiteBox, true);
+    return box;
+}
+
 QLabel* Heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -120,7 +129,7 @@ QLineEdit* Masked(QWidget* parent, const char* name, const QString& mask)
 // entry (the federal count, which only the Form W-4 sets) they are shown disabled.
 QWidget* UpDown(QWidget* parent, const char* name, TFilterEdit* entry)
 {
-    auto* box = new QWidget(parent);
+    auto* box = WhiteBox(parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +156,7 @@ QWidget* UpDown(QWidget* parent, const char* name, TFilterEdit* entry)
 // A count entry with its arrows beside it.
 QWidget* WithUpDown(QWidget* parent, TFilterEdit* entry, QWidget* upDown)
 {
-    auto* box = new QWidget(parent);
+    auto* box = WhiteBox(parent);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
@@ -184,13 +193,9 @@ TFrmEmployee::TFrmEmployee(QWidget* parent)
     ScrollBox1->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(ScrollBox1);
     content->setObjectName(QStringLiteral("ScrollContent"));
-    content->setAutoFillBackground(true);
-    QPalette white = content->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    content->setPalette(white);
-    content->setStyleSheet(QStringLiteral("#ScrollContent { background-color: white; } "
-                                          "#ScrollContent QLabel, #ScrollContent QCheckBox { color: black; }"));
+    content->setStyleSheet(QStringLiteral("#ScrollContent, QWidget[%1=\"true\"], QGroupBox, QCheckBox { background-color: white; } "
+                                          "QLabel, QCheckBox, QGroupBox { color: black; }")
+                               .arg(QLatin1String(kWhiteBox)));
     auto* sections = new QVBoxLayout(content);
     sections->setContentsMargins(6, 6, 6, 6);
     sections->setSpacing(4);
@@ -230,7 +235,7 @@ TFrmEmployee::TFrmEmployee(QWidget* parent)
 
 QWidget* TFrmEmployee::buildPersonal()
 {
-    auto* box = new QWidget;
+    auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const QString letters = QStringLiteral("[A..Z,a..z]");
@@ -323,7 +328,7 @@ QWidget* TFrmEmployee::buildPersonal()
 
 QWidget* TFrmEmployee::buildHistorical()
 {
-    auto* box = new QWidget;
+    auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     DateOfBirth = Date(box, "DateOfBirth");
@@ -389,7 +394,7 @@ QWidget* TFrmEmployee::buildHistorical()
 
 QWidget* TFrmEmployee::buildProcessing()
 {
-    auto* box = new QWidget;
+    auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const QString digits = QStringLiteral("[0..9]");
@@ -435,7 +440,7 @@ QWidget* TFrmEmployee::buildProcessing()
     int row = 0;
     grid->addWidget(Caption(QStringLiteral("Payroll Frequency"), box), row, 0);
     grid->addWidget(Frequency, row++, 1);
-    auto* marital = new QWidget(box);
+    auto* marital = WhiteBox(box);
     auto* maritalLayout = new QHBoxLayout(marital);
     maritalLayout->setContentsMargins(0, 0, 0, 0);
     maritalLayout->addWidget(Caption(QStringLiteral("Marital Status:"), marital));
@@ -534,7 +539,7 @@ QWidget* TFrmEmployee::buildProcessing()
 QWidget* TFrmEmployee::buildAmountSection(int index)
 {
     const EmployeeAmountSection& section = EmployeeAmountSections()[static_cast<std::size_t>(index)];
-    auto* box = new QWidget;
+    auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);

@@ -523,3 +523,13 @@ TEST_F(EmployeeScreenTest, WheelOverAChoiceScrollsTheWindow)
     EXPECT_EQ(s.Frequency->currentIndex(), 0);
     EXPECT_EQ(bar->value(), bar->singleStep());
 }
+
+TEST_F(EmployeeScreenTest, FormW4ButtonSaysItIsNotAvailableYetAndChangesNothing)
+{
+    TFrmEmployee& s = show();
+    s.LastName->setText(QStringLiteral("Lo"));
+    messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+    QTest::mouseClick(s.BtnFormW4, Qt::LeftButton);
+    EXPECT_EQ(s.LastName->text(), QStringLiteral("Lo"));
+    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Lee"));
+}
