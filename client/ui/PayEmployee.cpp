@@ -444,10 +444,15 @@ QWidget* TFrmEmployee::buildProcessing()
     auto* maritalLayout = new QHBoxLayout(marital);
     maritalLayout->setContentsMargins(0, 0, 0, 0);
     maritalLayout->addWidget(Caption(QStringLiteral("Marital Status:"), marital));
-    const std::pair<const char*, TCheckBoxEdit*> boxes[] = {
-        {"Single", Single}, {"Married", Married}, {"Head of Household", HOH}};
-    for (const auto& [caption, mark] : boxes) {
-        mark->setObjectName(QLatin1String(caption == std::string_view("Head of Household") ? "HOH" : caption));
+    struct MaritalBox {
+        const char* name;
+        const char* caption;
+        TCheckBoxEdit* mark;
+    };
+    for (const auto& [name, caption, mark] : {MaritalBox{"Single", "Single", Single},
+                                              MaritalBox{"Married", "Married", Married},
+                                              MaritalBox{"HOH", "Head of Household", HOH}}) {
+        mark->setObjectName(QLatin1String(name));
         mark->setParent(marital);
         mark->setCursor(Qt::PointingHandCursor);
         QFont bold = mark->font();
