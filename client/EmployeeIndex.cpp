@@ -19,12 +19,12 @@ EmployeePicker& InstalledPicker()
     return picker;
 }
 
-QString OrderOneName(const QString& middle)
+QString OrderOneName(const EmployeeRecord& record, const QString& middle)
 {
-    QString name = EmployeeRec.FirstName.get().trimmed();
+    QString name = record.FirstName.get().trimmed();
     if (!IsBlank(middle))
         name += QChar(' ') + middle;
-    return name + QChar(' ') + EmployeeRec.LastName.get().trimmed() + QChar(' ') + EmployeeRec.Suffix.get();
+    return name + QChar(' ') + record.LastName.get().trimmed() + QChar(' ') + record.Suffix.get();
 }
 
 QString IndexName()
@@ -37,24 +37,29 @@ QString IndexName()
 
 } // namespace
 
-QString GetEmployeeName(int order, bool shorten)
+QString EmployeeName(const EmployeeRecord& record, int order, bool shorten)
 {
     switch (order) {
     case 1: {
-        const QString name = OrderOneName(EmployeeRec.MiddleName.get());
+        const QString name = OrderOneName(record, record.MiddleName.get());
         if (shorten && name.size() > 43)
-            return OrderOneName(EmployeeRec.MiddleInitial.get());
+            return OrderOneName(record, record.MiddleInitial.get());
         return name;
     }
     case 2: {
-        QString name = EmployeeRec.LastName.get().trimmed();
-        if (!IsBlank(EmployeeRec.Suffix.get()))
-            name += QChar(' ') + EmployeeRec.Suffix.get().trimmed();
-        return name + QChar(' ') + EmployeeRec.FirstName.get().trimmed() + QChar(' ') + EmployeeRec.MiddleName.get();
+        QString name = record.LastName.get().trimmed();
+        if (!IsBlank(record.Suffix.get()))
+            name += QChar(' ') + record.Suffix.get().trimmed();
+        return name + QChar(' ') + record.FirstName.get().trimmed() + QChar(' ') + record.MiddleName.get();
     }
     default:
         return QString();
     }
+}
+
+QString GetEmployeeName(int order, bool shorten)
+{
+    return EmployeeName(EmployeeRec, order, shorten);
 }
 
 void BuildRecIndex()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "client/EmployeeRecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,6 +11,8 @@
 // for the middle name. Order 2: last name and suffix, first and middle name. Any other order
 // gives an empty text. The result is not trimmed.
 QString GetEmployeeName(int order, bool shorten);
+// The same for any employee record.
+QString EmployeeName(const EmployeeRecord& record, int order, bool shorten);
 
 // Rebuilds RecIndex from every employee when RebuildRecIndex is set; does nothing otherwise.
 // The employee that was current is read again afterwards.

@@ -11,85 +11,94 @@ constexpr int kQualifiedOTGroup = 76;
 constexpr int kQualifiedOTRow = 74;
 
 // Member pointers keep the access well defined: the groups are separate members, not one array.
-constexpr TPeriodAmounts EmployeeRecord::*kGroups[kAmountGroupCount] = {
-    &EmployeeRecord::Wages,                // 0
-    &EmployeeRecord::OverTimePay,          // 1
-    &EmployeeRecord::HolidayPay,           // 2
-    &EmployeeRecord::VacationPay,          // 3
-    &EmployeeRecord::SickPay,              // 4
-    &EmployeeRecord::OtherTimePay,         // 5
-    &EmployeeRecord::Bonus,                // 6
-    &EmployeeRecord::Tips,                 // 7
-    &EmployeeRecord::DepCareBen,           // 8
-    &EmployeeRecord::FringeBen,            // 9
-    &EmployeeRecord::GTLIAmount,           // 10
-    &EmployeeRecord::UserPay1,             // 11
-    &EmployeeRecord::UserPay2,             // 12
-    &EmployeeRecord::UserPay3,             // 13
-    &EmployeeRecord::UserPay4,             // 14
-    &EmployeeRecord::UserPay5,             // 15
-    &EmployeeRecord::GrossWages,           // 16
-    &EmployeeRecord::FICATax,              // 17
-    &EmployeeRecord::TPSPFICATax,          // 18
-    &EmployeeRecord::FederalTax,           // 19
-    &EmployeeRecord::TPSPFederalTax,       // 20
-    &EmployeeRecord::MedicareTax,          // 21
-    &EmployeeRecord::MedSurchargeWages,    // 22
-    &EmployeeRecord::MedSurchargeTax,      // 23
-    &EmployeeRecord::TPSPMedicareTax,      // 24
-    &EmployeeRecord::StateTax,             // 25
-    &EmployeeRecord::CityTax,              // 26
-    &EmployeeRecord::UnempTax,             // 27
-    &EmployeeRecord::DisbTax,              // 28
-    &EmployeeRecord::HealthIns,            // 29
-    &EmployeeRecord::PensionPlans,         // 30
-    &EmployeeRecord::UserDeduct1,          // 31
-    &EmployeeRecord::UserDeduct2,          // 32
-    &EmployeeRecord::UserDeduct3,          // 33
-    &EmployeeRecord::UserDeduct4,          // 34
-    &EmployeeRecord::UserDeduct5,          // 35
-    &EmployeeRecord::TotalDeduct,          // 36
-    &EmployeeRecord::NetPay,               // 37
-    &EmployeeRecord::FICALib,              // 38
-    &EmployeeRecord::MedicareLib,          // 39
-    &EmployeeRecord::FUTALib,              // 40
-    &EmployeeRecord::UnempLib,             // 41
-    &EmployeeRecord::DisbLib,              // 42
-    &EmployeeRecord::UserLib1,             // 43
-    &EmployeeRecord::UserLib2,             // 44
-    &EmployeeRecord::UserLib3,             // 45
-    &EmployeeRecord::UserLib4,             // 46
-    &EmployeeRecord::UserLib5,             // 47
-    &EmployeeRecord::TotalLib,             // 48
-    &EmployeeRecord::AllocatedTip,         // 49
-    &EmployeeRecord::HoursPaid,            // 50
-    &EmployeeRecord::DaysPaid,             // 51
-    &EmployeeRecord::OverTimePaid,         // 52
-    &EmployeeRecord::HolidayPaid,          // 53
-    &EmployeeRecord::VacationPaid,         // 54
-    &EmployeeRecord::SickTimePaid,         // 55
-    &EmployeeRecord::OtherTimePaid,        // 56
-    &EmployeeRecord::Plan401k,             // 57
-    &EmployeeRecord::Plan403b,             // 58
-    &EmployeeRecord::Plan408k6,            // 59
-    &EmployeeRecord::Plan457b,             // 60
-    &EmployeeRecord::IRASimple,            // 61
-    &EmployeeRecord::NonQualPlan,          // 62
-    &EmployeeRecord::CafePlan,             // 63
-    &EmployeeRecord::FedEarnings,          // 64
-    &EmployeeRecord::StateEarning,         // 65
-    &EmployeeRecord::CityEarnings,         // 66
-    &EmployeeRecord::FICAEarnings,         // 67
-    &EmployeeRecord::MedEarnings,          // 68
-    &EmployeeRecord::FUTAEarnings,         // 69
-    &EmployeeRecord::TPSPGross,            // 70
-    &EmployeeRecord::TPSPTaxable,          // 71
-    &EmployeeRecord::UnempEarning,         // 72
-    &EmployeeRecord::DisbEarnings,         // 73
-    &EmployeeRecord::UICompWages,          // 74
-    &EmployeeRecord::DICompWages,          // 75
-    &EmployeeRecord::QualifiedOT,          // 76
+struct GroupEntry {
+    TPeriodAmounts EmployeeRecord::*member;
+    const char* name;
 };
+
+#define LEDGORA_GROUP(member) GroupEntry{&EmployeeRecord::member, #member}
+
+constexpr GroupEntry kGroups[kAmountGroupCount] = {
+    LEDGORA_GROUP(Wages),               // 0
+    LEDGORA_GROUP(OverTimePay),         // 1
+    LEDGORA_GROUP(HolidayPay),          // 2
+    LEDGORA_GROUP(VacationPay),         // 3
+    LEDGORA_GROUP(SickPay),             // 4
+    LEDGORA_GROUP(OtherTimePay),        // 5
+    LEDGORA_GROUP(Bonus),               // 6
+    LEDGORA_GROUP(Tips),                // 7
+    LEDGORA_GROUP(DepCareBen),          // 8
+    LEDGORA_GROUP(FringeBen),           // 9
+    LEDGORA_GROUP(GTLIAmount),          // 10
+    LEDGORA_GROUP(UserPay1),            // 11
+    LEDGORA_GROUP(UserPay2),            // 12
+    LEDGORA_GROUP(UserPay3),            // 13
+    LEDGORA_GROUP(UserPay4),            // 14
+    LEDGORA_GROUP(UserPay5),            // 15
+    LEDGORA_GROUP(GrossWages),          // 16
+    LEDGORA_GROUP(FICATax),             // 17
+    LEDGORA_GROUP(TPSPFICATax),         // 18
+    LEDGORA_GROUP(FederalTax),          // 19
+    LEDGORA_GROUP(TPSPFederalTax),      // 20
+    LEDGORA_GROUP(MedicareTax),         // 21
+    LEDGORA_GROUP(MedSurchargeWages),   // 22
+    LEDGORA_GROUP(MedSurchargeTax),     // 23
+    LEDGORA_GROUP(TPSPMedicareTax),     // 24
+    LEDGORA_GROUP(StateTax),            // 25
+    LEDGORA_GROUP(CityTax),             // 26
+    LEDGORA_GROUP(UnempTax),            // 27
+    LEDGORA_GROUP(DisbTax),             // 28
+    LEDGORA_GROUP(HealthIns),           // 29
+    LEDGORA_GROUP(PensionPlans),        // 30
+    LEDGORA_GROUP(UserDeduct1),         // 31
+    LEDGORA_GROUP(UserDeduct2),         // 32
+    LEDGORA_GROUP(UserDeduct3),         // 33
+    LEDGORA_GROUP(UserDeduct4),         // 34
+    LEDGORA_GROUP(UserDeduct5),         // 35
+    LEDGORA_GROUP(TotalDeduct),         // 36
+    LEDGORA_GROUP(NetPay),              // 37
+    LEDGORA_GROUP(FICALib),             // 38
+    LEDGORA_GROUP(MedicareLib),         // 39
+    LEDGORA_GROUP(FUTALib),             // 40
+    LEDGORA_GROUP(UnempLib),            // 41
+    LEDGORA_GROUP(DisbLib),             // 42
+    LEDGORA_GROUP(UserLib1),            // 43
+    LEDGORA_GROUP(UserLib2),            // 44
+    LEDGORA_GROUP(UserLib3),            // 45
+    LEDGORA_GROUP(UserLib4),            // 46
+    LEDGORA_GROUP(UserLib5),            // 47
+    LEDGORA_GROUP(TotalLib),            // 48
+    LEDGORA_GROUP(AllocatedTip),        // 49
+    LEDGORA_GROUP(HoursPaid),           // 50
+    LEDGORA_GROUP(DaysPaid),            // 51
+    LEDGORA_GROUP(OverTimePaid),        // 52
+    LEDGORA_GROUP(HolidayPaid),         // 53
+    LEDGORA_GROUP(VacationPaid),        // 54
+    LEDGORA_GROUP(SickTimePaid),        // 55
+    LEDGORA_GROUP(OtherTimePaid),       // 56
+    LEDGORA_GROUP(Plan401k),            // 57
+    LEDGORA_GROUP(Plan403b),            // 58
+    LEDGORA_GROUP(Plan408k6),           // 59
+    LEDGORA_GROUP(Plan457b),            // 60
+    LEDGORA_GROUP(IRASimple),           // 61
+    LEDGORA_GROUP(NonQualPlan),         // 62
+    LEDGORA_GROUP(CafePlan),            // 63
+    LEDGORA_GROUP(FedEarnings),         // 64
+    LEDGORA_GROUP(StateEarning),        // 65
+    LEDGORA_GROUP(CityEarnings),        // 66
+    LEDGORA_GROUP(FICAEarnings),        // 67
+    LEDGORA_GROUP(MedEarnings),         // 68
+    LEDGORA_GROUP(FUTAEarnings),        // 69
+    LEDGORA_GROUP(TPSPGross),           // 70
+    LEDGORA_GROUP(TPSPTaxable),         // 71
+    LEDGORA_GROUP(UnempEarning),        // 72
+    LEDGORA_GROUP(DisbEarnings),        // 73
+    LEDGORA_GROUP(UICompWages),         // 74
+    LEDGORA_GROUP(DICompWages),         // 75
+    LEDGORA_GROUP(QualifiedOT),         // 76
+};
+
+#undef LEDGORA_GROUP
 
 void CheckRange(int value, int count, const char* what)
 {
@@ -103,13 +112,13 @@ void CheckRange(int value, int count, const char* what)
 TPeriodAmounts& AmountGroup(EmployeeRecord& record, int group)
 {
     CheckRange(group, kAmountGroupCount, "Amount group");
-    return record.*kGroups[group];
+    return record.*kGroups[group].member;
 }
 
 const TPeriodAmounts& AmountGroup(const EmployeeRecord& record, int group)
 {
     CheckRange(group, kAmountGroupCount, "Amount group");
-    return record.*kGroups[group];
+    return record.*kGroups[group].member;
 }
 
 std::optional<int> PayHistoryRowOfGroup(int group)
@@ -126,4 +135,18 @@ int AmountGroupOfPayHistoryRow(int row)
 {
     CheckRange(row, kPayHistoryRowCount, "Pay history row");
     return row == kQualifiedOTRow ? kQualifiedOTGroup : row;
+}
+
+QString AmountGroupName(int group)
+{
+    CheckRange(group, kAmountGroupCount, "Amount group");
+    return QString::fromLatin1(kGroups[group].name);
+}
+
+int AmountGroupNumber(const QString& name)
+{
+    for (int group = 0; group < kAmountGroupCount; ++group)
+        if (name == QLatin1String(kGroups[group].name))
+            return group;
+    throw std::out_of_range(QStringLiteral("No amount group is named %1.").arg(name).toStdString());
 }

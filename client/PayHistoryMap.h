@@ -2,6 +2,7 @@
 
 #include "client/EmployeeRecord.h"
 
+#include <QString>
 #include <optional>
 
 // The 77 amount groups of an employee, numbered 0..76 in the order of the record (0 Wages ..
@@ -14,6 +15,11 @@ constexpr int kPayHistoryRowCount = 75;
 // Group 0..76 of the record; any other number throws std::out_of_range.
 TPeriodAmounts& AmountGroup(EmployeeRecord& record, int group);
 const TPeriodAmounts& AmountGroup(const EmployeeRecord& record, int group);
+
+// The member name of group 0..76 ("Wages" .. "QualifiedOT"), and the group of a member name; an
+// unknown name throws std::out_of_range.
+QString AmountGroupName(int group);
+int AmountGroupNumber(const QString& name);
 
 // The pay history row of a group, or none for the two groups that have no row.
 std::optional<int> PayHistoryRowOfGroup(int group);

@@ -4,6 +4,7 @@
 #include "client/ProgramStart.h"
 #include "client/SavedReports.h"
 #include "client/ui/ClientFileLaunchers.h"
+#include "client/ui/EmployeeLaunchers.h"
 #include "client/ui/PayMain.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
@@ -36,6 +37,7 @@ void InstallLaunchers()
     table().fill(nullptr);
     InstallClientFileLaunchers();
     InstallPriorPeriodLaunchers();
+    InstallEmployeeLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         ShowModal(window);
