@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -82,7 +83,16 @@ bool IsDamaged(const QString& path)
         return false;  // unreadable is not damaged: the writes say why
     const QByteArray bytes = file.readAll();
     file.close();
-    return QSettings(path, QSettings::IniFormat).status() == QSettings::FormatError || HasUnclosedQuote(bytes);
+    if (HasUnclosedQuote(bytes))
+        return true;
+    // QSettings keeps what it once read of a path and reports a parse error only on a fresh read,
+    // which its first look-up makes: the bytes are parsed under a name it has never seen.
+    QTemporaryFile probe;
+    if (!probe.open() || probe.write(bytes) != bytes.size() || !probe.flush())
+        return false;
+    QSettings parsed(probe.fileName(), QSettings::IniFormat);
+    parsed.allKeys();
+    return parsed.status() == QSettings::FormatError;
 }
 
 // A settings file that cannot be read would make every later write fail and lose the settings for

@@ -256,6 +256,23 @@ TEST_F(PostingFailureTest, CopyChangedBeforeTheJournalIsRefused)
     EXPECT_FALSE(QFileInfo::exists(PostingJournalFileName(clientPath())));
 }
 
+TEST_F(PostingFailureTest, JournalThatDoesNotReadBackIsRefused)
+{
+    // The medium keeps only the start of the journal while reporting it written.
+    const FileOperationFault previous = SetFileOperationFault([](FileOperation operation, const QString& path) {
+        if (operation == FileOperation::Rename && path.endsWith(QStringLiteral(".Posting")))
+            QFile::resize(path + QStringLiteral(".new"), 40);
+        return 0;
+    });
+    const QByteArray before = clientBytes();
+    const QString message = MessageOfPosting();
+    SetFileOperationFault(previous);
+    EXPECT_EQ(message, QStringLiteral("The posting journal %1 cannot be read.\r\rPosting was stopped and nothing was posted.")
+                           .arg(PostingJournalFileName(clientPath())));
+    EXPECT_EQ(clientBytes(), before);
+    expectOpenAndUnposted();
+}
+
 class PostingJournalTest : public PostingTest {
 protected:
     // A journal as a posting leaves it while it runs, with the copies made.
@@ -298,6 +315,25 @@ TEST_F(PostingJournalTest, ChangedCopyIsNeverPutBack)
     }
     EXPECT_FALSE(module->RSEmployee.Active());
     EXPECT_FALSE(FileIsOpen);
+    EXPECT_EQ(clientBytes(), halfPosted);
+    EXPECT_TRUE(QFileInfo::exists(PostingJournalFileName(clientPath())));
+}
+
+TEST_F(PostingJournalTest, ShortCopyIsNeverPutBack)
+{
+    beginJournal();
+    QByteArray copy = ReadTestFile(companyCopy());
+    copy.chop(1);
+    WriteTestFile(companyCopy(), copy);
+    const QByteArray halfPosted = clientBytes();
+    try {
+        module->OpenClient(clientPath());
+        ADD_FAILURE() << "The client opened";
+    } catch (const ECustomException& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("The copy %1, made when that posting began, has changed since.")
+                                             .arg(companyCopy())))
+            << e.message().toStdString();
+    }
     EXPECT_EQ(clientBytes(), halfPosted);
     EXPECT_TRUE(QFileInfo::exists(PostingJournalFileName(clientPath())));
 }
