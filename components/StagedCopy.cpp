@@ -195,9 +195,15 @@ void PlaceCopies(std::initializer_list<StagedCopy*> copies)
     try {
         for (StagedCopy* copy : copies)
             copy->place();
-        for (StagedCopy* copy : copies)
-            if (const int error = SyncPath(QFileInfo(copy->target_).absolutePath(), true))
+        QStringList synced;
+        for (StagedCopy* copy : copies) {
+            const QString folder = QFileInfo(copy->target_).absolutePath();
+            if (synced.contains(folder))
+                continue;
+            if (const int error = SyncPath(folder, true))
                 Fail(copy->target_, error);
+            synced << folder;
+        }
     } catch (...) {
         for (auto copy = std::rbegin(copies); copy != std::rend(copies); ++copy)
             (*copy)->undo();

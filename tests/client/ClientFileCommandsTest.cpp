@@ -224,6 +224,52 @@ TEST_F(ClientOpenTest, CloseEntersTheListAndSwitchesTheCommandsOff)
                                                QStringLiteral("Processing")}));
 }
 
+// A client on a read-only medium, or whose files are read-only, opens browse-only, says once that
+// its files are read-only (not that another program holds them), and writes nothing.
+TEST_F(ClientOpenTest, ReadOnlyClientOpensBrowseOnlyAndSaysWhy)
+{
+    const QString acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));
+    const QString company = DataDir + QStringLiteral("ACME.C26");
+    struct Case {
+        const char* what;
+        bool readOnlyFiles;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"read-only files", true, QStringLiteral("Permission denied")},
+        {"read-only medium", false, QStringLiteral("Read-only file system")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray employees = ReadTestFile(acme);
+        const QByteArray companyBytes = ReadTestFile(company);
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        if (c.readOnlyFiles) {
+            ASSERT_TRUE(QFile::setPermissions(acme, readOnly));
+            ASSERT_TRUE(QFile::setPermissions(company, readOnly));
+        }
+        const FileOperationFault previous = SetFileOperationFault([&c](FileOperation operation, const QString&) {
+            return operation == FileOperation::Open && !c.readOnlyFiles ? EROFS : 0;
+        });
+        messages.expect(IdOk, QStringLiteral("is read-only"));
+        open(acme);
+        EXPECT_EQ(messages.shown().back().text,
+                  acme + QStringLiteral(" is read-only (") + c.reason
+                      + QStringLiteral(").\r\rThe file has been opened in browse only mode. You will not be able to "
+                                       "record any changes."));
+        EXPECT_TRUE(module->RSEmployee.BrowseOnly());
+        EXPECT_EQ(CompanyRec.Name.get(), QStringLiteral("Acme Tools"));
+        commands->MnuCloseClick();
+        SetFileOperationFault(previous);
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_EQ(ReadTestFile(acme), employees);
+        EXPECT_EQ(ReadTestFile(company), companyBytes);
+        QFile::setPermissions(acme, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(company, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    EXPECT_EQ(messages.shown().size(), 2u);
+}
+
 using ClientSaveAsTest = ClientFileTest;
 
 TEST_F(ClientSaveAsTest, SavesUnderTheNameCutAtItsFirstDot)
