@@ -128,7 +128,7 @@ StagedCopy::StagedCopy(const QString& source, const QString& target)
         // A replaced file keeps its permissions; a new one gets the usual ones.
         struct stat old {};
         if (::stat(QFile::encodeName(target).constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
-            Fail(temporary_, errno);
+            Fail(target, errno);
         fingerprint_.crc32 = AddToCrc(0, nullptr, 0);
         std::vector<char> buffer(kChunk);
         while (const qint64 got = in.read(buffer.data(), kChunk)) {
