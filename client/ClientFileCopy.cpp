@@ -11,18 +11,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
-[[noreturn]] void copyFailed(const QString& file, const QString& reason)
+[[noreturn]] void copyFailed(const QString& fileAndReason)
 {
     CopyFileFailed = true;
-    throw ECopyFileException(TildeToLineBreak(
-        QStringLiteral("The following error occured during the copy file process:~%1: %2").arg(file, reason)));
+    throw ECopyFileException(
+        TildeToLineBreak(QStringLiteral("The following error occured during the copy file process:~") + fileAndReason));
+}
+
+[[noreturn]] void copyFailed(const QString& file, const QString& reason)
+{
+    copyFailed(QStringLiteral("%1: %2").arg(file, reason));
 }
 
 QString errnoText(int code)
@@ -69,26 +73,6 @@ void checkTarget(const QString& path)
         copyFailed(path, errnoText(probe.error()));
 }
 
-// Writes the whole of source into the temporary file behind target; nothing is renamed yet.
-void writeCopy(const QString& source, QSaveFile& target)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        copyFailed(source, in.errorString());
-    if (!target.open(QIODevice::WriteOnly))
-        copyFailed(target.fileName(), target.errorString());
-    char buffer[65536];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            copyFailed(source, in.errorString());
-        if (got == 0)
-            break;
-        if (target.write(buffer, got) != got)
-            copyFailed(target.fileName(), target.errorString());
-    }
-}
-
 } // namespace
 
 ClientFilePair ClientFilesOf(const QString& employeeFile)
@@ -107,19 +91,17 @@ void CheckClientCopy(const ClientFilePair& from, const ClientFilePair& to)
     checkSource(from.company, sizeof(CompanyRecord));
 }
 
-void CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to)
+ClientFileFingerprints CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to)
 {
     CheckClientCopy(from, to);
     checkTarget(to.employee);
     checkTarget(to.company);
-
-    QSaveFile employee(to.employee);
-    QSaveFile company(to.company);
-    writeCopy(from.employee, employee);
-    writeCopy(from.company, company);
-    // Both copies are complete on disk; only the two renames remain.
-    if (!employee.commit())
-        copyFailed(to.employee, employee.errorString());
-    if (!company.commit())
-        copyFailed(to.company, company.errorString());
+    try {
+        StagedCopy employee(from.employee, to.employee);
+        StagedCopy company(from.company, to.company);
+        PlaceCopies({&employee, &company});
+        return {employee.fingerprint(), company.fingerprint()};
+    } catch (const EInOutError& e) {
+        copyFailed(e.message());
+    }
 }

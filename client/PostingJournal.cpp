@@ -5,12 +5,12 @@
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -34,6 +34,16 @@ struct Journal {
     FileCopy company;
     FileCopy employee;
 };
+
+bool operator==(const FileCopy& a, const FileCopy& b)
+{
+    return a.path == b.path && a.size == b.size && a.crc32 == b.crc32;
+}
+
+bool operator==(const Journal& a, const Journal& b)
+{
+    return a.payDate == b.payDate && a.company == b.company && a.employee == b.employee;
+}
 
 QString SystemText(int code)
 {
@@ -66,25 +76,23 @@ QByteArray ReadWholeFile(const QString& path)
 
 // A copy is checked for accidental change or replacement, not against forgery: its size and CRC-32
 // do that at a fraction of the cost of a cryptographic digest.
+QByteArray Hex(quint32 crc)
+{
+    return QByteArray::number(static_cast<qulonglong>(crc), 16).rightJustified(8, '0');
+}
+
 QByteArray Digest(const QByteArray& bytes)
 {
     const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
                               static_cast<z_size_t>(bytes.size()));
-    return QByteArray::number(static_cast<qulonglong>(crc), 16).rightJustified(8, '0');
+    return Hex(static_cast<quint32>(crc));
 }
 
 // Flushes a file, or with folder set a folder's entries, to the disk.
 void SyncToDisk(const QString& path, bool folder)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        Fail(QStringLiteral("open"), path, SystemText(errno));
-    const bool synced = ::fsync(fd) == 0;
-    const int syncError = errno;
-    if (::close(fd) != 0 && synced)
-        Fail(QStringLiteral("close"), path, SystemText(errno));
-    if (!synced)
-        Fail(QStringLiteral("flush"), path, SystemText(syncError));
+    if (const int error = SyncPath(path, folder))
+        Fail(QStringLiteral("flush"), path, SystemText(error));
 }
 
 QString FolderOf(const QString& path)
@@ -92,13 +100,7 @@ QString FolderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-FileCopy Describe(const QString& path)
-{
-    const QByteArray bytes = ReadWholeFile(path);
-    return {path, bytes.size(), Digest(bytes)};
-}
-
-void WriteJournal(const QString& journalFile, const Journal& journal)
+QByteArray JournalText(const Journal& journal)
 {
     QByteArray text = kJournalHeader + '\n';
     text += "PayDate=" + journal.payDate.toUtf8() + '\n';
@@ -109,21 +111,28 @@ void WriteJournal(const QString& journalFile, const Journal& journal)
     };
     describe("Company", journal.company);
     describe("Employee", journal.employee);
+    return text;
+}
 
-    QSaveFile file(journalFile);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail(QStringLiteral("create"), journalFile, file.errorString());
-    if (file.write(text) != text.size())
-        Fail(QStringLiteral("write"), journalFile, file.errorString());
-    if (!file.commit())
-        Fail(QStringLiteral("write"), journalFile, file.errorString());
-    try {
-        SyncToDisk(FolderOf(journalFile), true);
-    } catch (...) {
-        // A journal left behind would undo, at the next opening, whatever the user does after
-        // this refused posting.
-        QFile::remove(journalFile);
-        throw;
+// Writes the journal under a temporary name, syncs it and renames it into place, so that no
+// journal ever stands half written.
+void WriteJournalFile(const QString& journalFile, const QByteArray& text)
+{
+    const QString temporary = journalFile + QStringLiteral(".new");
+    int fd = -1;
+    if (const int error = OpenForWriting(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666, fd))
+        Fail(QStringLiteral("create"), journalFile, SystemText(error));
+    int error = WriteAll(fd, temporary, text.constData(), text.size(), 0);
+    if (!error)
+        error = SyncFile(fd, temporary);
+    const int closed = CloseWritten(fd, temporary);
+    if (!error)
+        error = closed;
+    if (!error)
+        error = RenameFile(temporary, journalFile);
+    if (error) {
+        RemoveFile(temporary);
+        Fail(QStringLiteral("write"), journalFile, SystemText(error));
     }
 }
 
@@ -167,19 +176,18 @@ QByteArray VerifiedCopy(const FileCopy& copy)
 
 void WriteWholeFile(SharedFile& file, const QString& path, const QByteArray& bytes)
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(file.handle(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            Fail(QStringLiteral("write"), path, SystemText(put < 0 ? errno : ENOSPC));
-        done += put;
-    }
+    if (const int error = WriteAll(file.handle(), path, bytes.constData(), bytes.size(), 0))
+        Fail(QStringLiteral("write"), path, SystemText(error));
     if (::ftruncate(file.handle(), bytes.size()) != 0)
         Fail(QStringLiteral("shorten"), path, SystemText(errno));
-    if (::fsync(file.handle()) != 0)
-        Fail(QStringLiteral("flush"), path, SystemText(errno));
+    if (const int error = SyncFile(file.handle(), path))
+        Fail(QStringLiteral("flush"), path, SystemText(error));
+}
+
+void RemoveJournal(const QString& journalFile)
+{
+    if (const int error = RemoveFile(journalFile))
+        Fail(QStringLiteral("delete"), journalFile, SystemText(error));
 }
 
 JournalRestore Restore(const QString& employeeFileName, const Journal& journal)
@@ -211,8 +219,7 @@ JournalRestore Restore(const QString& employeeFileName, const Journal& journal)
     SyncToDisk(FolderOf(employeeFileName), true);
 
     const QString journalFile = PostingJournalFileName(employeeFileName);
-    if (!QFile::remove(journalFile) && QFileInfo::exists(journalFile))
-        Fail(QStringLiteral("delete"), journalFile, SystemText(errno));
+    RemoveJournal(journalFile);
     SyncToDisk(FolderOf(journalFile), true);
     return JournalRestore::Restored;
 }
@@ -229,15 +236,28 @@ QString PostingJournalFileName(const QString& employeeFileName)
     return ChangeFileExt(employeeFileName, QStringLiteral(".Posting"));
 }
 
-void BeginPostingJournal(const QString& employeeFileName, const QString& payDate, const QString& companyCopy,
-                         const QString& employeeCopy)
+void BeginPostingJournal(const QString& employeeFileName, const QString& payDate, const PostingCopy& company,
+                         const PostingCopy& employee)
 {
-    for (const QString& copy : {companyCopy, employeeCopy})
-        SyncToDisk(copy, false);
-    SyncToDisk(FolderOf(companyCopy), true);
-    if (FolderOf(employeeCopy) != FolderOf(companyCopy))
-        SyncToDisk(FolderOf(employeeCopy), true);
-    WriteJournal(PostingJournalFileName(employeeFileName), {payDate, Describe(companyCopy), Describe(employeeCopy)});
+    const auto proven = [](const PostingCopy& copy) {
+        if (FingerprintOfFile(copy.path) != copy.source)
+            throw ECustomException(
+                QStringLiteral("The copy %1 does not match the client file it was made from.").arg(copy.path));
+        return FileCopy{copy.path, copy.source.size, Hex(copy.source.crc32)};
+    };
+    const Journal journal{payDate, proven(company), proven(employee)};
+    const QString journalFile = PostingJournalFileName(employeeFileName);
+    WriteJournalFile(journalFile, JournalText(journal));
+    try {
+        SyncToDisk(FolderOf(journalFile), true);
+        if (!(ReadJournal(journalFile) == journal))
+            throw ECustomException(QStringLiteral("The posting journal %1 does not read back as written.").arg(journalFile));
+    } catch (...) {
+        // A journal left behind would undo, at the next opening, whatever the user does after
+        // this refused posting.
+        RemoveFile(journalFile);
+        throw;
+    }
 }
 
 void EndPostingJournal(const QString& employeeFileName)
@@ -245,8 +265,7 @@ void EndPostingJournal(const QString& employeeFileName)
     SyncToDisk(ChangeFileExt(employeeFileName, QStringLiteral(".C26")), false);
     SyncToDisk(employeeFileName, false);
     const QString journalFile = PostingJournalFileName(employeeFileName);
-    if (!QFile::remove(journalFile) && QFileInfo::exists(journalFile))
-        Fail(QStringLiteral("delete"), journalFile, SystemText(errno));
+    RemoveJournal(journalFile);
     try {
         SyncToDisk(FolderOf(journalFile), true);
     } catch (const EInOutError&) {

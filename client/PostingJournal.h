@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/StagedCopy.h"
+
 #include <QString>
 
 // Posting changes both client files record by record. So that a posting is all or nothing, a
@@ -13,12 +15,21 @@
 // "NAME.Posting" beside the employee file "NAME.P26".
 QString PostingJournalFileName(const QString& employeeFileName);
 
+// A copy posting made of a client file, with the size and checksum read from the client file
+// while it was copied.
+struct PostingCopy {
+    QString path;
+    FileFingerprint source;
+};
+
 // Writes the journal of the client whose employee file is employeeFileName, naming the copies of
-// its company and employee files, and makes the copies and the journal durable before it
-// returns. payDate is the pay date being posted, for the message after an interruption. File
-// failures raise EInOutError naming the file and the system's reason.
-void BeginPostingJournal(const QString& employeeFileName, const QString& payDate, const QString& companyCopy,
-                         const QString& employeeCopy);
+// its company and employee files. Each copy must still match what was read from its client file,
+// and the journal is synced and read back before this returns: posting starts only on copies and
+// a journal that are proven. payDate is the pay date being posted, for the message after an
+// interruption. A copy that does not match raises ECustomException; file failures raise
+// EInOutError naming the file and the system's reason. No journal stays after a failure.
+void BeginPostingJournal(const QString& employeeFileName, const QString& payDate, const PostingCopy& company,
+                         const PostingCopy& employee);
 
 // Makes both client files durable, then removes the journal: from here the posting stands.
 // Failures raise EInOutError; the journal stays then.

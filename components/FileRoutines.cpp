@@ -1,5 +1,6 @@
 #include "components/FileRoutines.h"
 
+#include "components/StagedCopy.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -38,7 +38,7 @@ bool isReadOnlyFile(const QString& path)
 
 } // namespace
 
-void CopyFileChecked(const QString& source, const QString& dest, bool failIfExists)
+FileFingerprint CopyFileChecked(const QString& source, const QString& dest, bool failIfExists)
 {
     CopyFileFailed = false;
     const QFileInfo sourceInfo(source);
@@ -54,24 +54,13 @@ void CopyFileChecked(const QString& source, const QString& dest, bool failIfExis
             copyFailed(QStringLiteral("%1: %2").arg(dest, errnoText(EACCES)));
     }
 
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        copyFailed(QStringLiteral("%1: %2").arg(source, in.errorString()));
-    QSaveFile out(dest);
-    if (!out.open(QIODevice::WriteOnly))
-        copyFailed(QStringLiteral("%1: %2").arg(dest, out.errorString()));
-    char buffer[65536];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            copyFailed(QStringLiteral("%1: %2").arg(source, in.errorString()));
-        if (got == 0)
-            break;
-        if (out.write(buffer, got) != got)
-            copyFailed(QStringLiteral("%1: %2").arg(dest, out.errorString()));
+    try {
+        StagedCopy copy(source, dest);
+        PlaceCopies({&copy});
+        return copy.fingerprint();
+    } catch (const EInOutError& e) {
+        copyFailed(e.message());
     }
-    if (!out.commit())
-        copyFailed(QStringLiteral("%1: %2").arg(dest, out.errorString()));
 }
 
 quint16 CountMatchingFiles(const QString& mask)

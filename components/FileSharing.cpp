@@ -1,9 +1,12 @@
 #include "components/FileSharing.h"
 
+#include "platform/FileOperations.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,9 +66,20 @@ bool SharedFile::open(const QString& path, Access access, Sharing sharing, bool 
     if (create)
         flags |= O_CREAT | O_EXCL;
     const QByteArray name = QFile::encodeName(path);
-    fd_ = ::open(name.constData(), flags, 0666);
-    if (fd_ < 0)
-        return fail(errno);
+    if (writes) {
+        if (const int error = OpenForWriting(path, flags, 0666, fd_))
+            return fail(error);
+        // A file nobody may write is read-only also for a user the system would let write it.
+        struct stat info {};
+        if (!create && ::fstat(fd_, &info) != 0)
+            return fail(errno);
+        if (!create && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return fail(EACCES);
+    } else {
+        fd_ = ::open(name.constData(), flags, 0666);
+        if (fd_ < 0)
+            return fail(errno);
+    }
     // Shared locks need a descriptor open for reading.
     lockFd_ = reads ? fd_ : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (lockFd_ < 0)

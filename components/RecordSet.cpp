@@ -3,6 +3,7 @@
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 #include "platform/HourglassCursor.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,17 @@ namespace {
 QString systemText(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Why a file that could be read could not be opened for writing: another opener holds it, or the
+// file or its medium is read-only, which no waiting for another program mends.
+QString whyBrowseOnly(const QString& fileName, int refused)
+{
+    if (refused == EBUSY)
+        return fileName + QStringLiteral(" is already in use!");
+    if (refused == EACCES || refused == EPERM || refused == EROFS)
+        return QStringLiteral("%1 is read-only (%2).").arg(fileName, systemText(refused));
+    return QStringLiteral("%1 cannot be written (%2).").arg(fileName, systemText(refused));
 }
 
 void takeTitleWhenBlank(QString& caption)
@@ -137,14 +149,15 @@ void TRecordSet::OpenRecSet()
         if (file_.open(fileName_, accessOf(fileOpenMode_), sharingOf(fileShareMode_), false)) {
             curRec_ = FirstRecord();
             lastRec_ = RecordCount();
-        } else if (fileShareMode_ == smShareDenyWrite
+        } else if (const int refused = file_.error(); fileShareMode_ == smShareDenyWrite
                    && file_.open(fileName_, SharedFile::Access::Read, sharingOf(smShareDenyNone), false)) {
             curRec_ = FirstRecord();
             lastRec_ = RecordCount();
             browseOnly_ = true;
             if (showOpenMode_)
-                AppMessageBox(fileName_ + QStringLiteral(" is already in use!~~The file has been opened in browse only")
-                                  + QStringLiteral(" mode. You will not be able to record any changes."),
+                AppMessageBox(whyBrowseOnly(fileName_, refused)
+                                  + QStringLiteral("~~The file has been opened in browse only mode. You will not be able "
+                                                   "to record any changes."),
                               appTitle_, MbIconInformation);
         } else {
             showOpenError();
@@ -385,19 +398,10 @@ void TRecordSet::readRecord(int n)
 
 void TRecordSet::writeRecord(int n)
 {
-    const off_t start = static_cast<off_t>(n - 1) * recSize_;
-    std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t put = ::pwrite(file_.handle(), buffer_.data() + done, buffer_.size() - done, start + done);
-        if (put > 0) {
-            done += static_cast<std::size_t>(put);
-            continue;
-        }
-        if (put < 0 && errno == EINTR)
-            continue;
-        const QString reason = systemText(put < 0 ? errno : ENOSPC);
-        throw ERecordSetException(QStringLiteral("Unable to write record %1 of %2: %3").arg(QString::number(n), fileName_, reason));
-    }
+    const qint64 start = static_cast<qint64>(n - 1) * recSize_;
+    if (const int error = WriteAll(file_.handle(), fileName_, buffer_.data(), static_cast<qint64>(buffer_.size()), start))
+        throw ERecordSetException(
+            QStringLiteral("Unable to write record %1 of %2: %3").arg(QString::number(n), fileName_, systemText(error)));
 }
 
 void TRecordSet::checkRecordSize(std::size_t size) const

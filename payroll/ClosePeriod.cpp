@@ -1,12 +1,12 @@
 #include "payroll/ClosePeriod.h"
 
+#include "client/ClientFileCopy.h"
 #include "client/EmployeeLoop.h"
 #include "client/FileNames.h"
 #include "client/PayDataModule.h"
 #include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
-#include "components/FileRoutines.h"
 #include "components/TextRoutines.h"
 #include "payroll/PayRunHooks.h"
 #include "platform/AppMessageBox.h"
@@ -47,15 +47,17 @@ void ClearEmployeeColumn(int period)
         e.BaseWeeks = 0;
 }
 
-// Copies the client's two files into the quarterly data folder, company file first. A failure
-// raises the copy error, extended by the news that the quarter is still open.
+// Copies the client's two files into the quarterly data folder as one step. A failure raises the
+// copy error, extended by the news that the quarter is still open.
 void CopyClientForQuarter()
 {
     const int quarter = CompanyRec.CurrentQuarter;
     try {
         QDir().mkpath(QuarterlyDataDir);  // a missing folder makes the copy fail and say why
-        for (const QString& file : {CompanyFileName, CurFileName})
-            CopyFileChecked(file, QuarterlyDataDir + QuarterlyCopyName(ExtractFileName(file), quarter), false);
+        const auto copyOf = [quarter](const QString& file) {
+            return QuarterlyDataDir + QuarterlyCopyName(ExtractFileName(file), quarter);
+        };
+        CopyClientFiles({CurFileName, CompanyFileName}, {copyOf(CurFileName), copyOf(CompanyFileName)});
     } catch (const ECopyFileException& e) {
         throw ECopyFileException(
             e.message()

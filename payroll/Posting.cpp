@@ -1,5 +1,6 @@
 #include "payroll/Posting.h"
 
+#include "client/ClientFileCopy.h"
 #include "client/DirectDepositFile.h"
 #include "client/EmployeeLoop.h"
 #include "client/FileNames.h"
@@ -9,7 +10,6 @@
 #include "client/PayUtil.h"
 #include "client/PostingJournal.h"
 #include "components/DateRoutines.h"
-#include "components/FileRoutines.h"
 #include "components/TextRoutines.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayHistory.h"
@@ -200,12 +200,12 @@ void PostPayroll()
     const QString companyCopy = BackupDir + ExtractFileName(CompanyFileName);
     const QString employeeCopy = BackupDir + ExtractFileName(employeeFile);
 
+    ClientFileFingerprints copied;
     module.RSEmployee.CloseRecSet();
     try {
         if (!QDir().mkpath(BackupDir))
             throw ECopyFileException(QStringLiteral("Unable to create the folder %1.").arg(BackupDir));
-        CopyFileChecked(CompanyFileName, companyCopy, false);
-        CopyFileChecked(employeeFile, employeeCopy, false);
+        copied = CopyClientFiles({employeeFile, CompanyFileName}, {employeeCopy, companyCopy});
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         try {
@@ -233,7 +233,8 @@ void PostPayroll()
     SplitDateStr(CompanyRec.PayDate.get(), month, day, year);
 
     try {
-        BeginPostingJournal(employeeFile, CompanyRec.PayDate.get(), companyCopy, employeeCopy);
+        BeginPostingJournal(employeeFile, CompanyRec.PayDate.get(), {companyCopy, copied.company},
+                            {employeeCopy, copied.employee});
     } catch (const Exception& e) {
         throw ECustomException(TildeToLineBreak(e.message() + QStringLiteral("~~Posting was stopped and nothing was posted.")));
     }

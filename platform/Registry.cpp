@@ -1,10 +1,20 @@
 #include "platform/Registry.h"
 
+#include "platform/AppMessageBox.h"
+#include "platform/Clock.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -45,11 +55,77 @@ QString decodeName(const QString& encoded)
 
 const QString kValues = QStringLiteral(".values");
 
+// A value whose opening quote is never closed swallows the rest of the file without a parse error;
+// the settings this program writes quote and escape every value on its own line.
+bool HasUnclosedQuote(const QByteArray& bytes)
+{
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (text.isEmpty() || text.startsWith('[') || text.startsWith(';') || text.startsWith('#'))
+            continue;
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == '\\')
+                ++i;
+            else if (text[i] == '"')
+                quoted = !quoted;
+        }
+        if (quoted)
+            return true;
+    }
+    return false;
+}
+
+bool IsDamaged(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;  // unreadable is not damaged: the writes say why
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (HasUnclosedQuote(bytes))
+        return true;
+    // QSettings keeps what it once read of a path and reports a parse error only on a fresh read,
+    // which its first look-up makes: the bytes are parsed under a name it has never seen.
+    QTemporaryFile probe;
+    if (!probe.open() || probe.write(bytes) != bytes.size() || !probe.flush())
+        return false;
+    QSettings parsed(probe.fileName(), QSettings::IniFormat);
+    parsed.allKeys();
+    return parsed.status() == QSettings::FormatError;
+}
+
+// A settings file that cannot be read would make every later write fail and lose the settings for
+// good: it is kept under a dated name, and the program starts from its defaults.
+void SetAsideDamagedStore(const QString& path)
+{
+    if (!QFileInfo::exists(path) || !IsDamaged(path))
+        return;
+    const QString stamp = Now().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString aside = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    const QString caption = QCoreApplication::applicationName();
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
+        const QString reason = SystemErrorText(errno);
+        AppMessageBox(QStringLiteral("The settings file %1 cannot be read, and it could not be set aside as %2: %3.~~"
+                                     "Settings cannot be saved until that file is repaired or removed.")
+                          .arg(path, aside, reason),
+                      caption, MbIconWarning);
+        return;
+    }
+    AppMessageBox(QStringLiteral("The settings file %1 cannot be read. It has been kept as %2, and the program starts "
+                                 "from its default settings.")
+                      .arg(path, aside),
+                  caption, MbIconWarning);
+}
+
 } // namespace
 
 Registry::Registry()
-    : settings_(std::make_unique<QSettings>(storePath(), QSettings::IniFormat))
 {
+    SetAsideDamagedStore(storePath());
+    settings_ = std::make_unique<QSettings>(storePath(), QSettings::IniFormat);
 }
 
 Registry::~Registry() = default;

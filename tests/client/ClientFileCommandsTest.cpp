@@ -1,6 +1,8 @@
 #include "ClientFileFixture.h"
+#include "FailingFileOperations.h"
 
 #include "client/ClientFileCopy.h"
+#include "client/FileNames.h"
 #include "client/PasswordScramble.h"
 #include "client/PayMRU.h"
 #include "components/FileSharing.h"
@@ -220,6 +222,52 @@ TEST_F(ClientOpenTest, CloseEntersTheListAndSwitchesTheCommandsOff)
     EXPECT_EQ(MRUList.value(0), acme);
     EXPECT_EQ(host.calls, (std::vector<QString>{QStringLiteral("Caption"), QStringLiteral("Disable"),
                                                QStringLiteral("Processing")}));
+}
+
+// A client on a read-only medium, or whose files are read-only, opens browse-only, says once that
+// its files are read-only (not that another program holds them), and writes nothing.
+TEST_F(ClientOpenTest, ReadOnlyClientOpensBrowseOnlyAndSaysWhy)
+{
+    const QString acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));
+    const QString company = DataDir + QStringLiteral("ACME.C26");
+    struct Case {
+        const char* what;
+        bool readOnlyFiles;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"read-only files", true, QStringLiteral("Permission denied")},
+        {"read-only medium", false, QStringLiteral("Read-only file system")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray employees = ReadTestFile(acme);
+        const QByteArray companyBytes = ReadTestFile(company);
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        if (c.readOnlyFiles) {
+            ASSERT_TRUE(QFile::setPermissions(acme, readOnly));
+            ASSERT_TRUE(QFile::setPermissions(company, readOnly));
+        }
+        const FileOperationFault previous = SetFileOperationFault([&c](FileOperation operation, const QString&) {
+            return operation == FileOperation::Open && !c.readOnlyFiles ? EROFS : 0;
+        });
+        messages.expect(IdOk, QStringLiteral("is read-only"));
+        open(acme);
+        EXPECT_EQ(messages.shown().back().text,
+                  acme + QStringLiteral(" is read-only (") + c.reason
+                      + QStringLiteral(").\r\rThe file has been opened in browse only mode. You will not be able to "
+                                       "record any changes."));
+        EXPECT_TRUE(module->RSEmployee.BrowseOnly());
+        EXPECT_EQ(CompanyRec.Name.get(), QStringLiteral("Acme Tools"));
+        commands->MnuCloseClick();
+        SetFileOperationFault(previous);
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_EQ(ReadTestFile(acme), employees);
+        EXPECT_EQ(ReadTestFile(company), companyBytes);
+        QFile::setPermissions(acme, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(company, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    EXPECT_EQ(messages.shown().size(), 2u);
 }
 
 using ClientSaveAsTest = ClientFileTest;
@@ -472,4 +520,152 @@ TEST_F(ClientRestoreTest, ADamagedBackupIsRefused)
     EXPECT_TRUE(error.contains(saved + QStringLiteral("/ACME.P26"))) << error.toStdString();
     EXPECT_EQ(ReadTestFile(acme), employees);
     EXPECT_TRUE(FileIsOpen);
+}
+
+// A full disk at each write, sync, close or rename of Save As, Backup and Restore in turn: every
+// file stays whole, a target pair is either the old pair or the new one, never a mix, and the
+// message names the file and the system's reason.
+class ClientCopyFailureTest : public ClientFileTest {
+protected:
+    struct Pair {
+        QByteArray employee;
+        QByteArray company;
+        bool operator==(const Pair&) const = default;
+    };
+
+    void SetUp() override
+    {
+        ClientFileTest::SetUp();
+        acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));
+        beta = makeClient(QStringLiteral("Beta"), QStringLiteral("Beta Inc"));
+        acmeBefore = pairAt(acme);
+        betaBefore = pairAt(beta);
+        // Questions are answered OK; what was said is kept.
+        previousHandler = SetMessageBoxHandler([this](const QString& text, const QString&, int) {
+            shown << text;
+            return int(IdOk);
+        });
+    }
+
+    void TearDown() override
+    {
+        SetMessageBoxHandler(previousHandler);
+        ClientFileTest::TearDown();
+    }
+
+    static Pair pairAt(const QString& employeeFile)
+    {
+        return {ReadTestFile(employeeFile), ReadTestFile(ChangeFileExt(employeeFile, QStringLiteral(".C26")))};
+    }
+
+    static void putPair(const QString& employeeFile, const Pair& pair)
+    {
+        WriteTestFile(employeeFile, pair.employee);
+        WriteTestFile(ChangeFileExt(employeeFile, QStringLiteral(".C26")), pair.company);
+    }
+
+    // Closes whatever the last run left open and opens ACME again, with the given files put back.
+    void startOver(const QString& employeeFile, const Pair& pair)
+    {
+        module->RSEmployee.CloseRecSet();
+        putPair(employeeFile, pair);
+        open(acme);
+        shown.clear();
+    }
+
+    // Runs command with its n-th writing step failing, for n = 1, 2, ... until a run goes through;
+    // check sees each failed run's message. Returns the number of steps.
+    template <typename Command, typename Reset, typename Check>
+    int failEachStep(Command command, Reset reset, Check check)
+    {
+        for (int n = 1;; ++n) {
+            SCOPED_TRACE(n);
+            reset();
+            FailingFileOperations failing(kWritingOperations, n);
+            QString message;
+            try {
+                command();
+            } catch (const Exception& e) {
+                message = e.message();
+            }
+            if (failing.failedPath().isEmpty()) {
+                EXPECT_EQ(message, QString());
+                return n - 1;
+            }
+            EXPECT_TRUE(NamesFileAndReason(message, QStringLiteral("No space left on device"))) << message.toStdString();
+            EXPECT_EQ(pairAt(acme).employee.size() % sizeof(EmployeeRecord), 0);
+            EXPECT_EQ(QDir(DataDir).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden), QStringList());
+            check(message);
+        }
+    }
+
+    QString acme;
+    QString beta;
+    Pair acmeBefore;
+    Pair betaBefore;
+    QStringList shown;
+    MessageBoxHandler previousHandler;
+};
+
+TEST_F(ClientCopyFailureTest, SaveAsOverAnotherClient)
+{
+    const int steps = failEachStep(
+        [&] {
+            dialogs.onNextFileDialog(beta);
+            commands->MnuSaveAsClick();
+        },
+        [&] { startOver(beta, betaBefore); },
+        [&](const QString&) {
+            EXPECT_EQ(pairAt(acme), acmeBefore);
+            const Pair target = pairAt(beta);
+            EXPECT_TRUE(target == betaBefore || target == acmeBefore) << "Beta holds a mix of two clients";
+        });
+    EXPECT_GE(steps, 10);
+    EXPECT_EQ(pairAt(beta), acmeBefore);
+    EXPECT_TRUE(shown.contains(QStringLiteral("File save completed successfully")));
+}
+
+TEST_F(ClientCopyFailureTest, BackupOverAnOlderBackup)
+{
+    const QString stick = tempPath(QStringLiteral("usb"));
+    ASSERT_TRUE(QDir().mkpath(stick));
+    const QString backup = stick + QStringLiteral("/ACME.P26");
+    const int steps = failEachStep(
+        [&] {
+            host.folders.push_back(stick);
+            commands->MnuBackupClick();
+        },
+        [&] { startOver(backup, betaBefore); },
+        [&](const QString&) {
+            EXPECT_FALSE(BackupCompleted);
+            EXPECT_EQ(pairAt(acme), acmeBefore);
+            const Pair target = pairAt(backup);
+            EXPECT_TRUE(target == betaBefore || target == acmeBefore) << "the backup holds a mix of two clients";
+            EXPECT_EQ(QDir(stick).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden), QStringList());
+        });
+    EXPECT_GE(steps, 10);
+    EXPECT_TRUE(BackupCompleted);
+    EXPECT_EQ(pairAt(backup), acmeBefore);
+}
+
+TEST_F(ClientCopyFailureTest, RestoreOverTheOpenClient)
+{
+    const QString saved = tempPath(QStringLiteral("saved"));
+    ASSERT_TRUE(QDir().mkpath(saved));
+    const QString backup = saved + QStringLiteral("/ACME.P26");
+    putPair(backup, betaBefore);
+    const int steps = failEachStep(
+        [&] {
+            host.folders.push_back(saved);
+            commands->MnuRestoreClick();
+        },
+        [&] { startOver(acme, acmeBefore); },
+        [&](const QString&) {
+            EXPECT_EQ(pairAt(backup), betaBefore);
+            const Pair client = pairAt(acme);
+            EXPECT_TRUE(client == acmeBefore || client == betaBefore) << "the client holds a mix of two clients";
+        });
+    EXPECT_GE(steps, 10);
+    EXPECT_EQ(pairAt(acme), betaBefore);
+    EXPECT_TRUE(shown.contains(QStringLiteral("File restore completed successfully")));
 }

@@ -1,3 +1,4 @@
+#include "FailingFileOperations.h"
 #include "TestSupport.h"
 
 #include "components/FileRoutines.h"
@@ -85,4 +86,84 @@ TEST_F(FileRoutinesTest, DeveloperModeComesFromTheEnvironment)
     qputenv("LEDGORA_DEVELOPER_MODE", "1");
     EXPECT_TRUE(IsDevIDERunning());
     qunsetenv("LEDGORA_DEVELOPER_MODE");
+}
+
+namespace {
+
+// Temporary files a copy may have left beside its target.
+QStringList LeftoverTemporaries(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.part"), QStringLiteral("*.new")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+TEST_F(FileRoutinesTest, FullDiskAtAnyStepLeavesTheOldTargetAndNoTemporaryFile)
+{
+    const QString source = tempPath(QStringLiteral("a.P26"));
+    const QString target = tempPath(QStringLiteral("b.P26"));
+    QByteArray bytes(200000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7);
+    WriteTestFile(source, bytes);
+    WriteTestFile(target, "the previous copy");
+
+    int n = 1;
+    for (;; ++n) {
+        SCOPED_TRACE(n);
+        FailingFileOperations failing({FileOperation::Open, FileOperation::Write, FileOperation::Sync,
+                                       FileOperation::Close, FileOperation::Rename},
+                                      n);
+        try {
+            CopyFileChecked(source, target, false);
+        } catch (const ECopyFileException& e) {
+            EXPECT_TRUE(CopyFileFailed);
+            EXPECT_TRUE(e.message().contains(target + QStringLiteral(": No space left on device"))) << e.message().toStdString();
+            EXPECT_EQ(ReadTestFile(target), QByteArray("the previous copy"));
+            EXPECT_EQ(LeftoverTemporaries(tempPath(QString())), QStringList());
+            continue;
+        }
+        EXPECT_EQ(failing.calls(), n - 1) << "the copy went through although a step failed";
+        break;
+    }
+    // Creating the copy, four writes, its sync and close, its rename and the sync of the folder.
+    EXPECT_EQ(n - 1, 9);
+    EXPECT_FALSE(CopyFileFailed);
+    EXPECT_EQ(ReadTestFile(target), bytes);
+    EXPECT_EQ(LeftoverTemporaries(tempPath(QString())), QStringList());
+}
+
+TEST_F(FileRoutinesTest, CopyThatDoesNotReadBackAsItsSourceReplacesNothing)
+{
+    const QString source = tempPath(QStringLiteral("a.P26"));
+    const QString target = tempPath(QStringLiteral("b.P26"));
+    WriteTestFile(source, QByteArray(5000, 'n'));
+    WriteTestFile(target, "old");
+    // The medium loses the end of the copy while the system reports every step done.
+    const FileOperationFault previous = SetFileOperationFault([](FileOperation operation, const QString& path) {
+        if (operation == FileOperation::Close)
+            QFile::resize(path, 4096);
+        return 0;
+    });
+    try {
+        CopyFileChecked(source, target, false);
+        ADD_FAILURE() << "the short copy was taken";
+    } catch (const ECopyFileException& e) {
+        EXPECT_TRUE(e.message().contains(target + QStringLiteral(": the copy does not match its source ") + source
+                                         + QStringLiteral(" (4096 of 5000 bytes written)")))
+            << e.message().toStdString();
+    }
+    SetFileOperationFault(previous);
+    EXPECT_EQ(ReadTestFile(target), QByteArray("old"));
+    EXPECT_EQ(LeftoverTemporaries(tempPath(QString())), QStringList());
+}
+
+TEST_F(FileRoutinesTest, CopyReportsWhatItReadFromTheSource)
+{
+    const QString source = tempPath(QStringLiteral("a.P26"));
+    WriteTestFile(source, QByteArray("123456789"));
+    const FileFingerprint read = CopyFileChecked(source, tempPath(QStringLiteral("b.P26")), false);
+    EXPECT_EQ(read.size, 9);
+    EXPECT_EQ(read.crc32, 0xCBF43926u);  // the CRC-32 check value
+    EXPECT_EQ(FingerprintOfFile(tempPath(QStringLiteral("b.P26"))), read);
 }

@@ -3,6 +3,7 @@
 #include "components/RecordSet.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 
 #include <QDir>
 #include <QFile>
@@ -504,6 +505,48 @@ TEST_F(RecordSetTest, CloseKeepsThePositionAndRunsItsEvents)
     EXPECT_EQ(rs->CurrentRecord(), 3);
     EXPECT_EQ(rs->LastRecord(), 3);
     EXPECT_EQ(tagOf(*rs), 3);
+}
+
+// A file that cannot be written because it, or the medium it lies on, is read-only opens
+// browse-only with a message that says so: no other program is to blame, and waiting mends nothing.
+// Permission bits alone stand for a read-only file even where the system would let this user
+// write (tests run as root); a read-only medium is reproduced through the file layer's seam.
+TEST_F(RecordSetTest, ReadOnlyFileOrMediumOpensBrowseOnlyAndSaysSo)
+{
+    struct Case {
+        const char* what;
+        bool readOnlyBits;
+        int mediumError;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"read-only file", true, 0, QStringLiteral("Permission denied")},
+        {"read-only medium", false, EROFS, QStringLiteral("Read-only file system")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString file = makeFile(3);
+        if (c.readOnlyBits)
+            ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const FileOperationFault previous = SetFileOperationFault([&c](FileOperation operation, const QString&) {
+            return operation == FileOperation::Open ? c.mediumError : 0;
+        });
+        auto rs = makeSet(file);
+        messages.expect(IdOk, QStringLiteral("is read-only"));
+        rs->OpenRecSet();
+        SetFileOperationFault(previous);
+        ASSERT_TRUE(rs->Active());
+        EXPECT_TRUE(rs->BrowseOnly());
+        EXPECT_EQ(messages.last().text,
+                  file + QStringLiteral(" is read-only (") + c.reason
+                      + QStringLiteral(").\r\rThe file has been opened in browse only mode. You will not be able to "
+                                       "record any changes."));
+        EXPECT_FALSE(messages.last().text.contains(QStringLiteral("in use")));
+        EXPECT_EQ(errorOf([&] { rs->PostRec(); }), QStringLiteral("Function is not executable in browse mode."));
+        rs->CloseRecSet();
+        EXPECT_EQ(ReadTestFile(file), records({1, 2, 3}));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
 
 TEST_F(RecordSetTest, SecondOpenerOfAHeldFileGetsItBrowseOnly)

@@ -1,7 +1,9 @@
+#include "FailingFileOperations.h"
 #include "PayRunFixture.h"
 
 #include "client/FileNames.h"
 #include "payroll/ClosePeriod.h"
+#include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 
 #include <QDir>
@@ -304,4 +306,46 @@ TEST_F(ClosePeriodTest, FailedCopyClearsNothingAndSaysSo)
     }
     EXPECT_EQ(CompanyRec.CurrentQuarter, 3);
     QFile::setPermissions(blocked, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A full disk at each write, sync, close or rename of Close Quarter in turn: the quarterly copies
+// are the older pair or a whole copy of the client as it was, never a mix, and a failure during
+// the copy clears nothing.
+TEST_F(ClosePeriodTest, FullDiskAtAnyStepKeepsTheQuarterlyCopiesWhole)
+{
+    ASSERT_TRUE(QDir().mkpath(QuarterlyDataDir));
+    const QString employeeCopy = quarterlyCopy(QStringLiteral("ACME_3Q.P26"));
+    const QString companyCopy = quarterlyCopy(QStringLiteral("ACME_3Q.C26"));
+    WriteTestFile(employeeCopy, QByteArray("an older employee copy"));
+    WriteTestFile(companyCopy, QByteArray("an older company copy"));
+    const QByteArray olderCopies = ReadTestFile(companyCopy) + ReadTestFile(employeeCopy);
+    const MessageBoxHandler previous = SetMessageBoxHandler([](const QString&, const QString&, int) { return int(IdOk); });
+
+    int n = 1;
+    for (;; ++n) {
+        SCOPED_TRACE(n);
+        CompanyRec.CurrentQuarter = 3;
+        const QByteArray client = ReadTestFile(CompanyFileName) + ReadTestFile(CurFileName);
+        FailingFileOperations failing(kWritingOperations, n);
+        QString message;
+        try {
+            CloseQuarter();
+        } catch (const Exception& e) {
+            message = e.message();
+        }
+        const QByteArray copies = ReadTestFile(companyCopy) + ReadTestFile(employeeCopy);
+        if (failing.failedPath().isEmpty()) {
+            EXPECT_EQ(message, QString());
+            EXPECT_EQ(copies, client);
+            break;
+        }
+        EXPECT_TRUE(NamesFileAndReason(message, QStringLiteral("No space left on device"))) << message.toStdString();
+        EXPECT_TRUE(copies == olderCopies || copies == client) << "the quarterly copies are a mixed pair";
+        EXPECT_EQ(QDir(QuarterlyDataDir).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden),
+                  QStringList());
+        if (message.endsWith(QStringLiteral("no totals or Form 941 data were cleared.")))
+            EXPECT_EQ(ReadTestFile(CompanyFileName) + ReadTestFile(CurFileName), client);
+    }
+    SetMessageBoxHandler(previous);
+    EXPECT_GE(n, 10);
 }

@@ -1,3 +1,4 @@
+#include "FailingFileOperations.h"
 #include "PostingFixture.h"
 
 #include "client/PostingJournal.h"
@@ -186,6 +187,92 @@ TEST_F(PostingFailureTest, InterruptedPostingIsUndoneWhenTheClientIsNextOpened)
     expectASecondPostingCountsOnce();
 }
 
+// A full disk at each write, sync, close or rename of a posting in turn, from the copies into the
+// Backup folder through the journal and every record to the removal of the journal.
+TEST_F(PostingFailureTest, FullDiskAtAnyStepPostsNothingAndKeepsEveryFileWhole)
+{
+    const QString employeeCopy = BackupDir + QStringLiteral("ACME.P26");
+    const QString companyCopy = BackupDir + QStringLiteral("ACME.C26");
+    ASSERT_TRUE(QDir().mkpath(BackupDir));
+    WriteTestFile(companyCopy, QByteArray("a backup of another day"));
+    WriteTestFile(employeeCopy, QByteArray("of the same other day"));
+    const auto backupBytes = [&] { return ReadTestFile(companyCopy) + ReadTestFile(employeeCopy); };
+    const QStringList temporaries{QStringLiteral("*.part"), QStringLiteral("*.new")};
+
+    int n = 1;
+    for (;; ++n) {
+        SCOPED_TRACE(n);
+        if (!module->RSEmployee.Active())
+            openClient();  // a failure while the client was opened again leaves it closed
+        const QByteArray before = clientBytes();
+        const QByteArray backupBefore = backupBytes();
+        FailingFileOperations failing(kWritingOperations, n);
+        QString message;
+        try {
+            PostPayroll();
+        } catch (const Exception& e) {
+            message = e.message();
+        }
+        if (failing.failedPath().isEmpty() || message.isEmpty()) {
+            // Only the very last step, the sync of the folder after the journal is gone, may
+            // fail without undoing a posting that stands.
+            EXPECT_TRUE(failing.failedPath().isEmpty() || failing.calls() == n) << message.toStdString();
+            break;
+        }
+        EXPECT_TRUE(NamesFileAndReason(message, QStringLiteral("No space left on device"))) << message.toStdString();
+        EXPECT_FALSE(message.contains(QStringLiteral("Unknown error")));
+        EXPECT_EQ(clientBytes(), before);
+        const QByteArray backupAfter = backupBytes();
+        EXPECT_TRUE(backupAfter == backupBefore || backupAfter == before) << "the Backup folder holds a mixed pair";
+        EXPECT_FALSE(QFileInfo::exists(PostingJournalFileName(clientPath())));
+        EXPECT_EQ(QDir(DataDir).entryList(temporaries, QDir::Files | QDir::Hidden), QStringList());
+        EXPECT_EQ(QDir(BackupDir).entryList(temporaries, QDir::Files | QDir::Hidden), QStringList());
+        if (module->RSEmployee.Active())
+            expectOpenAndUnposted();
+    }
+    EXPECT_GE(n, 20);
+    EXPECT_EQ(CompanyRec.PriorPeriodCount, 1);
+    EXPECT_TRUE(CompanyRec.PayrollPosted);
+    EXPECT_FALSE(QFileInfo::exists(PostingJournalFileName(clientPath())));
+}
+
+TEST_F(PostingFailureTest, CopyChangedBeforeTheJournalIsRefused)
+{
+    module->RSEmployee.CloseRecSet();
+    ASSERT_TRUE(QDir().mkpath(BackupDir));
+    const QString copy = BackupDir + QStringLiteral("ACME.P26");
+    const FileFingerprint company = CopyFileChecked(companyFile(), BackupDir + QStringLiteral("ACME.C26"), false);
+    const FileFingerprint employees = CopyFileChecked(clientPath(), copy, false);
+    QByteArray bytes = ReadTestFile(copy);
+    bytes.chop(100);
+    WriteTestFile(copy, bytes);
+    try {
+        BeginPostingJournal(clientPath(), QStringLiteral("01/09/2026"), {BackupDir + QStringLiteral("ACME.C26"), company},
+                            {copy, employees});
+        ADD_FAILURE() << "the journal was written over a short copy";
+    } catch (const ECustomException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("The copy %1 does not match the client file it was made from.").arg(copy));
+    }
+    EXPECT_FALSE(QFileInfo::exists(PostingJournalFileName(clientPath())));
+}
+
+TEST_F(PostingFailureTest, JournalThatDoesNotReadBackIsRefused)
+{
+    // The medium keeps only the start of the journal while reporting it written.
+    const FileOperationFault previous = SetFileOperationFault([](FileOperation operation, const QString& path) {
+        if (operation == FileOperation::Rename && path.endsWith(QStringLiteral(".Posting")))
+            QFile::resize(path + QStringLiteral(".new"), 40);
+        return 0;
+    });
+    const QByteArray before = clientBytes();
+    const QString message = MessageOfPosting();
+    SetFileOperationFault(previous);
+    EXPECT_EQ(message, QStringLiteral("The posting journal %1 cannot be read.\r\rPosting was stopped and nothing was posted.")
+                           .arg(PostingJournalFileName(clientPath())));
+    EXPECT_EQ(clientBytes(), before);
+    expectOpenAndUnposted();
+}
+
 class PostingJournalTest : public PostingTest {
 protected:
     // A journal as a posting leaves it while it runs, with the copies made.
@@ -193,9 +280,10 @@ protected:
     {
         module->RSEmployee.CloseRecSet();
         ASSERT_TRUE(QDir().mkpath(BackupDir));
-        CopyFileChecked(companyFile(), companyCopy(), false);
-        CopyFileChecked(clientPath(), employeeCopy(), false);
-        BeginPostingJournal(clientPath(), QStringLiteral("01/09/2026"), companyCopy(), employeeCopy());
+        const FileFingerprint company = CopyFileChecked(companyFile(), companyCopy(), false);
+        const FileFingerprint employees = CopyFileChecked(clientPath(), employeeCopy(), false);
+        BeginPostingJournal(clientPath(), QStringLiteral("01/09/2026"), {companyCopy(), company},
+                            {employeeCopy(), employees});
         original = clientBytes();
         // Half a posting.
         WriteTestFile(clientPath(), QByteArray(46104, 'x'));
@@ -227,6 +315,25 @@ TEST_F(PostingJournalTest, ChangedCopyIsNeverPutBack)
     }
     EXPECT_FALSE(module->RSEmployee.Active());
     EXPECT_FALSE(FileIsOpen);
+    EXPECT_EQ(clientBytes(), halfPosted);
+    EXPECT_TRUE(QFileInfo::exists(PostingJournalFileName(clientPath())));
+}
+
+TEST_F(PostingJournalTest, ShortCopyIsNeverPutBack)
+{
+    beginJournal();
+    QByteArray copy = ReadTestFile(companyCopy());
+    copy.chop(1);
+    WriteTestFile(companyCopy(), copy);
+    const QByteArray halfPosted = clientBytes();
+    try {
+        module->OpenClient(clientPath());
+        ADD_FAILURE() << "The client opened";
+    } catch (const ECustomException& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("The copy %1, made when that posting began, has changed since.")
+                                             .arg(companyCopy())))
+            << e.message().toStdString();
+    }
     EXPECT_EQ(clientBytes(), halfPosted);
     EXPECT_TRUE(QFileInfo::exists(PostingJournalFileName(clientPath())));
 }

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "platform/AppMessageBox.h"
+#include "platform/Clock.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
@@ -72,4 +74,44 @@ TEST_F(RegistryTest, FoldersFollowTheirOverrides)
     EXPECT_EQ(ProgramDir(), programDir() + QStringLiteral("/"));
     EXPECT_EQ(ConfigDir(), configDir() + QStringLiteral("/"));
     EXPECT_EQ(DocumentsDir(), homeDir() + QStringLiteral("/Documents/"));
+}
+
+// A settings file that does not read is kept under a dated name, the program says so once and
+// starts from its defaults, and settings are written and read normally from then on.
+TEST_F(RegistryTest, DamagedSettingsFileIsSetAsideOnceAndSettingsWorkAgain)
+{
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"unclosed bracket", QByteArray("[Software\nRecent=1\n")},
+        {"stray quote", QByteArray("[Software]\n\"Recent=1\n")},
+        {"quote never closed", QByteArray("[Software]\nName=\"Acme\n[Software/Style]\nName=Cyan\n")},
+        {"bytes FF FE", QByteArray("\xFF\xFE[\0S\0]\0\n\0", 10)},
+    };
+    SetClockForTests(QDateTime(QDate(2026, 12, 11), QTime(2, 30, 45)));
+    const QString store = Registry::storePath();
+    const QString aside = store + QStringLiteral(".damaged-2026-12-11-023045");
+    for (const auto& [damage, bytes] : cases) {
+        SCOPED_TRACE(damage);
+        WriteTestFile(store, bytes);
+        messages.expect(IdOk, QStringLiteral("cannot be read"));
+        {
+            Registry registry;
+            ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true));
+            registry.WriteString(QStringLiteral("Name"), QStringLiteral("Office \"Laser\", 2; left"));
+            registry.CloseKey();
+        }
+        EXPECT_EQ(messages.last().text, QStringLiteral("The settings file %1 cannot be read. It has been kept as %2, and "
+                                                       "the program starts from its default settings.")
+                                            .arg(store, aside));
+        EXPECT_EQ(messages.last().flags, MbIconWarning);
+        EXPECT_EQ(ReadTestFile(aside), bytes);
+
+        // Read back by a new object, with no second message.
+        Registry again;
+        ASSERT_TRUE(again.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), false));
+        EXPECT_EQ(again.ReadString(QStringLiteral("Name")), QStringLiteral("Office \"Laser\", 2; left"));
+        again.CloseKey();
+        EXPECT_TRUE(messages.allAnswered());
+        ASSERT_TRUE(QFile::remove(aside));
+    }
+    SetClockForTests(QDateTime());
 }
