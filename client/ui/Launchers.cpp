@@ -4,6 +4,8 @@
 #include "client/ProgramStart.h"
 #include "client/SavedReports.h"
 #include "client/ui/ClientFileLaunchers.h"
+#include "client/ui/HelpLaunchers.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/PayMain.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
@@ -34,8 +36,11 @@ void InstallLaunchers()
 {
     table().fill(nullptr);
     InstallClientFileLaunchers();
+    InstallHelpLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
+        QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);
+        SetHelpContext(&window, TFrmPrinterSetup::HelpContext);
         ShowModal(window);
     });
     SetLauncher(Launch::RptSavedReports, [](TFrmMain& main, MenuItem) {
