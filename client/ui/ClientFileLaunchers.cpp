@@ -1,10 +1,9 @@
 #include "client/ui/ClientFileLaunchers.h"
 
-#include "client/ui/HelpWindow.h"
-
 #include "client/ClientFileCommands.h"
 #include "client/PayDataModule.h"
 #include "client/ui/ClientFolderAsk.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/Password.h"
