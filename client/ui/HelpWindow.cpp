@@ -57,10 +57,20 @@ protected:
     }
 };
 
+void InstallHelpKey()
+{
+    static HelpKeyFilter* filter = nullptr;
+    if (filter || !qApp)
+        return;
+    filter = new HelpKeyFilter(qApp);
+    qApp->installEventFilter(filter);
+}
+
 } // namespace
 
 void SetHelpContext(QWidget* widget, int helpContext)
 {
+    InstallHelpKey();
     widget->setProperty(kHelpContextProperty, helpContext);
 }
 
@@ -74,15 +84,6 @@ int HelpContextOf(const QWidget* widget)
             break;
     }
     return 0;
-}
-
-void InstallHelpKey()
-{
-    static HelpKeyFilter* filter = nullptr;
-    if (filter || !qApp)
-        return;
-    filter = new HelpKeyFilter(qApp);
-    qApp->installEventFilter(filter);
 }
 
 QString HelpTopicFile(int helpContext)

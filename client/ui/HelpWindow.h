@@ -15,14 +15,11 @@ void ShowHelp(int helpContext);
 // sets the dynamic property "helpContext" on the widget). F1 pressed anywhere inside the window
 // shows topic N; a control inside the window may carry a context of its own the same way, and the
 // nearest one from the focused control up to the window wins. A window without one ignores F1.
-// Menu items of the main window carry their contexts on their actions instead.
+// Menu items of the main window carry their contexts on their actions instead. The first call
+// installs the one application-wide F1 handler.
 void SetHelpContext(QWidget* widget, int helpContext);
 // The context F1 shows for a key pressed in this widget; 0 for none.
 int HelpContextOf(const QWidget* widget);
-
-// Installs the one application-wide F1 handler; later calls do nothing. The main window installs
-// it when it is created.
-void InstallHelpKey();
 
 // The topic file of a help context, in the help folder beside the program ("help/7.html").
 QString HelpTopicFile(int helpContext);

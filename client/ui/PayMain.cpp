@@ -161,7 +161,6 @@ TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
     curFilePanel_->setGeometry(6, 1, kClientWidth - 12, kStatusHeight - 2);
 
     SetHelpContext(this, kHelpContext);
-    InstallHelpKey();
 
     adjustSize();
     setFixedSize(sizeHint());

@@ -3,9 +3,11 @@
 #include "client/PayRecords.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/Launchers.h"
+#include "client/ui/NewFileDlg.h"
 #include "client/ui/PayMain.h"
 #include "client/ui/Password.h"
 #include "client/ui/Startup.h"
+#include "components/ui/FilterEdit.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "platform/AppMessageBox.h"
 #include "platform/ShellOpen.h"
@@ -199,6 +201,20 @@ TEST_F(HelpWindowTest, F1ShowsTheTopicOfTheWindowThatHasTheKey)
     });
     ShowModal(plain);
     EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST_F(HelpWindowTest, NewFileDialogShowsItsTopicOnF1)
+{
+    TFrmNewFileDlg dialog;
+    std::vector<int> shown;
+    dialogs.onNextModal([&](QDialog& shownDialog) {
+        expectHelp(shown);
+        dialog.NewFileName->setFocus();
+        QTest::keyClick(dialog.NewFileName, Qt::Key_F1);
+        shownDialog.reject();
+    });
+    ShowModal(dialog);
+    EXPECT_EQ(shown, std::vector<int>{3});
 }
 
 TEST_F(HelpWindowTest, LinksBackForwardAndContents)
