@@ -9,7 +9,6 @@
 #include "platform/UrlDownload.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QStringList>
 
 namespace {
@@ -54,16 +53,26 @@ QString UpdateInstallerFile()
 
 double DescribedVersion(const QString& descriptionFile, double local)
 {
-    if (!QFile::exists(descriptionFile))
+    QFile file(descriptionFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return local;
-    QSettings description(descriptionFile, QSettings::IniFormat);
-    // A value with a comma would come back as a list; it is no version either way.
-    const QVariant value = description.value(QStringLiteral("Ledgora2026/Version"));
-    if (value.typeId() != QMetaType::QString)
-        return local;
-    bool ok = false;
-    const double version = value.toString().trimmed().toDouble(&ok);
-    return ok ? version : local;
+    // Section and value names are matched ignoring case, as INI files are read elsewhere.
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        if (line.startsWith(QChar('[')) && line.endsWith(QChar(']'))) {
+            inSection = line.mid(1, line.size() - 2).trimmed().compare(QStringLiteral("Ledgora2026"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QChar('='));
+        if (!inSection || equals < 0
+            || line.left(equals).trimmed().compare(QStringLiteral("Version"), Qt::CaseInsensitive) != 0)
+            continue;
+        bool ok = false;
+        const double version = line.mid(equals + 1).trimmed().toDouble(&ok);
+        return ok ? version : local;
+    }
+    return local;
 }
 
 bool IsUpdateAvailable()
