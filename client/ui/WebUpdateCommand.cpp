@@ -51,8 +51,12 @@ void MnuWebUpdateClick(TFrmMain& main)
     if (AppMessageBox(QStringLiteral("The program must shut down in order to install the update."), Title(),
                       MbOkCancel | MbIconQuestion | MbDefButton2) != IdOk)
         return;
+    // Shutting down for an installer the desktop would not open would leave the user with neither.
+    if (!ShellOpen(QUrl::fromLocalFile(UpdateInstallerFile()))) {
+        AppMessageBox(QStringLiteral("Unable to start the update installer."), Title(), MbOk | MbIconStop);
+        return;
+    }
     KeepInstallerAtExit();
-    ShellOpen(QUrl::fromLocalFile(UpdateInstallerFile()));
     main.close();
     throw EAbort();
 }

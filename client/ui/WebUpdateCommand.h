@@ -8,5 +8,6 @@ class TFrmMain;
 // It ends its caller too, by a silent abort (EAbort), when the user declines to go on without a
 // connection, and after it has handed the installer to the desktop and closed the main window.
 // A server that cannot be reached raises EDownloadException. The installer starts only after the
-// user has agreed that the program shuts down; the program never runs it itself.
+// user has agreed that the program shuts down; the program never runs it itself. When the desktop
+// cannot open the installer, the user is told and the program keeps running.
 void MnuWebUpdateClick(TFrmMain& main);

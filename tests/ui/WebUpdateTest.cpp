@@ -40,7 +40,7 @@ protected:
         qputenv("LEDGORA_UPDATE_HOST", server.base().toLatin1());
         previousShell_ = SetShellOpenHook([this](const QUrl& url) {
             opened.push_back(url);
-            return true;
+            return desktopOpens;
         });
         previousConnectivity_ = SetConnectivityHook([this] { return connected; });
         MainWindowOptions options;
@@ -72,6 +72,7 @@ protected:
     TFrmMain* main = nullptr;
     std::vector<QUrl> opened;
     bool connected = true;
+    bool desktopOpens = true;
 
 private:
     QString savedFolder_;
@@ -138,6 +139,21 @@ TEST_F(WebUpdateTest, CancelledShutdownKeepsTheProgramRunning)
     messages.expect(IdCancel, QStringLiteral("The program must shut down"));
     webUpdate();
     EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(main->isVisible());
+    main->close();
+    EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
+}
+
+TEST_F(WebUpdateTest, InstallerTheDesktopCannotOpenKeepsTheProgramRunning)
+{
+    desktopOpens = false;
+    server.serve(QStringLiteral("/public/update.txt"), kNewer);
+    server.serve(QStringLiteral("/public/LEDGORA26.EXE"), "installer");
+    messages.expect(IdOk, QStringLiteral("There is an update available."));
+    messages.expect(IdOk, QStringLiteral("The program must shut down"));
+    messages.expect(IdOk, QStringLiteral("Unable to start the update installer."));
+    webUpdate();
+    EXPECT_EQ(opened.size(), 1u);
     EXPECT_TRUE(main->isVisible());
     main->close();
     EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
