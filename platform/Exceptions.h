@@ -46,6 +46,19 @@ public:
     using Exception::Exception;
 };
 
+// Ends the command that raised it, and every command that called it, without a message: the
+// user has already answered a question that stops the work.
+class EAbort : public Exception {
+public:
+    EAbort() : Exception(QString()) {}
+};
+
+// A file could not be fetched from the update server.
+class EDownloadException : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class ECustomException : public Exception {
 public:
     using Exception::Exception;

@@ -41,3 +41,8 @@ QString ConfigDir()
         return withSlash(overridden);
     return withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Ledgora"));
 }
+
+QString CacheDir()
+{
+    return withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Ledgora/2026"));
+}

@@ -11,3 +11,7 @@ QString DocumentsDir();
 
 // The folder of the settings file: LEDGORA_CONFIG_DIR, else the user's configuration folder.
 QString ConfigDir();
+
+// The user's cache folder for this program, where downloads wait until the program ends, with a
+// trailing "/". Not created here.
+QString CacheDir();

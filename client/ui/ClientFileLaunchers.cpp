@@ -3,6 +3,7 @@
 #include "client/ClientFileCommands.h"
 #include "client/PayDataModule.h"
 #include "client/ui/ClientFolderAsk.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/Password.h"
@@ -68,9 +69,10 @@ void InstallClientFileLaunchers()
     SetLauncher(Launch::OpenMRUFileClick, ClientFileLauncher([](ClientFileCommands& c, MenuItem sender) {
                     c.OpenMRUFileClick(RecentFileIndex(sender));
                 }));
-    SetLauncher(Launch::TFrmPassword, [](TFrmMain& main, MenuItem) {
+    SetLauncher(Launch::TFrmPassword, [](TFrmMain&, MenuItem) {
         TFrmPassword window;
-        window.OnHelp = [&main](int) { RunLauncher(Launch::ShowMenuItemHelp, main, MenuItem::MnuPassword); };
+        window.OnHelp = ShowHelp;
+        SetHelpContext(&window, TFrmPassword::kHelpContext);
         ShowModal(window);
     });
 }

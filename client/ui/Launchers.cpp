@@ -5,6 +5,8 @@
 #include "client/SavedReports.h"
 #include "client/ui/ClientFileLaunchers.h"
 #include "client/ui/EmployeeLaunchers.h"
+#include "client/ui/HelpLaunchers.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/PayMain.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
@@ -38,8 +40,11 @@ void InstallLaunchers()
     InstallClientFileLaunchers();
     InstallPriorPeriodLaunchers();
     InstallEmployeeLaunchers();
+    InstallHelpLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
+        QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);
+        SetHelpContext(&window, TFrmPrinterSetup::HelpContext);
         ShowModal(window);
     });
     SetLauncher(Launch::RptSavedReports, [](TFrmMain& main, MenuItem) {

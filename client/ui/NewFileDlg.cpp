@@ -1,5 +1,6 @@
 #include "client/ui/NewFileDlg.h"
 
+#include "client/ui/HelpWindow.h"
 #include "components/TextRoutines.h"
 #include "components/ui/FilterEdit.h"
 #include "platform/ui/ShowModal.h"
@@ -13,6 +14,7 @@ TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmNewFileDlg"));
     setWindowTitle(QStringLiteral("New Company/Employer Payroll File"));
+    SetHelpContext(this, 3);
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
     setFixedSize(345, 100);
 

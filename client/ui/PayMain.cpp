@@ -10,6 +10,8 @@
 #include "client/ProgramStart.h"
 #include "client/StylePack.h"
 #include "client/TaxTableFiles.h"
+#include "client/WebUpdate.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/LaunchLabelWidget.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/ProgramIcon.h"
@@ -29,7 +31,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -37,7 +38,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -51,6 +51,7 @@ constexpr int kClientWidth = 638;
 constexpr int kClientHeight = 465;
 constexpr int kToolbarHeight = 37;
 constexpr int kStatusHeight = 20;
+constexpr int kHelpContext = 1;
 
 const char* const kUnpostedWarningA =
     "There is currently an un-posted payroll period.~This  will  cause the report to reflect incorrect~payroll data.";
@@ -120,8 +121,7 @@ TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
     curFilePanel_->setTextFormat(Qt::PlainText);
     curFilePanel_->setGeometry(6, 1, kClientWidth - 12, kStatusHeight - 2);
 
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { RunLauncher(Launch::MnuContentsClick, *this, None); });
+    SetHelpContext(this, kHelpContext);
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -419,9 +419,7 @@ void TFrmMain::FormClose()
         settings.styleName = ActiveStyleName;
         ShowingErrors([&] { SaveProgramSettings(*AppRegistry, RegistryRoot, settings); });
     }
-    // What a web update left behind; a failed delete is no harm.
-    QFile::remove(ProgramDir() + QStringLiteral("LEDGORA26.EXE"));
-    QFile::remove(ProgramDir() + QStringLiteral("update.ini"));
+    RemoveUpdateLeftovers();
     AppRegistry.reset();
     MRUList.clear();
     EFW2MasterList.clear();

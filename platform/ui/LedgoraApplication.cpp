@@ -14,6 +14,7 @@ bool LedgoraApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const EAbort&) {
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {
@@ -24,6 +25,8 @@ bool LedgoraApplication::notify(QObject* receiver, QEvent* event)
 
 void LedgoraApplication::ShowException(const std::exception& error)
 {
+    if (dynamic_cast<const EAbort*>(&error))
+        return;
     const auto* own = dynamic_cast<const Exception*>(&error);
     const QString text = own ? own->message() : QString::fromLocal8Bit(error.what());
     AppMessageBox(text, applicationDisplayName(), MbIconStop);

@@ -2,6 +2,7 @@
 
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/ShowModal.h"
 
 #include <QApplication>
@@ -46,4 +47,22 @@ TEST_F(ApplicationTest, ShowModalHandsTheShownWindowToTheTest)
 
     dialogs.onNextModal([](QDialog& shown) { shown.reject(); });
     EXPECT_EQ(ShowModal(dialog), QDialog::Rejected);
+}
+
+TEST_F(ApplicationTest, SilentAbortEndsTheCommandWithoutAMessage)
+{
+    QPushButton button;
+    bool ran = false;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ran = true;
+        throw EAbort();
+    });
+    QMetaObject::invokeMethod(&button, &QPushButton::click, Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(messages.shown().empty());
+
+    // The standard handler, which commands also call themselves, stays silent too.
+    LedgoraApplication::ShowException(EAbort());
+    EXPECT_TRUE(messages.shown().empty());
 }

@@ -81,7 +81,7 @@ void LedgoraTest::SetUp()
     qputenv("HOME", homeDir().toLocal8Bit());
     qputenv("LEDGORA_CONFIG_DIR", configDir().toLocal8Bit());
     qputenv("LEDGORA_PROGRAM_DIR", programDir().toLocal8Bit());
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DOCUMENTS_DIR", "LEDGORA_DEVELOPER_MODE"})
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR", "LEDGORA_DEVELOPER_MODE"})
         qunsetenv(name);
     SetClockForTests(QDateTime());
     SetMessageBoxHandler([this](const QString& text, const QString& caption, int flags) {

@@ -8,6 +8,7 @@
 #include "client/ProgramSettings.h"
 #include "client/ProgramStart.h"
 #include "client/StylePack.h"
+#include "client/WebUpdate.h"
 #include "client/ui/LaunchLabelWidget.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/PayMain.h"
@@ -211,8 +212,10 @@ TEST_F(MainWindowTest, ExitWritesTheSettingsBackAndRemovesUpdateLeftovers)
         registry.WriteBool(QStringLiteral("Display"), false);
         registry.CloseKey();
     }
-    WriteTestFile(programDir() + QStringLiteral("/update.ini"), "[Ledgora2026]\nVersion=2026.01\n");
-    WriteTestFile(programDir() + QStringLiteral("/LEDGORA26.EXE"), "installer");
+    // A web update leaves its downloads in the user's cache folder.
+    ASSERT_TRUE(QDir().mkpath(CacheDir()));
+    WriteTestFile(UpdateDescriptionFile(), "[Ledgora2026]\nVersion=2026.01\n");
+    WriteTestFile(UpdateInstallerFile(), "installer");
     start();
     EXPECT_EQ(main->splashShown(), 0);
     MRUList[0] = QStringLiteral("/clients/A & B.P26");
@@ -225,8 +228,8 @@ TEST_F(MainWindowTest, ExitWritesTheSettingsBackAndRemovesUpdateLeftovers)
     EXPECT_EQ(registryValue(QStringLiteral("Scaling"), QStringLiteral("ScalingPct")), QStringLiteral("90"));
     EXPECT_EQ(registryValue(QStringLiteral("TaxPayments"), QStringLiteral("State")), QStringLiteral("https://state.example"));
     EXPECT_EQ(registryValue(QStringLiteral("Splash"), QStringLiteral("Display")), QStringLiteral("0"));
-    EXPECT_FALSE(QFileInfo::exists(programDir() + QStringLiteral("/update.ini")));
-    EXPECT_FALSE(QFileInfo::exists(programDir() + QStringLiteral("/LEDGORA26.EXE")));
+    EXPECT_FALSE(QFileInfo::exists(UpdateDescriptionFile()));
+    EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
 }
 
 TEST_F(MainWindowTest, ScreenBothNarrowAndLowIsRefused)
