@@ -5,6 +5,7 @@
 #include "client/SavedReports.h"
 #include "client/ui/ClientFileLaunchers.h"
 #include "client/ui/PayMain.h"
+#include "client/ui/SetupScreenLaunchers.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
@@ -34,6 +35,7 @@ void InstallLaunchers()
 {
     table().fill(nullptr);
     InstallClientFileLaunchers();
+    InstallSetupScreenLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         ShowModal(window);

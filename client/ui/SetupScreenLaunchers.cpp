@@ -1,0 +1,19 @@
+#include "client/ui/SetupScreenLaunchers.h"
+
+#include "client/ui/Launchers.h"
+#include "client/ui/PayCompany.h"
+#include "client/ui/PayMain.h"
+
+void InstallSetupScreenLaunchers()
+{
+    // The Company item, Electronic Tax Payments > Setup and the client-file commands that find the
+    // setup incomplete all come here; the main window has set OpenTaxPaymentSetup.
+    SetLauncher(Launch::TFrmCompany, [](TFrmMain& main, MenuItem) {
+        {
+            TFrmCompany window;
+            ShowModal(window);
+        }
+        main.UpdateFormCaption();
+        main.SetupPrintMenuItems();
+    });
+}
