@@ -3,6 +3,7 @@
 #include "client/ui/Launchers.h"
 #include "client/ui/PayCompany.h"
 #include "client/ui/PayMain.h"
+#include "client/ui/PayPreparer.h"
 
 void InstallSetupScreenLaunchers()
 {
@@ -16,4 +17,5 @@ void InstallSetupScreenLaunchers()
         main.UpdateFormCaption();
         main.SetupPrintMenuItems();
     });
+    SetLauncher(Launch::TFrmPreparer, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmPreparer>(); });
 }
