@@ -2,6 +2,7 @@
 
 #include "client/ui/Launchers.h"
 #include "client/ui/PayCompany.h"
+#include "client/ui/PayFederal.h"
 #include "client/ui/PayMain.h"
 #include "client/ui/PayPreparer.h"
 
@@ -17,5 +18,6 @@ void InstallSetupScreenLaunchers()
         main.UpdateFormCaption();
         main.SetupPrintMenuItems();
     });
+    SetLauncher(Launch::TFrmFederal, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmFederal>(); });
     SetLauncher(Launch::TFrmPreparer, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmPreparer>(); });
 }
