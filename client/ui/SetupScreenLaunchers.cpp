@@ -1,10 +1,12 @@
 #include "client/ui/SetupScreenLaunchers.h"
 
+#include "client/PayRecords.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/PayCompany.h"
 #include "client/ui/PayFederal.h"
 #include "client/ui/PayMain.h"
 #include "client/ui/PayPreparer.h"
+#include "client/ui/PayState.h"
 
 void InstallSetupScreenLaunchers()
 {
@@ -19,5 +21,10 @@ void InstallSetupScreenLaunchers()
         main.SetupPrintMenuItems();
     });
     SetLauncher(Launch::TFrmFederal, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmFederal>(); });
+    // The state table belongs to the open client's data module.
+    SetLauncher(Launch::TFrmState, [](TFrmMain&, MenuItem) {
+        if (FileIsOpen)
+            OpenModalWindow<TFrmState>();
+    });
     SetLauncher(Launch::TFrmPreparer, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmPreparer>(); });
 }

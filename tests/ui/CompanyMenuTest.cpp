@@ -7,10 +7,12 @@
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/PayCompany.h"
 #include "client/ui/PayMain.h"
+#include "client/ui/PayState.h"
 #include "client/ui/Startup.h"
 #include "components/StateTables.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
+#include "components/ui/RSNavigator.h"
 #include "components/ui/StateEdit.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Registry.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest/QTest>
 
 namespace {
@@ -152,4 +155,35 @@ TEST_F(CompanyMenuTest, IncompleteSetupOpensTheScreenUntilItIsFilled)
     });
     main->item(MnuURLSetup)->trigger();
     EXPECT_EQ(FederalTaxPaymentURL, QStringLiteral("https://www.eftps.gov"));
+}
+
+TEST_F(CompanyMenuTest, StateScreenMovesTheCompanyToTheStateShownLast)
+{
+    dialogs.onNextModal([](QDialog& shown) {
+        auto& dlg = dynamic_cast<TFrmNewFileDlg&>(shown);
+        QTest::keyClicks(dlg.NewFileName, QStringLiteral("ACME"));
+        dlg.BtnOk->click();
+    });
+    onCompanyScreen([](TFrmCompany& s) {
+        FillScreen(s);
+        s.BtnClose->click();
+    });
+    main->item(MnuNew)->trigger();
+    ASSERT_TRUE(FileIsOpen);
+    CompanyRec.CurrentState = StateCodeIndex(QStringLiteral("NJ")) + 1;
+
+    InstallLaunchers();
+    dialogs.onNextModal([](QDialog& shown) {
+        auto& s = dynamic_cast<TFrmState&>(shown);
+        EXPECT_EQ(s.windowTitle(), QStringLiteral("State Tax Rates Tables for New Jersey (NJ)"));
+        s.RSNavigator->Button(nbFirst)->click();
+        s.BtnClose->click();
+    });
+    main->item(MnuState)->trigger();
+
+    onCompanyScreen([](TFrmCompany& s) {
+        EXPECT_EQ(s.CurrentState->text(), QStringLiteral("AK"));
+        s.BtnClose->click();
+    });
+    main->item(MnuCompany)->trigger();
 }
