@@ -2,6 +2,7 @@
 
 #include "client/PayRecords.h"
 #include "client/ui/Launchers.h"
+#include "client/ui/PayCity.h"
 #include "client/ui/PayCompany.h"
 #include "client/ui/PayFederal.h"
 #include "client/ui/PayMain.h"
@@ -21,10 +22,14 @@ void InstallSetupScreenLaunchers()
         main.SetupPrintMenuItems();
     });
     SetLauncher(Launch::TFrmFederal, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmFederal>(); });
-    // The state table belongs to the open client's data module.
+    // The state and city tables belong to the open client's data module.
     SetLauncher(Launch::TFrmState, [](TFrmMain&, MenuItem) {
         if (FileIsOpen)
             OpenModalWindow<TFrmState>();
+    });
+    SetLauncher(Launch::TFrmCity, [](TFrmMain&, MenuItem) {
+        if (FileIsOpen)
+            OpenModalWindow<TFrmCity>();
     });
     SetLauncher(Launch::TFrmPreparer, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmPreparer>(); });
 }
