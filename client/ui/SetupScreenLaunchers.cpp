@@ -14,6 +14,8 @@ void InstallSetupScreenLaunchers()
     // The Company item, Electronic Tax Payments > Setup and the client-file commands that find the
     // setup incomplete all come here; the main window has set OpenTaxPaymentSetup.
     SetLauncher(Launch::TFrmCompany, [](TFrmMain& main, MenuItem) {
+        if (!FileIsOpen)
+            return;
         {
             TFrmCompany window;
             ShowModal(window);

@@ -8,6 +8,7 @@
 #include "platform/AppMessageBox.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -136,4 +137,33 @@ TEST_F(StateScreenTest, EscapeAfterARefusalPutsTheRecordBack)
     }
     if (!folder.isEmpty())
         again.grab().save(folder + QStringLiteral("/State.png"));
+}
+
+TEST_F(StateScreenTest, BrowseOnlyTablesMoveButPostNothing)
+{
+    module->RSEmployee.CloseRecSet();
+    openClient();
+    const QByteArray before = ReadTestFile(StateTableFileName);
+    TFrmDataModule second;
+    FrmDataModule = &second;
+    messages.expect(IdOk, QStringLiteral(" is already in use!"));
+    ASSERT_TRUE(second.OpenClient(clientPath()));
+    ASSERT_TRUE(second.RSState.BrowseOnly());
+
+    CompanyRec.CurrentState = 2;
+    messages.expect(IdOk, TSetupScreen::kBrowseOnlyNotice);
+    screen = std::make_unique<TFrmState>();
+    screen->show();
+    TFrmState& s = *screen;
+    EXPECT_TRUE(s.UnempTaxRate->isReadOnly());
+    EXPECT_FALSE(s.Allow401k->isEnabled());
+    s.RSNavigator->Button(nbNext)->click();
+    EXPECT_EQ(second.RSState.CurrentRecord(), 3);
+    s.PopCalculateTaxAmount->trigger();
+    s.BtnClose->click();
+    EXPECT_FALSE(s.isVisible());
+    screen.reset();
+    second.RSEmployee.CloseRecSet();
+    FrmDataModule = module.get();
+    EXPECT_EQ(ReadTestFile(StateTableFileName), before);
 }
