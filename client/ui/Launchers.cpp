@@ -8,6 +8,7 @@
 #include "client/ui/HelpLaunchers.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/PayMain.h"
+#include "client/ui/SetupScreenLaunchers.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
@@ -41,6 +42,7 @@ void InstallLaunchers()
     InstallPriorPeriodLaunchers();
     InstallEmployeeLaunchers();
     InstallHelpLaunchers();
+    InstallSetupScreenLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
         QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -175,12 +175,7 @@ TSetupScreen::TSetupScreen(QWidget* parent, int helpContext)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , helpContext_(helpContext)
 {
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() != Qt::Key_F1 || event->modifiers() != Qt::NoModifier)
-            return false;
-        Guarded([this] { ShowHelp(helpContext_); });
-        return true;
-    });
+    SetHelpContext(this, helpContext);
 }
 
 void TSetupScreen::CloseScreen()

@@ -433,6 +433,8 @@ TEST_F(MainWindowTest, DamagedStyleFileLeavesTheClientOpen)
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowSaySo)
 {
     start();
+    // The federal screen stands in for any command whose window is not there.
+    SetLauncher(Launch::TFrmFederal, nullptr);
     messages.expect(IdOk, QStringLiteral("This command is not available yet."));
     main->item(MnuFederal)->trigger();
     EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora 2026"));
