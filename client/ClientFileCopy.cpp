@@ -22,7 +22,7 @@ namespace {
 {
     CopyFileFailed = true;
     throw ECopyFileException(TildeToLineBreak(
-        QStringLiteral("The following error occured during the copy file process:~%1: %2").arg(file, reason)));
+        QStringLiteral("The following error occurred during the copy file process:~%1: %2").arg(file, reason)));
 }
 
 QString errnoText(int code)

@@ -35,8 +35,7 @@ void InstallLaunchers()
     table().fill(nullptr);
     InstallClientFileLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
-        TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
-        ShowModal(window);
+        ShowPrinterSetup(*AppRegistry, RegistryRoot);
     });
     SetLauncher(Launch::RptSavedReports, [](TFrmMain& main, MenuItem) {
         ReportSystem system;

@@ -3,10 +3,13 @@
 #include "components/TextRoutines.h"
 #include "components/ui/FilterEdit.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -14,26 +17,33 @@ TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
     setObjectName(QStringLiteral("FrmNewFileDlg"));
     setWindowTitle(QStringLiteral("New Company/Employer Payroll File"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(345, 100);
 
     Label1 = new QLabel(QStringLiteral("Enter the name of the Company/Employer file to be created"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 10, 321, 16);
 
     NewFileName = new TFilterEdit(this);
     NewFileName->setObjectName(QStringLiteral("NewFileName"));
-    NewFileName->setGeometry(12, 30, 321, 21);
     NewFileName->setMaxLength(50);
     // Letters, digits, blank, comma and ! @ # $ % & ( ) - _ { }: nothing that leaves the data folder.
     NewFileName->setValidChars(QStringLiteral("[A..Z,a..z,0..9,!,@,#,$,%,&,(,),-,_,{,}, ,',']"));
+    Label1->setBuddy(NewFileName);
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(177, 64, 75, 25);
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(258, 64, 75, 25);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(NewFileName);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    FixAtClientSize(*this, QSize(345, 100));
 
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -71,5 +81,5 @@ std::optional<QString> AskNewFileName()
     TFrmNewFileDlg dialog;
     if (ShowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return dialog.NewFileName->text();
+    return dialog.NewFileName->text().trimmed();
 }

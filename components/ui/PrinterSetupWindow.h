@@ -39,7 +39,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void formShow();
@@ -53,3 +52,7 @@ private:
     TEnterAsTab* enterAsTab_ = nullptr;
     bool shown_ = false;
 };
+
+// File > Print Setup: the dialog, or where no printer is installed, a note saying so and that
+// printouts can still be previewed and exported to PDF.
+void ShowPrinterSetup(Registry& registry, const QString& registryRoot);
