@@ -10,7 +10,10 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -86,13 +89,26 @@ void checkToolButton(const QToolButton& button, QStringList& cut)
         cut << describe(button, button.text(), needed.width(), button.width());
 }
 
+// The title as the style places it must lie inside the box, as wide as its text.
 void checkGroupBox(const QGroupBox& box, QStringList& cut)
 {
     if (box.title().isEmpty())
         return;
-    const int needed = box.minimumSizeHint().width();
-    if (needed > box.width())
-        cut << describe(box, box.title(), needed, box.width());
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.textAlignment = box.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box.isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    option.features = box.isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    option.lineWidth = 1;
+    const QRect label = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+    const int needed = std::max(label.left(), 0) + box.fontMetrics().horizontalAdvance(QString(box.title()).remove(QChar('&')));
+    const int room = std::min(label.right() + 1, box.width());
+    // Styles round the title's place to the pixel.
+    if (needed > room + 1 || label.left() < 0)
+        cut << describe(box, box.title(), needed, room);
 }
 
 void checkComboBox(const QComboBox& combo, QStringList& cut)
@@ -123,6 +139,12 @@ QStringList CutTexts(QWidget& window)
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&window))
             continue;
+        // A tool bar too narrow for its buttons hides the last ones behind its extension button.
+        if (control->objectName() == QLatin1String("qt_toolbar_ext_button")) {
+            cut << describe(*control->parentWidget(), QStringLiteral("(buttons hidden)"), control->parentWidget()->sizeHint().width(),
+                            control->parentWidget()->width());
+            continue;
+        }
         if (auto* label = qobject_cast<QLabel*>(control))
             checkLabel(*label, cut);
         else if (auto* check = qobject_cast<QCheckBox*>(control))
