@@ -69,7 +69,9 @@ TEST_F(ReportPreviewTest, AOnePageReportShowsPageOneOfOneWithPagingOff)
         for (QToolButton* always : {preview.BtnOpen, preview.BtnZoomIn, preview.BtnZoomOut, preview.BtnExit})
             EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
         EXPECT_EQ(preview.BtnSave->toolTip(), QStringLiteral("Save Report (Ctrl+S)"));
-        EXPECT_EQ(preview.BtnPrint->size(), QSize(70, 22));
+        // As wide as its caption, so that every button stays on the bar.
+        EXPECT_GE(preview.BtnPrint->height(), 22);
+        EXPECT_GE(preview.BtnPrint->width(), preview.BtnPrint->sizeHint().width());
     });
 }
 

@@ -30,6 +30,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QtTest/QTest>
 
 #include <functional>
 #include <memory>
@@ -90,8 +91,9 @@ OutputChoice PreviewChoice()
     return choice;
 }
 
-// Every window of the program, as the user first sees it. A new window joins the test with one
-// line here: its name and how to make it.
+// Every window of the program, as the user first sees it. A new window joins the tests below
+// (text fit in every style and scaling, Esc as Cancel) with one line here: its name and how to
+// make it.
 struct WindowMaker {
     const char* name;
     std::function<std::shared_ptr<QWidget>()> make;
@@ -172,7 +174,7 @@ std::vector<Look> Looks()
     return looks;
 }
 
-class TextFitTest : public PreviewTest, public ::testing::WithParamInterface<WindowMaker> {
+class ProgramWindowTest : public PreviewTest, public ::testing::WithParamInterface<WindowMaker> {
 protected:
     void SetUp() override
     {
@@ -206,7 +208,7 @@ private:
 
 // Windows whose text does not fit show it cut: every caption, button and choice must have the
 // room it needs in every style, at every scaling.
-TEST_P(TextFitTest, EveryTextHasItsRoom)
+TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
 {
     const WindowMaker& maker = GetParam();
     const QByteArray shots = qgetenv("LEDGORA_SCREENSHOTS");
@@ -232,7 +234,22 @@ TEST_P(TextFitTest, EveryTextHasItsRoom)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, TextFitTest, ::testing::ValuesIn(kWindows),
+// Esc leaves every dialog as its Cancel does, wherever the focus is.
+TEST_P(ProgramWindowTest, EscapeActsAsCancel)
+{
+    std::shared_ptr<QWidget> window = GetParam().make();
+    auto* dialog = qobject_cast<QDialog*>(window.get());
+    if (!dialog)
+        GTEST_SKIP() << "not a dialog";
+    dialog->show();
+    QCoreApplication::processEvents();
+    QWidget* focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ProgramWindowTest, ::testing::ValuesIn(kWindows),
                          [](const ::testing::TestParamInfo<WindowMaker>& info) { return std::string(info.param.name); });
 
 } // namespace
