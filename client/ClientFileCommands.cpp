@@ -127,10 +127,12 @@ void ClientFileCommands::LoadTemplate()
 
 void ClientFileCommands::MnuNewClick()
 {
-    const std::optional<QString> name = host_.AskNewFileName();
-    if (!name || IsBlank(*name))
+    const std::optional<QString> typed = host_.AskNewFileName();
+    if (!typed || IsBlank(*typed))
         return;
-    const QString fileName = DataDir + *name + kClientExtension;
+    // Blanks around the name would end up in the file name ("Acme .P26").
+    const QString name = typed->trimmed();
+    const QString fileName = DataDir + name + kClientExtension;
     // A company file left without its employee file would be taken over by the new client,
     // password and all.
     const ClientFilePair files = ClientFilesOf(fileName);
@@ -144,7 +146,7 @@ void ClientFileCommands::MnuNewClick()
     ZeroRecord(CompanyRec);
     ZeroRecord(EmployeeRec);
     if (openClient(fileName)) {
-        CompanyRec.Name = LeftChars(*name, kCompanyNameLength);
+        CompanyRec.Name = LeftChars(name, kCompanyNameLength);
         host_.MnuCompanyClick();
         host_.MnuStateClick();
         host_.MnuCityClick();

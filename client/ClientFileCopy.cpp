@@ -21,7 +21,7 @@ namespace {
 {
     CopyFileFailed = true;
     throw ECopyFileException(
-        TildeToLineBreak(QStringLiteral("The following error occured during the copy file process:~") + fileAndReason));
+        TildeToLineBreak(QStringLiteral("The following error occurred during the copy file process:~") + fileAndReason));
 }
 
 [[noreturn]] void copyFailed(const QString& file, const QString& reason)

@@ -19,8 +19,10 @@ std::span<const LaunchLabel> LaunchLabels();
 
 const LaunchLabel* FindLaunchLabel(int tag);
 
-// Where the labels stand on the panel, in pixels.
+// Where the labels stand on the panel at its designed size, in pixels; a column is at least
+// kLaunchColumnWidth wide.
 inline constexpr int kLaunchColumnLeft[2] = {8, 316};
+inline constexpr int kLaunchColumnWidth = 300;
 inline constexpr int kLaunchFirstLineTop = 40;
 inline constexpr int kLaunchLineHeight = 16;
 

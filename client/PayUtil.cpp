@@ -30,7 +30,7 @@ QString IneligibleReason(int result)
 {
     switch (result) {
     case 1:
-        return QStringLiteral("This  employee's  hired  date in not consitent with~the current")
+        return QStringLiteral("This  employee's  hired  date is not consistent with~the current")
                + QStringLiteral(" payroll period that is being processed.");
     case 2:
         return QStringLiteral("This employee is suspended from ") + EmployeeRec.DateSuspend.get() + QStringLiteral(" to ")

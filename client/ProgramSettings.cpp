@@ -122,6 +122,9 @@ ProgramSettings LoadProgramSettings(Registry& registry, const QString& registryR
     const QString splash = keyPath(registryRoot, "Splash");
     ensureKey(registry, splash, [&] { registry.WriteBool(QStringLiteral("Display"), true); });
     inKey(registry, splash, false, [&] { settings.showSplash = readBool(registry, QStringLiteral("Display"), true); });
+
+    inKey(registry, keyPath(registryRoot, "Window"), false,
+          [&] { settings.windowGeometry = readString(registry, QStringLiteral("Geometry"), QString()); });
     return settings;
 }
 
@@ -139,14 +142,25 @@ void SaveProgramSettings(Registry& registry, const QString& registryRoot, const 
           [&] { registry.WriteInteger(QStringLiteral("ScalingPct"), settings.scalingPercent); });
     inKey(registry, keyPath(registryRoot, "Style"), true,
           [&] { registry.WriteString(QStringLiteral("StyleName"), settings.styleName); });
+    if (!settings.windowGeometry.isEmpty())
+        inKey(registry, keyPath(registryRoot, "Window"), true,
+              [&] { registry.WriteString(QStringLiteral("Geometry"), settings.windowGeometry); });
 }
 
-void CreateDataFolders(const QString& documentsDir)
+QStringList CreateDataFolders(const QString& documentsDir)
 {
-    QString folder = documentsDir;
-    for (const char* part : {"Ledgora", "2026", "Data", "Backup"}) {
-        folder += QLatin1String(part) + QChar('/');
-        QDir().mkdir(folder);
-    }
-    QDir().mkdir(documentsDir + QStringLiteral("Ledgora/2026/Data/Quarterly_Data/"));
+    QStringList missing;
+    const QString data = documentsDir + QStringLiteral("Ledgora/2026/Data/");
+    for (const QString& folder : {data + QStringLiteral("Backup/"), data + QStringLiteral("Quarterly_Data/")})
+        if (!QDir().mkpath(folder))
+            missing << QDir::toNativeSeparators(folder);
+    return missing;
+}
+
+QString DataFoldersMissingMessage(const QStringList& missing)
+{
+    return QStringLiteral("Ledgora cannot create its data folder:~%1~~Client files cannot be created, opened or "
+                          "backed up there until it exists. Check that the folder can be created and written, "
+                          "then start Ledgora again.")
+        .arg(missing.join(QChar('~')));
 }

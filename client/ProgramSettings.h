@@ -19,24 +19,29 @@ struct ProgramSettings {
     int scalingPercent = 100;    // 85..100
     QString styleName;
     bool showSplash = true;
+    QString windowGeometry;      // the main window's size, place and state as the window saved them; empty: none yet
 };
 
 // Reads the settings at start-up. Keys that are missing are created with their defaults
 // ("TaxPayments", "Scaling", "Style", "Splash"; "RecentFiles" is written only at exit). A value
 // missing from its key, or not of its type, reads as its default; a scaling outside 85..100 is
 // brought into that range; a style name not among availableStyles (compared ignoring case)
-// becomes "Cyan Dusk", and a known one takes the spelling of the list.
+// becomes "Cyan Dusk", and a known one takes the spelling of the list. The main window's geometry
+// ("Window") is read when present and never created here.
 ProgramSettings LoadProgramSettings(Registry& registry, const QString& registryRoot,
                                     const QStringList& availableStyles);
 
-// Writes the settings back at exit: the ten recent files, the tax payment pages, the scaling and
-// the style, creating the keys when missing. The splash switch is never written.
+// Writes the settings back at exit: the ten recent files, the tax payment pages, the scaling,
+// the style and the main window's geometry, creating the keys when missing. The splash switch is never written.
 void SaveProgramSettings(Registry& registry, const QString& registryRoot, const ProgramSettings& settings);
 
 // The scaling percentage brought into 85..100.
 int BoundedScalingPercent(int percent);
 
-// Creates the program's folders below the Documents folder that are missing, in order: Ledgora,
-// 2026, Data, Backup and Quarterly_Data. A folder that cannot be created is skipped; the file
-// operations in it report their own errors later.
-void CreateDataFolders(const QString& documentsDir);
+// Creates the program's folders below the Documents folder with every missing parent (the
+// Documents folder itself included): Ledgora/2026/Data with Backup and Quarterly_Data in it.
+// Returns the folders that could not be created, empty when all exist.
+QStringList CreateDataFolders(const QString& documentsDir);
+
+// What the user is told when the data folders cannot be created.
+QString DataFoldersMissingMessage(const QStringList& missing);

@@ -2,7 +2,7 @@
 
 #include "platform/report/ReportSystem.h"
 
-const char* const kSavedReportsHint = "Click on the file folder icon to load a saved report.";
+const char* const kSavedReportsHint = "Click Open to load a saved report.";
 
 void ConfigureSavedReports(ReportSystem& system)
 {

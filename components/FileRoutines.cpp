@@ -20,7 +20,7 @@ namespace {
 [[noreturn]] void copyFailed(const QString& systemText)
 {
     CopyFileFailed = true;
-    throw ECopyFileException(TildeToLineBreak(QStringLiteral("The following error occured during the copy file process:~") + systemText));
+    throw ECopyFileException(TildeToLineBreak(QStringLiteral("The following error occurred during the copy file process:~") + systemText));
 }
 
 QString errnoText(int code)

@@ -2,6 +2,7 @@
 
 #include "components/PrinterCatalog.h"
 #include "platform/report/PrinterRenderer.h"
+#include "platform/report/ReportErrors.h"
 #include "platform/report/ReportSystem.h"
 
 #include <QPrinter>
@@ -21,6 +22,8 @@ void printOnce(const ReportDocument& document, const PrintJobSettings& job, int 
 
 int PrintCopies(const ReportDocument& document, const PrintJobSettings& job, int fromPage, int toPage)
 {
+    if (SystemPrinters().PrinterNames().isEmpty())
+        throw EReportException(QLatin1String(kNoPrinterMessage));
     const int copies = std::max(1, job.copies);
     if (copies == 1 || SystemPrinters().MaxCopies(job.printerName) > 1) {
         printOnce(document, job, fromPage, toPage, copies);

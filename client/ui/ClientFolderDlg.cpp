@@ -1,66 +1,94 @@
 #include "client/ui/ClientFolderDlg.h"
 
 #include "components/FileRoutines.h"
+#include "components/TextRoutines.h"
+#include "platform/AppMessageBox.h"
+#include "platform/ui/WindowSize.h"
+
+#include <QGridLayout>
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TClientFolderDlg::TClientFolderDlg(const QString& caption, const QString& explanation, const QString& folderGroup,
-                                   const QString& browseCaption, QWidget* parent)
+                                   const QString& browseCaption, const QString& noFolderMessage, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , browseCaption_(browseCaption)
+    , noFolderMessage_(noFolderMessage)
 {
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(420, 262);
 
     GrpCurrent = new QGroupBox(QStringLiteral(" Current Client: "), this);
     GrpCurrent->setObjectName(QStringLiteral("GrpCurrent"));
-    GrpCurrent->setGeometry(8, 6, 404, 140);
     LblExplanation = new QLabel(explanation, GrpCurrent);
     LblExplanation->setObjectName(QStringLiteral("LblExplanation"));
     LblExplanation->setWordWrap(true);
     LblExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblExplanation->setGeometry(10, 20, 384, 64);
-
     auto* fileCaption = new QLabel(QStringLiteral("File name:"), GrpCurrent);
-    fileCaption->setGeometry(10, 90, 64, 16);
     LblFileName = new QLabel(GrpCurrent);
     LblFileName->setObjectName(QStringLiteral("LblFileName"));
     LblFileName->setTextFormat(Qt::PlainText);
-    LblFileName->setGeometry(78, 90, 316, 16);
     auto* locationCaption = new QLabel(QStringLiteral("Location:"), GrpCurrent);
-    locationCaption->setGeometry(10, 112, 64, 16);
     LblLocation = new QLabel(GrpCurrent);
     LblLocation->setObjectName(QStringLiteral("LblLocation"));
     LblLocation->setTextFormat(Qt::PlainText);
-    LblLocation->setGeometry(78, 112, 316, 16);
+    // A long folder name wraps at its separators rather than widening the window.
+    LblLocation->setWordWrap(true);
+    auto* currentLayout = new QGridLayout(GrpCurrent);
+    currentLayout->addWidget(LblExplanation, 0, 0, 1, 2);
+    currentLayout->addWidget(fileCaption, 1, 0);
+    currentLayout->addWidget(LblFileName, 1, 1);
+    currentLayout->addWidget(locationCaption, 2, 0, Qt::AlignTop);
+    currentLayout->addWidget(LblLocation, 2, 1);
+    currentLayout->setColumnStretch(1, 1);
 
     GrpFolder = new QGroupBox(folderGroup, this);
     GrpFolder->setObjectName(QStringLiteral("GrpFolder"));
-    GrpFolder->setGeometry(8, 152, 404, 64);
     Path = new QLineEdit(GrpFolder);
     Path->setObjectName(QStringLiteral("Path"));
-    Path->setGeometry(10, 26, 300, 21);
     BtnBrowse = new QPushButton(QStringLiteral("&Browse"), GrpFolder);
     BtnBrowse->setObjectName(QStringLiteral("BtnBrowse"));
     BtnBrowse->setFlat(true);
     BtnBrowse->setAutoDefault(false);
-    BtnBrowse->setGeometry(318, 24, 76, 25);
+    auto* folderLayout = new QHBoxLayout(GrpFolder);
+    folderLayout->addWidget(Path, 1);
+    folderLayout->addWidget(BtnBrowse);
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(256, 228, 75, 25);
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(337, 228, 75, 25);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(GrpCurrent);
+    layout->addWidget(GrpFolder);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    StartAtClientSize(*this, QSize(420, 262));
 
     connect(BtnBrowse, &QPushButton::clicked, this, &TClientFolderDlg::BtnBrowseClick);
-    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BtnOk, &QPushButton::clicked, this, &TClientFolderDlg::BtnOkClick);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TClientFolderDlg::BtnOkClick()
+{
+    if (IsBlank(Path->text())) {
+        AppMessageBox(noFolderMessage_, windowTitle(), MbOk | MbIconWarning);
+        Path->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    accept();
 }
 
 void TClientFolderDlg::BtnBrowseClick()

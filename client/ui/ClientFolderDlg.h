@@ -25,11 +25,14 @@ public:
 
     // Offers the system folder picker, starting at the folder typed, and takes the folder chosen.
     void BtnBrowseClick();
+    // Closes with the folder typed; a blank one is refused with the dialog's own message.
+    void BtnOkClick();
 
 protected:
     TClientFolderDlg(const QString& caption, const QString& explanation, const QString& folderGroup,
-                     const QString& browseCaption, QWidget* parent);
+                     const QString& browseCaption, const QString& noFolderMessage, QWidget* parent);
 
 private:
     QString browseCaption_;
+    QString noFolderMessage_;
 };

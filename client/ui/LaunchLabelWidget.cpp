@@ -2,6 +2,7 @@
 
 #include "client/LaunchPanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 LaunchLabelWidget::LaunchLabelWidget(const LaunchLabel& label, QWidget* parent)
@@ -10,6 +11,7 @@ LaunchLabelWidget::LaunchLabelWidget(const LaunchLabel& label, QWidget* parent)
 {
     setObjectName(QStringLiteral("Label%1").arg(label.tag));
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::StrongFocus);
     setHot(false);
 }
 
@@ -20,14 +22,49 @@ void LaunchLabelWidget::setHot(bool hot)
     look.setBold(hot);
     look.setUnderline(hot);
     setFont(look);
-    setStyleSheet(hot ? QStringLiteral("QLabel { color: yellow; background: transparent; }")
-                      : QStringLiteral("QLabel { color: white; background: transparent; }"
-                                       " QLabel:disabled { color: #808080; }"));
+    // A label whose command is off is greyed, as a disabled menu item is.
+    setStyleSheet(hot ? QStringLiteral("LaunchLabelWidget { color: yellow; background: transparent; }")
+                      : QStringLiteral("LaunchLabelWidget { color: white; background: transparent; }"
+                                       "LaunchLabelWidget:disabled { color: #808080; }"));
     if (hot)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
-    adjustSize();
+}
+
+void LaunchLabelWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && hot_)
+        setHot(false);
+    QLabel::changeEvent(event);
+}
+
+void LaunchLabelWidget::focusInEvent(QFocusEvent* event)
+{
+    if (onEnter)
+        onEnter(this);
+    QLabel::focusInEvent(event);
+}
+
+void LaunchLabelWidget::focusOutEvent(QFocusEvent* event)
+{
+    if (onLeave)
+        onLeave(this);
+    QLabel::focusOutEvent(event);
+}
+
+void LaunchLabelWidget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (onClick)
+            onClick(this);
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 void LaunchLabelWidget::enterEvent(QEnterEvent* event)

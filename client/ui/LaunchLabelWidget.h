@@ -6,7 +6,8 @@
 struct LaunchLabel;
 
 // One label of the launch panel: white text that turns yellow, bold and underlined under the
-// mouse while its command can run, and runs it when clicked; grey while its command is off.
+// mouse or the keyboard focus while its command can run, and runs it when clicked or when Enter
+// or Space is pressed on it. Disabled, while its command is off, it is drawn grey.
 class LaunchLabelWidget : public QLabel {
     Q_OBJECT
 public:
@@ -25,6 +26,10 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int tag_;

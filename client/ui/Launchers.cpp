@@ -44,10 +44,10 @@ void InstallLaunchers()
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
-        TFrmPrinterSetup window(*AppRegistry, RegistryRoot);
-        QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);
-        SetHelpContext(&window, TFrmPrinterSetup::HelpContext);
-        ShowModal(window);
+        ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
+            QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);
+            SetHelpContext(&window, TFrmPrinterSetup::HelpContext);
+        });
     });
     SetLauncher(Launch::RptSavedReports, [](TFrmMain& main, MenuItem) {
         ReportSystem system;

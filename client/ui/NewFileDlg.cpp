@@ -4,10 +4,13 @@
 #include "components/TextRoutines.h"
 #include "components/ui/FilterEdit.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -16,26 +19,33 @@ TFrmNewFileDlg::TFrmNewFileDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("New Company/Employer Payroll File"));
     SetHelpContext(this, 3);
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(345, 100);
 
     Label1 = new QLabel(QStringLiteral("Enter the name of the Company/Employer file to be created"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 10, 321, 16);
 
     NewFileName = new TFilterEdit(this);
     NewFileName->setObjectName(QStringLiteral("NewFileName"));
-    NewFileName->setGeometry(12, 30, 321, 21);
     NewFileName->setMaxLength(50);
     // Letters, digits, blank, comma and ! @ # $ % & ( ) - _ { }: nothing that leaves the data folder.
     NewFileName->setValidChars(QStringLiteral("[A..Z,a..z,0..9,!,@,#,$,%,&,(,),-,_,{,}, ,',']"));
+    Label1->setBuddy(NewFileName);
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(177, 64, 75, 25);
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(258, 64, 75, 25);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(NewFileName);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    FixAtClientSize(*this, QSize(345, 100));
 
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,5 +83,5 @@ std::optional<QString> AskNewFileName()
     TFrmNewFileDlg dialog;
     if (ShowModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return dialog.NewFileName->text();
+    return dialog.NewFileName->text().trimmed();
 }

@@ -27,5 +27,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Shows the dialog; the name as typed, or nothing when it was cancelled.
+// Shows the dialog; the name typed without blanks around it, or nothing when it was cancelled.
 std::optional<QString> AskNewFileName();

@@ -3,10 +3,14 @@
 #include "client/ClientPassword.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
+#include "platform/ui/WindowSize.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -29,47 +33,53 @@ TFrmPassword::TFrmPassword(QWidget* parent)
     setObjectName(QStringLiteral("FrmPassword"));
     setWindowTitle(QStringLiteral("Set/Change Password"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(400, 232);
 
     auto* label1 = new QLabel(QStringLiteral("Enter Password"), this);
-    label1->setGeometry(12, 14, 110, 16);
     PW1 = PasswordField("PW1", this);
-    PW1->setGeometry(128, 12, 150, 21);
     label1->setBuddy(PW1);
-    auto* label2 = new QLabel(QStringLiteral("Confirm Pasword"), this);
-    label2->setGeometry(12, 42, 110, 16);
+    auto* label2 = new QLabel(QStringLiteral("Confirm Password"), this);
     PW2 = PasswordField("PW2", this);
-    PW2->setGeometry(128, 40, 150, 21);
     label2->setBuddy(PW2);
 
     auto* rules = new QGroupBox(QStringLiteral("Password Rules"), this);
     rules->setObjectName(QStringLiteral("GrpRules"));
-    rules->setGeometry(12, 72, 376, 112);
     const char* const lines[] = {
-        "1. The following characters are allowed: a to z, A to Z, 0 to  9,  !, @, #, $.",
-        "2. The password must be between 5 and  15 characters.",
+        "1. The following characters are allowed: a to z, A to Z, 0 to 9, !, @, #, $.",
+        "2. The password must be between 5 and 15 characters.",
         "3. The Enter Password and Confirm Password fields must match.",
-        "4. Use a combination of upper and lower case characters  and  numbers.",
+        "4. Use a combination of upper and lower case characters and numbers.",
     };
-    int top = 20;
-    for (const char* line : lines) {
-        auto* rule = new QLabel(QString::fromLatin1(line), rules);
-        rule->setGeometry(10, top, 360, 16);
-        top += 22;
-    }
+    auto* rulesLayout = new QVBoxLayout(rules);
+    for (const char* line : lines)
+        rulesLayout->addWidget(new QLabel(QString::fromLatin1(line), rules));
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(150, 196, 75, 25);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(231, 196, 75, 25);
     BtnHelp = new QPushButton(QStringLiteral("&Help"), this);
     BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
     BtnHelp->setToolTip(QStringLiteral("Form Help"));
-    BtnHelp->setGeometry(312, 196, 75, 25);
     for (QPushButton* button : {BtnOk, BtnCancel, BtnHelp})
         button->setAutoDefault(false);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(label1, 0, 0);
+    fields->addWidget(PW1, 0, 1);
+    fields->addWidget(label2, 1, 0);
+    fields->addWidget(PW2, 1, 1);
+    fields->setColumnStretch(2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    buttons->addWidget(BtnHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(rules);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    FixAtClientSize(*this, QSize(400, 232));
 
     EnterAsTab = new TEnterAsTab(this);
     EnterAsTab->setParentForm(this);

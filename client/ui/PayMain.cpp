@@ -28,11 +28,17 @@
 #include "platform/Registry.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -40,6 +46,8 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TFrmMain* FrmMain = nullptr;
 
@@ -94,8 +102,7 @@ public:
 } // namespace
 
 TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QMainWindow(parent)
 {
     if (!FrmMain)
         FrmMain = this;
@@ -104,27 +111,38 @@ TFrmMain::TFrmMain(const MainWindowOptions& options, QWidget* parent)
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
 
     auto* central = new QWidget(this);
-    central->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(central);
     buildMenus();
-    buildToolbar(central);
-    buildLaunchPanel(central);
-    buildMessagePanel(central);
+    auto* body = new QWidget(central);
+    body->setObjectName(QStringLiteral("Body"));
+    auto* bodyLayout = new QGridLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    // Only one of the two shows at a time: the launch panel with a client open, the message without.
+    bodyLayout->addWidget(buildLaunchPanel(body), 0, 0);
+    bodyLayout->addWidget(buildMessagePanel(body), 0, 0, Qt::AlignCenter);
 
     auto* status = new QFrame(central);
     status->setObjectName(QStringLiteral("StatusFrame"));
     status->setFrameShape(QFrame::Panel);
     status->setFrameShadow(QFrame::Sunken);
-    status->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+    status->setFixedHeight(kStatusHeight);
     curFilePanel_ = new QLabel(status);
     curFilePanel_->setObjectName(QStringLiteral("CurFilePanel"));
     curFilePanel_->setTextFormat(Qt::PlainText);
-    curFilePanel_->setGeometry(6, 1, kClientWidth - 12, kStatusHeight - 2);
+    auto* statusLayout = new QHBoxLayout(status);
+    statusLayout->setContentsMargins(6, 0, 6, 0);
+    statusLayout->addWidget(curFilePanel_);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildToolbar(central));
+    layout->addWidget(body, 1);
+    layout->addWidget(status);
 
     SetHelpContext(this, kHelpContext);
 
-    adjustSize();
-    setFixedSize(sizeHint());
+    StartAtClientSize(*this, QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -176,14 +194,16 @@ void TFrmMain::buildMenus()
             [this] { MnuElectronicTaxPaymentsClick(); });
 }
 
-void TFrmMain::buildToolbar(QWidget* central)
+QWidget* TFrmMain::buildToolbar(QWidget* central)
 {
     auto* panel = new QFrame(central);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
-    panel->setGeometry(0, 0, kClientWidth, kToolbarHeight);
-    int left = 2;
+    panel->setFixedHeight(kToolbarHeight);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(0);
     for (const ToolbarButton& def : ToolbarButtons()) {
         auto* button = new QToolButton(panel);
         button->setObjectName(QString::fromLatin1(MenuItemName(def.item)));
@@ -191,22 +211,23 @@ void TFrmMain::buildToolbar(QWidget* central)
         button->setIcon(ToolbarIcon(def.item));
         button->setIconSize(QSize(24, 24));
         button->setToolTip(QString::fromLatin1(def.hint));
-        button->setGeometry(left, 2, 32, 32);
-        left += 32;
+        button->setFixedSize(32, 32);
+        row->addWidget(button);
         const MenuItem command = def.command;
         const MenuItem sender = def.item;
         connect(button, &QToolButton::clicked, this, [this, command, sender] { RunCommand(command, sender); });
         buttons_[IndexOf(def.item)] = button;
     }
+    row->addStretch();
+    return panel;
 }
 
-void TFrmMain::buildLaunchPanel(QWidget* central)
+QWidget* TFrmMain::buildLaunchPanel(QWidget* body)
 {
-    scrollBox_ = new QWidget(central);
+    scrollBox_ = new QWidget(body);
     scrollBox_->setObjectName(QStringLiteral("ScrollBox"));
     scrollBox_->setAttribute(Qt::WA_StyledBackground, true);
     scrollBox_->setStyleSheet(QStringLiteral("QWidget#ScrollBox { background-color: black; }"));
-    scrollBox_->setGeometry(0, kToolbarHeight, kClientWidth, kClientHeight - kToolbarHeight - kStatusHeight);
 
     auto* heading = new QLabel(QLatin1String(kLaunchHeading), scrollBox_);
     heading->setObjectName(QStringLiteral("LblHeading"));
@@ -218,21 +239,46 @@ void TFrmMain::buildLaunchPanel(QWidget* central)
     heading->setFont(headingFont);
     heading->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    heading->setGeometry(0, 8, kClientWidth, 26);
 
+    auto* columns = new QGridLayout;
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setVerticalSpacing(0);
+    columns->setHorizontalSpacing(kLaunchColumnLeft[1] - kLaunchColumnLeft[0] - kLaunchColumnWidth);
+    for (int column = 0; column < 2; ++column)
+        columns->setColumnMinimumWidth(column, kLaunchColumnWidth);
+    int lineCount = 0;
     for (const LaunchLabel& def : LaunchLabels()) {
         auto* label = new LaunchLabelWidget(def, scrollBox_);
-        label->move(kLaunchColumnLeft[def.column], kLaunchFirstLineTop + def.slot * kLaunchLineHeight);
+        columns->addWidget(label, def.slot, def.column);
+        lineCount = std::max(lineCount, def.slot + 1);
         label->onEnter = [this](LaunchLabelWidget* l) { LabelMouseEnter(l); };
         label->onLeave = [this](LaunchLabelWidget* l) { LabelMouseLeave(l); };
         label->onClick = [this](LaunchLabelWidget* l) { LabelClick(l->tag()); };
         labels_.push_back(label);
     }
+    // The blank lines between the groups keep their height.
+    for (int slot = 0; slot < lineCount; ++slot)
+        columns->setRowMinimumHeight(slot, kLaunchLineHeight);
+
+    // The heading and the two columns stay together in the middle of the panel, however large
+    // the window grows.
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addLayout(columns);
+    centred->addStretch();
+    auto* layout = new QVBoxLayout(scrollBox_);
+    layout->setContentsMargins(kLaunchColumnLeft[0], 8, kLaunchColumnLeft[0], 8);
+    layout->setSpacing(std::max(0, kLaunchFirstLineTop - 8 - heading->sizeHint().height()));
+    layout->addStretch();
+    layout->addWidget(heading);
+    layout->addLayout(centred);
+    layout->addStretch();
+    return scrollBox_;
 }
 
-void TFrmMain::buildMessagePanel(QWidget* central)
+QWidget* TFrmMain::buildMessagePanel(QWidget* body)
 {
-    messagePanel_ = new QFrame(central);
+    messagePanel_ = new QFrame(body);
     messagePanel_->setObjectName(QStringLiteral("MessagePanel"));
     messagePanel_->setFrameShape(QFrame::Panel);
     messagePanel_->setFrameShadow(QFrame::Raised);
@@ -240,29 +286,36 @@ void TFrmMain::buildMessagePanel(QWidget* central)
         "QFrame#MessagePanel { background-color: #f0f0f0; border: 2px outset #c0c0c0; }"
         "QLabel { color: black; background: transparent; }"
         "QFrame#Bullet { background-color: black; border: none; }"));
-    messagePanel_->setGeometry((kClientWidth - 320) / 2, kToolbarHeight + (kClientHeight - kToolbarHeight - kStatusHeight - 117) / 2,
-                               320, 117);
+    messagePanel_->setMinimumSize(320, 117);
 
     auto* title = new QLabel(QStringLiteral("There is no client file open"), messagePanel_);
     QFont bold(QStringLiteral("DejaVu Sans"), 9);
     bold.setBold(true);
     title->setFont(bold);
     title->setAlignment(Qt::AlignHCenter);
-    title->setGeometry(0, 14, 320, 20);
 
+    auto* layout = new QGridLayout(messagePanel_);
+    layout->setContentsMargins(12, 14, 12, 10);
+    layout->setHorizontalSpacing(7);
+    layout->addWidget(title, 0, 0, 1, 2);
+    layout->setRowMinimumHeight(0, 30);
     const char* const lines[] = {"To create a new client, select New from the File menu.",
                                  "To open an existing client, select Open from the File menu."};
-    int top = 44;
+    int row = 1;
     for (const char* line : lines) {
         auto* bullet = new QFrame(messagePanel_);
         bullet->setObjectName(QStringLiteral("Bullet"));
-        bullet->setGeometry(12, top + 5, 5, 5);
+        bullet->setFixedSize(5, 5);
         auto* text = new QLabel(QLatin1String(line), messagePanel_);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        text->setGeometry(24, top, 284, 30);
-        top += 34;
+        text->setMinimumWidth(284);
+        layout->addWidget(bullet, row, 0, Qt::AlignTop);
+        layout->addWidget(text, row, 1);
+        ++row;
     }
+    layout->setRowStretch(row, 1);
+    return messagePanel_;
 }
 
 void TFrmMain::buildStylesMenu()
@@ -300,7 +353,9 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     MRUList.clear();
 
     QDir::setCurrent(ProgramDir());
-    CreateDataFolders(DocumentsDir());
+    const QStringList missingFolders = CreateDataFolders(DocumentsDir());
+    if (!missingFolders.isEmpty())
+        AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
@@ -327,6 +382,8 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     UpdateRecentFilesMenu();
 
     ScalingPercent = settings.scalingPercent;
+    if (!settings.windowGeometry.isEmpty())
+        restoreGeometry(QByteArray::fromBase64(settings.windowGeometry.toLatin1()));
     HookPayRunWindows();
 
     // Without the style files the program keeps the plain look; a damaged one is reported.
@@ -366,6 +423,11 @@ void TFrmMain::OpenCommandLineFile(const QStringList& arguments)
     if (arguments.isEmpty())
         return;
     CurFileName = CommandLineFileName(arguments);
+    if (CurFileName.endsWith(QStringLiteral(".P26")) && !QFileInfo(CurFileName).isFile()) {
+        AppMessageBox(QStringLiteral("The client file %1 does not exist.").arg(QDir::toNativeSeparators(CurFileName)),
+                      QLatin1String(kApplicationTitle), MbOk | MbIconWarning);
+        return;
+    }
     if (!IsCommandLineClientFile(CurFileName))
         return;
     ShowingErrors([] { DataModule().OpenClient(CurFileName); });
@@ -417,6 +479,7 @@ void TFrmMain::FormClose()
         settings.stateTaxPaymentURL = StateTaxPaymentURL;
         settings.scalingPercent = ScalingPercent;
         settings.styleName = ActiveStyleName;
+        settings.windowGeometry = QString::fromLatin1(saveGeometry().toBase64());
         ShowingErrors([&] { SaveProgramSettings(*AppRegistry, RegistryRoot, settings); });
     }
     RemoveUpdateLeftovers();

@@ -67,9 +67,9 @@ protected:
 
 private:
     void buildMenus();
-    void buildToolbar(QWidget* central);
-    void buildLaunchPanel(QWidget* central);
-    void buildMessagePanel(QWidget* central);
+    QWidget* buildToolbar(QWidget* central);
+    QWidget* buildLaunchPanel(QWidget* body);
+    QWidget* buildMessagePanel(QWidget* body);
     void buildStylesMenu();
 
     void FormCreate(const MainWindowOptions& options);

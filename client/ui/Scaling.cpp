@@ -1,6 +1,7 @@
 #include "client/ui/Scaling.h"
 
 #include "client/PayRecords.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -29,6 +30,8 @@ TFrmScaling::TFrmScaling(QWidget* parent)
     auto* prompt = new QLabel(QStringLiteral("Select Scaling Percentage"), this);
     CbxScalingPct = new QComboBox(this);
     CbxScalingPct->setObjectName(QStringLiteral("CbxScalingPct"));
+    // Room for "100" whatever the style draws beside it.
+    CbxScalingPct->setMinimumContentsLength(4);
     for (int percent = 100; percent >= 85; --percent)
         CbxScalingPct->addItem(QString::number(percent));
     prompt->setBuddy(CbxScalingPct);
@@ -58,7 +61,7 @@ TFrmScaling::TFrmScaling(QWidget* parent)
     layout->addLayout(choice);
     layout->addWidget(info);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FixAtClientSize(*this, QSize());
 }
 
 void TFrmScaling::showEvent(QShowEvent* event)

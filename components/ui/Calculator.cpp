@@ -1,9 +1,12 @@
 #include "components/ui/Calculator.h"
 
 #include "components/ui/EntryFieldSupport.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -13,8 +16,6 @@ namespace {
 constexpr int Margin = 8;
 constexpr int ButtonWidth = 28;
 constexpr int ButtonHeight = 25;
-constexpr int ColumnStep = 32;
-const int RowTops[] = {32, 60, 88, 116, 144, 172};
 const QString DigitHint = QStringLiteral("Puts this number in the calculator display");
 } // namespace
 
@@ -24,11 +25,16 @@ TCalculator::TCalculator(const QString& fieldText, int decimals, QWidget* parent
 {
     setWindowTitle(QStringLiteral("CALCULATOR"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    setFixedSize(156 + 2 * Margin, 197 + 2 * Margin);
+    grid_ = new QGridLayout(this);
+    grid_->setContentsMargins(Margin, Margin, Margin, Margin);
+    grid_->setHorizontalSpacing(4);
+    grid_->setVerticalSpacing(3);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(Margin, Margin, 156, 24);
+    panel->setMinimumHeight(24);
+    grid_->addWidget(panel, 0, 0, 1, 5);
+    grid_->setRowMinimumHeight(0, 29);
     panel->setAutoFillBackground(true);
     QPalette silver = panel->palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -37,7 +43,6 @@ TCalculator::TCalculator(const QString& fieldText, int decimals, QWidget* parent
     display_ = new QLabel(QStringLiteral("0"), panel);
     display_->setObjectName(QStringLiteral("Display"));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display_->setGeometry(4, 2, 148, 20);
     QFont bold = display_->font();
     bold.setBold(true);
     display_->setFont(bold);
@@ -85,6 +90,10 @@ TCalculator::TCalculator(const QString& fieldText, int decimals, QWidget* parent
         QStringLiteral("Deletes the last digit of the displayed number"), 0, 5, 60, &TCalculator::clickBackspace);
     addButton(QStringLiteral("BtnEquals"), QStringLiteral("="),
         QStringLiteral("Performs any operation on the previous two numbers"), 2, 5, 92, &TCalculator::clickOperator);
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(4, 2, 4, 2);
+    panelLayout->addWidget(display_);
+    FixAtClientSize(*this, QSize(156 + 2 * Margin, 197 + 2 * Margin));
     recall_ = button(QStringLiteral("rcL"));
     refresh();
 }
@@ -97,7 +106,10 @@ void TCalculator::addButton(const QString& name, const QString& caption, const Q
     button->setText(caption);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(Margin + column * ColumnStep, Margin + RowTops[row], width, ButtonHeight);
+    button->setMinimumSize(ButtonWidth, ButtonHeight);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The wide keys span the columns their width covers.
+    grid_->addWidget(button, row + 1, column, 1, (width + 4) / (ButtonWidth + 4));
     connect(button, &QToolButton::clicked, this, [this, action, caption] {
         (this->*action)(caption.front());
         refresh();

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QToolButton;
 
@@ -42,6 +43,7 @@ private:
     void clickPut(QChar = QChar());
 
     CalculatorEngine engine_;
+    QGridLayout* grid_ = nullptr;
     QLabel* display_ = nullptr;
     QToolButton* recall_ = nullptr;
     bool putKey_ = false;

@@ -3,12 +3,15 @@
 #include "components/DateRoutines.h"
 #include "components/ui/EntryFieldSupport.h"
 #include "platform/Clock.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QCalendarWidget>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int Margin = 8;
@@ -21,7 +24,6 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("CALENDAR"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    setFixedSize(201 + 2 * Margin, 176 + 2 * Margin);
 
     btnPrior_ = new QToolButton(this);
     btnPrior_->setObjectName(QStringLiteral("BtnPrior"));
@@ -29,7 +31,7 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
     btnPrior_->setToolTip(QStringLiteral("Prior Month (Alt+P)"));
     btnPrior_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
     btnPrior_->setFocusPolicy(Qt::NoFocus);
-    btnPrior_->setGeometry(Margin, Margin, 21, 21);
+    btnPrior_->setFixedSize(21, 21);
 
     btnNext_ = new QToolButton(this);
     btnNext_->setObjectName(QStringLiteral("BtnNext"));
@@ -37,7 +39,7 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
     btnNext_->setToolTip(QStringLiteral("Next Month (Alt+N)"));
     btnNext_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
     btnNext_->setFocusPolicy(Qt::NoFocus);
-    btnNext_->setGeometry(Margin + 201 - 21, Margin, 21, 21);
+    btnNext_->setFixedSize(21, 21);
 
     panel_ = new QLabel(this);
     panel_->setObjectName(QStringLiteral("Panel"));
@@ -50,7 +52,7 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
     QFont bold = panel_->font();
     bold.setBold(true);
     panel_->setFont(bold);
-    panel_->setGeometry(Margin + 21, Margin, 158, 21);
+    panel_->setMinimumHeight(21);
 
     calendar_ = new QCalendarWidget(this);
     calendar_->setObjectName(QStringLiteral("Calendar"));
@@ -62,15 +64,32 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
     QPalette white = calendar_->palette();
     white.setColor(QPalette::Base, Qt::white);
     calendar_->setPalette(white);
-    calendar_->setGeometry(Margin, Margin + 24, 200, 116);
+    calendar_->setMinimumSize(200, 116);
 
     btnPasteDate_ = new QPushButton(QStringLiteral("Paste &Date"), this);
     btnPasteDate_->setObjectName(QStringLiteral("BtnPasteDate"));
     btnPasteDate_->setDefault(true);
-    btnPasteDate_->setGeometry(Margin + 16, Margin + 148, 80, 25);
+    btnPasteDate_->setMinimumWidth(80);
     btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel_->setObjectName(QStringLiteral("BtnCancel"));
-    btnCancel_->setGeometry(Margin + 105, Margin + 148, 80, 25);
+    btnCancel_->setMinimumWidth(80);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(0);
+    header->addWidget(btnPrior_);
+    header->addWidget(panel_, 1);
+    header->addWidget(btnNext_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnPasteDate_);
+    buttons->addWidget(btnCancel_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->addLayout(header);
+    layout->addWidget(calendar_, 1);
+    layout->addLayout(buttons);
+    FixAtClientSize(*this, QSize(201 + 2 * Margin, 176 + 2 * Margin));
 
     connect(btnPrior_, &QToolButton::clicked, this, [this] { moveMonths(-1); });
     connect(btnNext_, &QToolButton::clicked, this, [this] { moveMonths(1); });

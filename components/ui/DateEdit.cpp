@@ -128,6 +128,6 @@ void TDateEdit::focusOutEvent(QFocusEvent* event)
         return;
     ShowFieldMessage(InvalidDateMessage(date), MbOk | MbIconStop);
     if (!ReturnFocus(this))
-        ShowFieldMessage(QStringLiteral("A non fatal error has occured in the program.~Click on OK to continue."),
+        ShowFieldMessage(QStringLiteral("A non fatal error has occurred in the program.~Click on OK to continue."),
             MbOk | MbIconStop);
 }

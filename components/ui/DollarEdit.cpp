@@ -195,6 +195,6 @@ void TDollarEdit::focusOutEvent(QFocusEvent* event)
         formatValue();
     emit exited();
     if (refused && !ReturnFocus(this))
-        ShowFieldMessage(QStringLiteral("A non fatal error has occured in the program.~Click on OK to continue."),
+        ShowFieldMessage(QStringLiteral("A non fatal error has occurred in the program.~Click on OK to continue."),
             MbOk | MbIconStop);
 }

@@ -93,5 +93,5 @@ void TFilterEdit::focusOutEvent(QFocusEvent* event)
         return;
     ShowFieldMessage(QStringLiteral("This field is required!"), MbOk | MbIconWarning);
     if (!ReturnFocus(this))
-        ShowFieldMessage(QStringLiteral("A non-fatal error has occured in the\r\nprogram. Click on Ok to continue."), MbOk | MbIconStop);
+        ShowFieldMessage(QStringLiteral("A non-fatal error has occurred in the\r\nprogram. Click on Ok to continue."), MbOk | MbIconStop);
 }

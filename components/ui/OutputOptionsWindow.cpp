@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -41,9 +42,9 @@ TFrmOutputOptions::TFrmOutputOptions(const QString& title, int setups, Mode mode
     DestPreview = new QRadioButton(QStringLiteral("Preview"), destination);
     DestFile = new QRadioButton(QStringLiteral("File"), destination);
     FileName = new QLineEdit(destination);
-    BtnBrowse = new QPushButton(QStringLiteral("..."), destination);
-    BtnBrowse->setAutoDefault(false);
-    BtnBrowse->setFixedWidth(30);
+    BtnBrowse = new QToolButton(destination);
+    BtnBrowse->setText(QStringLiteral("..."));
+    BtnBrowse->setMinimumWidth(30);
     auto* destinationLayout = new QVBoxLayout(destination);
     destinationLayout->addWidget(DestPrinter);
     destinationLayout->addWidget(DestPreview);
@@ -66,6 +67,7 @@ TFrmOutputOptions::TFrmOutputOptions(const QString& title, int setups, Mode mode
 
     auto* printer = new QGroupBox(QStringLiteral("Printer"), this);
     PrinterName = new QComboBox(printer);
+    PrinterName->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     PrinterName->addItem(kDefaultPrinter);
     PrinterName->addItems(SystemPrinters().PrinterNames());
     const int chosen = choice.printerName.isEmpty() ? 0 : PrinterName->findText(choice.printerName);
@@ -122,7 +124,7 @@ TFrmOutputOptions::TFrmOutputOptions(const QString& title, int setups, Mode mode
 
     for (QRadioButton* radio : {DestPrinter, DestPreview, DestFile, AllPages, PageRange})
         connect(radio, &QRadioButton::toggled, this, [this] { enableControls(); });
-    connect(BtnBrowse, &QPushButton::clicked, this, [this] { browse(); });
+    connect(BtnBrowse, &QToolButton::clicked, this, [this] { browse(); });
     connect(BtnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
     enableControls();

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -32,7 +33,7 @@ public:
     QRadioButton* DestPrinter = nullptr;
     QRadioButton* DestFile = nullptr;
     QLineEdit* FileName = nullptr;
-    QPushButton* BtnBrowse = nullptr;
+    QToolButton* BtnBrowse = nullptr;
     QComboBox* PrinterName = nullptr;
     QSpinBox* Copies = nullptr;
     QCheckBox* Collate = nullptr;

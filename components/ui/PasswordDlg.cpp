@@ -1,11 +1,14 @@
 #include "components/ui/PasswordDlg.h"
 
 #include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QValidator>
 
 namespace {
@@ -37,25 +40,31 @@ TPasswordDlg::TPasswordDlg(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Password Dialog"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(244, 84);
 
-    Label1 = new QLabel(QStringLiteral("Enter pasword"), this);
+    Label1 = new QLabel(QStringLiteral("Enter password"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(2, 4, 241, 16);
     Password = new QLineEdit(this);
     Password->setObjectName(QStringLiteral("Password"));
-    Password->setGeometry(2, 22, 241, 21);
     Password->setEchoMode(QLineEdit::Password);
     Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     Label1->setBuddy(Password);
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(86, 53, 75, 25);
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(168, 53, 75, 25);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Password);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    FixAtClientSize(*this, QSize(244, 84));
 
     connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -72,8 +81,10 @@ std::optional<QString> AskPassword(const QString& caption, const QString& prompt
 {
     TPasswordDlg dialog;
     dialog.SetPasswordCase(passwordCase);
-    if (!prompt.isEmpty())
+    if (!prompt.isEmpty()) {
         dialog.Label1->setText(prompt);
+        FixAtClientSize(dialog, QSize(244, 84));
+    }
     dialog.setWindowTitle(caption.isEmpty() ? QCoreApplication::applicationName() : caption);
     if (ShowModal(dialog) != QDialog::Accepted)
         return std::nullopt;

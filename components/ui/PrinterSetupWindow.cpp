@@ -5,7 +5,11 @@
 #include "components/PrinterSetup.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
+#include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/report/PrinterRenderer.h"
+#include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +17,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +53,9 @@ TFrmPrinterSetup::TFrmPrinterSetup(Registry& registry, const QString& registryRo
     PrinterName = new QComboBox(this);
     PaperName = new QComboBox(this);
     BinName = new QComboBox(this);
+    // The lists are filled from the system when the dialog shows; the dialog widens to their names.
+    for (QComboBox* list : {PrinterName, PaperName, BinName})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Collate = new QCheckBox(QStringLiteral("Collate"), this);
     Copies = new TFilterEdit(this);
     Copies->setValidChars(QStringLiteral("[0..9]"));
@@ -104,7 +110,7 @@ TFrmPrinterSetup::TFrmPrinterSetup(Registry& registry, const QString& registryRo
     layout->addLayout(form);
     layout->addStretch();
     layout->addLayout(buttons);
-    setFixedSize(QSize(273, 305).expandedTo(sizeHint()));
+    FixAtClientSize(*this, QSize(273, 305));
 
     enterAsTab_ = new TEnterAsTab(this);
     enterAsTab_->setParentForm(this);
@@ -125,14 +131,6 @@ void TFrmPrinterSetup::showEvent(QShowEvent* event)
     }
 }
 
-// Esc leaves the dialog open, as Enter moves on; Cancel closes it.
-void TFrmPrinterSetup::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
 void TFrmPrinterSetup::formShow()
 {
     PrinterSetup::ClearRecord();
@@ -142,6 +140,7 @@ void TFrmPrinterSetup::formShow()
     selectText(PrinterName, PrinterSetupRec.Name);
     getPrinterOptions(true);
     getData();
+    FixAtClientSize(*this, QSize(273, 305));
 }
 
 void TFrmPrinterSetup::getPrinterOptions(bool newData)
@@ -198,4 +197,17 @@ void TFrmPrinterSetup::btnOkClick()
     putData();
     PrinterSetup::SaveToRegistry(registry_, registryRoot_);
     accept();
+}
+
+void ShowPrinterSetup(Registry& registry, const QString& registryRoot,
+                      const std::function<void(TFrmPrinterSetup&)>& prepare)
+{
+    if (SystemPrinters().PrinterNames().isEmpty()) {
+        AppMessageBox(QLatin1String(kNoPrinterMessage), QStringLiteral("Printer Setup"), MbOk | MbIconInformation);
+        return;
+    }
+    TFrmPrinterSetup window(registry, registryRoot);
+    if (prepare)
+        prepare(window);
+    ShowModal(window);
 }

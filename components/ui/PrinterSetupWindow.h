@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -39,7 +41,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void formShow();
@@ -53,3 +54,9 @@ private:
     TEnterAsTab* enterAsTab_ = nullptr;
     bool shown_ = false;
 };
+
+// File > Print Setup: the dialog, or where no printer is installed, a note saying so and that
+// printouts can still be previewed and exported to PDF. `prepare` receives the dialog before it is
+// shown, so the caller can connect what this layer does not know (its help, for one).
+void ShowPrinterSetup(Registry& registry, const QString& registryRoot,
+                      const std::function<void(TFrmPrinterSetup&)>& prepare = {});

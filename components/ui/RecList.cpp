@@ -3,16 +3,17 @@
 #include "components/PickLists.h"
 #include "components/ui/TabbedListBox.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/ui/WindowSize.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int ClientWidth = 273;
 constexpr int HeaderHeight = 20;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
 } // namespace
 
 TFrmRecList::TFrmRecList(QWidget* parent)
@@ -26,8 +27,10 @@ TFrmRecList::TFrmRecList(QWidget* parent)
     EmployeeListHeader = new QHeaderView(Qt::Horizontal, this);
     EmployeeListHeader->setObjectName(QStringLiteral("EmployeeListHeader"));
     EmployeeListHeader->setModel(headerModel);
-    EmployeeListHeader->setSectionResizeMode(QHeaderView::Fixed);
-    EmployeeListHeader->resizeSection(0, 215);
+    // The heading's own width, never narrower than the list's name column.
+    EmployeeListHeader->setMinimumSectionSize(215);
+    EmployeeListHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
+    EmployeeListHeader->setFixedHeight(HeaderHeight);
     EmployeeListHeader->setSectionsClickable(false);
     EmployeeListHeader->setFocusPolicy(Qt::NoFocus);
 
@@ -45,6 +48,19 @@ TFrmRecList::TFrmRecList(QWidget* parent)
     BtnOk->setFocusPolicy(Qt::ClickFocus);
     BtnCancel->setFocusPolicy(Qt::ClickFocus);
 
+    auto* buttons = new QHBoxLayout(PanelContainer);
+    buttons->setSpacing(8);
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(EmployeeListHeader);
+    layout->addWidget(EmployeeListBox);
+    layout->addWidget(PanelContainer, 1);
+
     connect(BtnOk, &QPushButton::clicked, this, &TFrmRecList::BtnOkClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFrmRecList::reject);
     connect(EmployeeListBox, &QListWidget::itemDoubleClicked, this, &TFrmRecList::EmployeeListBoxDblClick);
@@ -59,15 +75,8 @@ void TFrmRecList::AssignEntries(const QStringList& names)
     EmployeeListBox->setUpdatesEnabled(true);
 
     const EmployeeListHeights heights = EmployeeListHeightsFor(int(names.size()));
-    setFixedSize(ClientWidth, heights.window);
-    EmployeeListHeader->setGeometry(0, 0, ClientWidth, HeaderHeight);
-    EmployeeListBox->setGeometry(0, HeaderHeight, ClientWidth, heights.list);
-    const int panelTop = HeaderHeight + heights.list;
-    const int panelHeight = heights.window - panelTop;
-    PanelContainer->setGeometry(0, panelTop, ClientWidth, panelHeight);
-    const int buttonTop = (panelHeight - ButtonHeight) / 2;
-    BtnOk->setGeometry(ClientWidth / 2 - ButtonWidth - 4, buttonTop, ButtonWidth, ButtonHeight);
-    BtnCancel->setGeometry(ClientWidth / 2 + 4, buttonTop, ButtonWidth, ButtonHeight);
+    EmployeeListBox->setFixedHeight(heights.list);
+    FixAtClientSize(*this, QSize(ClientWidth, heights.window));
 }
 
 void TFrmRecList::showEvent(QShowEvent* event)

@@ -106,7 +106,7 @@ QToolButton* TFrmReportPreview::addButton(const QString& caption, const QString&
     button->setText(caption);
     button->setToolTip(hint);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedSize(70, 22);
+    button->setMinimumHeight(22);
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, this, command);
     return button;

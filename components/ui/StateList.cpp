@@ -1,48 +1,67 @@
 #include "components/ui/StateList.h"
 
 #include "components/StateTables.h"
+#include "platform/ui/WindowSize.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QSize kClientSize(177, 225);
+} // namespace
 
 TFrmStateList::TFrmStateList(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("State Code List Box"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8)); // stands in for Tahoma
-    setFixedSize(177, 225);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 8, 161, 16);
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(8, 24, 161, 16);
 
     StateListBox = new QListWidget(this);
     StateListBox->setObjectName(QStringLiteral("StateListBox"));
-    StateListBox->setGeometry(8, 46, 75, 134);
+    StateListBox->setFixedSize(75, 134);
     for (const char* code : StateCodes)
         StateListBox->addItem(QLatin1String(code));
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(94, 46, 75, 25);
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(94, 78, 75, 25);
 
     CurStatePanel = new QLabel(this);
     CurStatePanel->setObjectName(QStringLiteral("CurStatePanel"));
-    CurStatePanel->setGeometry(0, 225 - 18, 177, 18);
+    CurStatePanel->setMinimumHeight(18);
     CurStatePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     CurStatePanel->setAlignment(Qt::AlignCenter);
     CurStatePanel->setAutoFillBackground(true);
     QPalette white = CurStatePanel->palette();
     white.setColor(QPalette::Window, Qt::white);
     CurStatePanel->setPalette(white);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    buttons->addStretch();
+    auto* body = new QGridLayout;
+    body->setContentsMargins(8, 8, 8, 8);
+    body->addWidget(Label1, 0, 0, 1, 2);
+    body->addWidget(Label2, 1, 0, 1, 2);
+    body->addWidget(StateListBox, 2, 0);
+    body->addLayout(buttons, 2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(body, 1);
+    layout->addWidget(CurStatePanel);
+    FixAtClientSize(*this, kClientSize);
 
     connect(BtnOk, &QPushButton::clicked, this, &TFrmStateList::BtnOkClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFrmStateList::BtnCancelClick);
@@ -55,6 +74,7 @@ void TFrmStateList::AssignLabels(const QString& sText1, const QString& sText2)
 {
     Label1->setText(sText1);
     Label2->setText(sText2);
+    FixAtClientSize(*this, kClientSize);
 }
 
 void TFrmStateList::showEvent(QShowEvent* event)

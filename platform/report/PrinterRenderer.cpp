@@ -57,6 +57,8 @@ void PrintDocument(const ReportDocument& document, QPrinter& printer, const Prin
 
     QPainter painter;
     if (!painter.begin(&printer)) {
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            throw EReportException(QLatin1String(kNoPrinterMessage));
         const QString name = printer.printerName().isEmpty() ? QStringLiteral("the default printer") : printer.printerName();
         throw EReportException(QStringLiteral("The report cannot be printed: %1 does not start.").arg(name));
     }

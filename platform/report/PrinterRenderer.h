@@ -11,9 +11,14 @@ struct PrintRange {
     int copies = 1;     // the copies the printer itself is asked to make
 };
 
+// What printing says where the system has no printer at all.
+inline constexpr const char* kNoPrinterMessage =
+    "No printer is installed. Printouts can still be previewed and exported to PDF.";
+
 // Sends the pages to a printer set up by the caller (name, resolution), each page on its paper
 // size and orientation, measured from the paper's corner. Nothing marked for the preview only is
-// printed. Raises EReportException when the printer does not start.
+// printed. Raises EReportException when the printer does not start, with kNoPrinterMessage
+// when the system has no printer.
 void PrintDocument(const ReportDocument& document, QPrinter& printer, const PrintRange& range);
 
 // The printer's settings from the document's job: title, paper (by the name the printer gives

@@ -6,8 +6,9 @@
 LedgoraApplication::LedgoraApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: Qt would append it to every window title, and the windows name the
+    // program in their own captions. applicationDisplayName() still answers the name.
     setApplicationName(QStringLiteral("Ledgora 2026"));
-    setApplicationDisplayName(QStringLiteral("Ledgora 2026"));
 }
 
 bool LedgoraApplication::notify(QObject* receiver, QEvent* event)

@@ -41,7 +41,7 @@ QString CopyFailure(Command command)
     return {};
 }
 
-const QString kCopyError = QStringLiteral("The following error occured during the copy file process:\r");
+const QString kCopyError = QStringLiteral("The following error occurred during the copy file process:\r");
 
 } // namespace
 

@@ -38,7 +38,7 @@ TEST(MainMenuItemsTest, SampleEntriesCarryTheirCaptionsShortcutsAndHelp)
         {MnuStateReport, "State Unemployment && Disability Tax Report", "", 16},
         {MnuForm944, "Form94&4", "", 53},
         {MnuFederalAndStateTaxLiabilities, "Federal and State Tax Liabilities", "Alt+T", 0},
-        {MnuQTDRptJ, "Quarter-to-Date Jounal Report", "", 16},
+        {MnuQTDRptJ, "Quarter-to-Date Journal Report", "", 16},
         {MnuPassword, "&Password...", "", 44},
     };
     for (const Case& c : cases) {

@@ -70,7 +70,7 @@ TEST_F(PayUtilTest, IneligibleEmployeeMessages)
         const char* text;
     } const cases[] = {
         {[] { EmployeeRec.DateHired = QStringLiteral("04/01/2026"); },
-         "Ann Smith cannot be selected.\rThis  employee's  hired  date in not consitent with\rthe current payroll period "
+         "Ann Smith cannot be selected.\rThis  employee's  hired  date is not consistent with\rthe current payroll period "
          "that is being processed."},
         {[] {
              EmployeeRec.DateSuspend = QStringLiteral("02/01/2026");

@@ -45,7 +45,7 @@ TEST_F(FileRoutinesTest, FailuresRaiseWithTheSystemTextAndLeaveTheTargetIntact)
             CopyFileChecked(c.from, c.to, c.failIfExists);
             ADD_FAILURE() << "copy did not fail";
         } catch (const ECopyFileException& e) {
-            EXPECT_TRUE(e.message().startsWith(QStringLiteral("The following error occured during the copy file process:\r")));
+            EXPECT_TRUE(e.message().startsWith(QStringLiteral("The following error occurred during the copy file process:\r")));
             EXPECT_TRUE(e.message().contains(c.expectedText)) << e.message().toStdString();
         }
         EXPECT_TRUE(CopyFileFailed);

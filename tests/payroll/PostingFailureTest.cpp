@@ -121,7 +121,7 @@ TEST_F(PostingFailureTest, FailedCopyLeavesTheClientOpenAndUnposted)
         PostPayroll();
         ADD_FAILURE() << "Posting did not fail";
     } catch (const ECopyFileException& e) {
-        EXPECT_TRUE(e.message().startsWith(QStringLiteral("The following error occured during the copy file process:\r")))
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("The following error occurred during the copy file process:\r")))
             << e.message().toStdString();
         EXPECT_TRUE(e.message().contains(BackupDir + QStringLiteral("ACME.C26: "))) << e.message().toStdString();
     }

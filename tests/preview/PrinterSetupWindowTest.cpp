@@ -5,6 +5,7 @@
 #include "components/ui/PrinterSetupWindow.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Registry.h"
+#include "platform/report/PrinterRenderer.h"
 #include "platform/report/ReportCanvas.h"
 #include "platform/ui/ShowModal.h"
 
@@ -191,12 +192,28 @@ TEST_F(PrinterSetupWindowTest, PrinterDefaultOrientationShowsPortraitAndIsSavedA
     EXPECT_EQ(PrinterSetupRec.Orientation, 0);
 }
 
-TEST_F(PrinterSetupWindowTest, EscapeLeavesTheDialogOpen)
+TEST_F(PrinterSetupWindowTest, EscapeClosesTheDialogAsCancel)
 {
-    runDialog([&](TFrmPrinterSetup& dialog) {
+    save(QStringLiteral("Office Laser"), QStringLiteral("Legal"), QStringLiteral("Tray 2"), 0, false, 0, 1);
+    const int result = runDialog([&](TFrmPrinterSetup& dialog) {
+        dialog.PaperName->setCurrentIndex(0);
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.isVisible());
     });
+    EXPECT_EQ(result, QDialog::Rejected);
+    PrinterSetup::LoadFromRegistry(*registry, kRoot);
+    EXPECT_EQ(PrinterSetupRec.Paper, QStringLiteral("Legal"));
+}
+
+TEST_F(PrinterSetupWindowTest, WithoutAnyPrinterSetupSaysSoInsteadOfTheDialog)
+{
+    printers->printers.clear();
+    messages.expect(IdOk, QStringLiteral("No printer is installed"));
+    ShowPrinterSetup(*registry, kRoot);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.last().text, QLatin1String(kNoPrinterMessage));
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("previewed and exported to PDF")));
+    EXPECT_TRUE(dialogs.allUsed());
 }
 
 TEST_F(PrinterSetupWindowTest, SavedChoiceAppliesToAReportAsThePrinterAllows)

@@ -3,6 +3,7 @@
 #include "components/ui/OutputOptionsWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
 #include "components/ui/ReportPreviewWindow.h"
+#include "platform/report/PrinterRenderer.h"
 #include "platform/report/ReportErrors.h"
 #include "platform/report/ReportSnapshot.h"
 #include "platform/ui/ReportPageView.h"
@@ -68,7 +69,9 @@ TEST_F(ReportPreviewTest, AOnePageReportShowsPageOneOfOneWithPagingOff)
         for (QToolButton* always : {preview.BtnOpen, preview.BtnZoomIn, preview.BtnZoomOut, preview.BtnExit})
             EXPECT_TRUE(always->isEnabled()) << always->text().toStdString();
         EXPECT_EQ(preview.BtnSave->toolTip(), QStringLiteral("Save Report (Ctrl+S)"));
-        EXPECT_EQ(preview.BtnPrint->size(), QSize(70, 22));
+        // As wide as its caption, so that every button stays on the bar.
+        EXPECT_GE(preview.BtnPrint->height(), 22);
+        EXPECT_GE(preview.BtnPrint->width(), preview.BtnPrint->sizeHint().width());
     });
 }
 
@@ -232,6 +235,21 @@ TEST_F(ReportPreviewTest, CancellingTheOutputOptionsPrintsNothing)
     system.SystemSetups = AllSystemSetups & ~ssAllowPreviewSetup;
     runPreview(1, [&](TFrmReportPreview& preview) { preview.Print(); });
     EXPECT_EQ(sent.size(), 1u);
+}
+
+TEST_F(ReportPreviewTest, PrintingWithoutAnyPrinterSaysSoAndPrintsNothing)
+{
+    printers->printers.clear();
+    system.SystemSetups = AllSystemSetups & ~ssAllowPreviewSetup;
+    runPreview(1, [&](TFrmReportPreview& preview) {
+        try {
+            preview.Print();
+            ADD_FAILURE() << "printing went on without a printer";
+        } catch (const EReportException& error) {
+            EXPECT_EQ(error.message(), QLatin1String(kNoPrinterMessage));
+        }
+    });
+    EXPECT_TRUE(sent.empty());
 }
 
 TEST_F(ReportPreviewTest, SavingOntoTheSnapshotShownKeepsItWhole)

@@ -143,6 +143,23 @@ TEST_F(ClientFileMenuTest, BackupFromTheToolbarWithItsWindow)
     EXPECT_TRUE(FileIsOpen);
 }
 
+TEST_F(ClientFileMenuTest, BackupWithoutADestinationSaysWhatIsMissing)
+{
+    newClient(QStringLiteral("ACME"));
+    dialogs.onNextModal([this](QDialog& shown) {
+        auto& dlg = dynamic_cast<TFrmBackup&>(shown);
+        dlg.Path->setText(QStringLiteral("   "));
+        messages.expect(IdOk, QStringLiteral("Enter the folder to back up the client to"));
+        dlg.BtnOk->click();
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora Client Backup"));
+        dlg.BtnCancel->click();
+    });
+    main->button(BtnBackup)->click();
+    EXPECT_FALSE(BackupCompleted);
+    EXPECT_TRUE(FileIsOpen);
+}
+
 TEST_F(ClientFileMenuTest, SaveAsFromTheLaunchPanel)
 {
     newClient(QStringLiteral("ACME"));

@@ -27,9 +27,11 @@
 #include <QEnterEvent>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <QtTest/QTest>
 
 #include <deque>
 #include <functional>
@@ -268,7 +270,7 @@ TEST_F(MainWindowTest, CommandLinePathWithBlanksOpensItsClient)
     EXPECT_TRUE(enabled(BtnSaveAs));
 }
 
-TEST_F(MainWindowTest, CommandLineFileWithAnotherExtensionOrMissingIsIgnored)
+TEST_F(MainWindowTest, CommandLineFileWithAnotherExtensionIsIgnoredAndAMissingOneReported)
 {
     const QString lower = dataDir() + QStringLiteral("Lower.p26");
     makeClient(dataDir() + QStringLiteral("Lower.P26"));
@@ -279,7 +281,9 @@ TEST_F(MainWindowTest, CommandLineFileWithAnotherExtensionOrMissingIsIgnored)
     EXPECT_EQ(main->CurFilePanel()->text(), QStringLiteral("No Client File Open"));
     session.reset();
 
+    messages.expect(IdOk, QStringLiteral("does not exist"));
     start({dataDir() + QStringLiteral("Missing"), QStringLiteral("File.P26")});
+    EXPECT_EQ(messages.last().text, QStringLiteral("The client file %1 does not exist.").arg(dataDir() + QStringLiteral("Missing File.P26")));
     EXPECT_FALSE(FileIsOpen);
     EXPECT_EQ(CurFileName, dataDir() + QStringLiteral("Missing File.P26"));
     EXPECT_FALSE(QFileInfo::exists(CurFileName));
@@ -623,4 +627,107 @@ TEST_F(MainWindowTest, SavedReportsOpensThePreviewAtOnce)
     main->item(MnuSavedReports)->trigger();
     EXPECT_EQ(title, QStringLiteral("Saved Reports Preview"));
     EXPECT_TRUE(maximized);
+}
+
+TEST_F(MainWindowTest, FreshHomeWithoutDocumentsCreatesAClientWithNew)
+{
+    ASSERT_TRUE(QDir(homeDir() + QStringLiteral("/Documents")).removeRecursively());
+    start();
+    for (const char* folder : {"Backup", "Quarterly_Data"})
+        EXPECT_TRUE(QFileInfo(dataDir() + QLatin1String(folder)).isDir()) << folder;
+    for (Launch screen : {Launch::TFrmCompany, Launch::TFrmState, Launch::TFrmCity, Launch::TFrmEmployee})
+        recordLauncher(screen);
+    dialogs.onNextModal([](QDialog& shown) {
+        auto* name = shown.findChild<QLineEdit*>(QStringLiteral("NewFileName"));
+        ASSERT_TRUE(name);
+        name->setText(QStringLiteral("  First Client "));
+        shown.findChild<QPushButton*>(QStringLiteral("BtnOk"))->click();
+    });
+    main->item(MnuNew)->trigger();
+    EXPECT_TRUE(FileIsOpen);
+    EXPECT_EQ(CurFileName, dataDir() + QStringLiteral("First Client.P26"));
+    EXPECT_TRUE(QFileInfo::exists(dataDir() + QStringLiteral("First Client.P26")));
+    EXPECT_TRUE(QFileInfo::exists(dataDir() + QStringLiteral("First Client.C26")));
+    EXPECT_EQ(CompanyRec.Name.get(), QStringLiteral("First Client"));
+}
+
+TEST_F(MainWindowTest, DataFolderThatCannotBeMadeIsReportedAtStart)
+{
+    ASSERT_TRUE(QDir(homeDir() + QStringLiteral("/Documents")).removeRecursively());
+    WriteTestFile(homeDir() + QStringLiteral("/Documents"), "a file where the folder belongs");
+    messages.expect(IdOk, QStringLiteral("Ledgora cannot create its data folder"));
+    start();
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Documents/Ledgora/2026/Data/Backup/")));
+    EXPECT_EQ(messages.last().flags, MbOk | MbIconStop);
+}
+
+TEST_F(MainWindowTest, WindowGrowsKeepsTheLaunchPanelCentredAndRemembersItsPlace)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path);
+    start({path});
+    EXPECT_TRUE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(main->windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
+    EXPECT_GE(main->centralWidget()->width(), 638);
+    main->show();
+    main->resize(1400, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->size(), QSize(1400, 900));
+
+    // The labels stand as one block in the middle of the black panel.
+    QRect labels;
+    for (const LaunchLabel& def : LaunchLabels())
+        labels |= main->launchLabel(def.tag)->geometry();
+    const QRect panel = main->ScrollBox()->rect();
+    EXPECT_LE(std::abs(labels.center().x() - panel.center().x()), 150);
+    EXPECT_GT(labels.left(), 300);
+    EXPECT_GT(labels.top(), 100);
+
+    main->close();
+    EXPECT_NE(registryValue(QStringLiteral("Window"), QStringLiteral("Geometry")), QStringLiteral("<no value>"));
+    session.reset();
+    ResetClientState();
+    start();
+    EXPECT_EQ(main->size(), QSize(1400, 900));
+}
+
+TEST_F(MainWindowTest, LaunchLabelsTakeTheFocusAndRunWithEnterOrSpace)
+{
+    const QString path = dataDir() + QStringLiteral("ACME.P26");
+    makeClient(path);
+    start({path});
+    main->show();
+    recordLauncher(Launch::TFrmCompany);
+    recordLauncher(Launch::TFrmState);
+    QApplication::setActiveWindow(main);
+
+    LaunchLabelWidget* company = main->launchLabel(104);
+    company->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(company->hasFocus());
+    EXPECT_TRUE(company->isHot());
+    QTest::keyClick(company, Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    LaunchLabelWidget* state = main->launchLabel(105);
+    EXPECT_TRUE(state->hasFocus());
+    EXPECT_FALSE(company->isHot());
+    QTest::keyClick(state, Qt::Key_Return);
+    ASSERT_EQ(launched.size(), 2u);
+    EXPECT_EQ(launched[0].first, Launch::TFrmCompany);
+    EXPECT_EQ(launched[1].first, Launch::TFrmState);
+
+    // Posting is off with nothing processed: its label is drawn disabled and Tab passes it by.
+    LaunchLabelWidget* post = main->launchLabel(118);
+    EXPECT_FALSE(enabled(MnuPosting));
+    EXPECT_FALSE(post->isEnabled());
+    EXPECT_TRUE(company->isEnabled());
+    const QImage shot = main->ScrollBox()->grab().toImage();
+    const auto brightest = [&shot](const QRect& area) {
+        int best = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                best = std::max(best, qGray(shot.pixel(x, y)));
+        return best;
+    };
+    EXPECT_EQ(brightest(company->geometry()), 255);
+    EXPECT_LT(brightest(post->geometry()), 200);
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every text of a shown window that is wider or taller than the room its control gives it:
+// labels, push and tool buttons, check boxes, radio buttons, group box titles, combo box items
+// and the window's caption; and tool bars that hide buttons for want of room. One line per cut
+// text, naming the control, the text and both widths.
+QStringList CutTexts(QWidget& window);
