@@ -7,6 +7,7 @@
 #include "client/ui/PayMain.h"
 #include "client/ui/Password.h"
 #include "client/ui/Startup.h"
+#include "components/PrinterCatalog.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "platform/AppMessageBox.h"
@@ -273,6 +274,17 @@ TEST_F(HelpWindowTest, HelpButtonsOfPasswordAndPrinterSetup)
     RunLauncher(Launch::TFrmPassword, *main, MnuPassword);
     EXPECT_EQ(contextOnScreen, 44);
 
+    // Printer Setup opens only where a printer is installed.
+    struct OnePrinter : PrinterCatalog {
+        QStringList PrinterNames() const override { return {QStringLiteral("Office Laser")}; }
+        QStringList PaperNames(const QString&) const override { return {QStringLiteral("Letter")}; }
+        QStringList BinNames(const QString&) const override { return {}; }
+        bool CanCollate(const QString&) const override { return true; }
+        bool CanDuplex(const QString&) const override { return false; }
+        int MaxCopies(const QString&) const override { return 1; }
+    };
+    const auto previousCatalog = SetPrinterCatalog(std::make_shared<OnePrinter>());
+
     dialogs.onNextModal([&](QDialog& dialog) {
         auto* setup = qobject_cast<TFrmPrinterSetup*>(&dialog);
         ASSERT_NE(setup, nullptr);
@@ -282,6 +294,7 @@ TEST_F(HelpWindowTest, HelpButtonsOfPasswordAndPrinterSetup)
         setup->reject();
     });
     RunLauncher(Launch::TFrmPrinterSetup, *main, MnuPrintSetup);
+    SetPrinterCatalog(previousCatalog);
     EXPECT_EQ(shown, (std::vector<int>{44, 45}));
 }
 
