@@ -109,7 +109,7 @@ TFrmRecurring::TFrmRecurring(QWidget* parent)
     });
     auto* enterAsTab = new TEnterAsTab(this);
     enterAsTab->setParentForm(this);
-    ScaleScreen(this, QSize(760, 560));
+    ScaleScreen(this, QSize(880, 560));
 }
 
 // The entries die before the window stops listening, and their focus leaves as they go.
@@ -135,6 +135,8 @@ void TFrmRecurring::buildLayout()
         auto* name = new TFilterEdit(this);
         name->setObjectName(QString::fromLatin1(kUserNameNames[k]));
         name->setMaxLength(20);
+        // Room for a name of the full 20 characters.
+        name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('n'))) + 12);
         UserFields[static_cast<std::size_t>(k)] = name;
     }
 
@@ -164,6 +166,12 @@ void TFrmRecurring::buildLayout()
     GTLIFaceAmt = MoneyEntry(this, QStringLiteral("GTLIFaceAmt"));
     GTLIFaceAmt->setMinusKey(false);
     GTLIEmpPmt = MoneyEntry(this, QStringLiteral("GTLIEmpPmt"));
+    // Room for the widest amount and a whole date.
+    const int amountWidth = RDepCareBen->fontMetrics().horizontalAdvance(QStringLiteral("999,999,999.99")) + 12;
+    for (QWidget* field : std::initializer_list<QWidget*>{DateOfBirth, GTLIFaceAmt, GTLIEmpPmt})
+        field->setMinimumWidth(amountWidth);
+    for (TDollarEdit* amount : RUserFields)
+        amount->setMinimumWidth(amountWidth);
     auto* lifeGroup = new QGroupBox(QStringLiteral("Group-Term Life Insurance Coverage over $50,000"), this);
     auto* lifeForm = new QFormLayout(lifeGroup);
     lifeForm->addRow(GTLIAutoCalc);
