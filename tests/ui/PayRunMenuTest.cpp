@@ -10,6 +10,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,8 +108,17 @@ TEST_F(PayRunMenuTest, ProcessStoresThePeriodInTheCompanyFileAndOpensIt)
         QTest::keyClick(d.StartChkNum, Qt::Key_Plus);
         QTest::keyClick(d.StartChkNum, Qt::Key_Minus);
         EXPECT_EQ(d.StartChkNum->text(), QStringLiteral("1"));
+        // The six digits typed may grow by one; the number is never cut.
+        d.StartChkNum->setText(QStringLiteral("999999"));
+        QTest::keyClick(d.StartChkNum, Qt::Key_Plus);
+        EXPECT_EQ(d.StartChkNum->text(), QStringLiteral("1000000"));
+        d.StartChkNum->setText(QStringLiteral("1"));
         d.pfWeekly->click();
-        d.BtnProcess->click();
+        // Ctrl+Enter processes from any field.
+        QApplication::setActiveWindow(&d);
+        d.PayDate->setFocus();
+        QTest::keyClick(d.PayDate, Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_FALSE(d.isVisible());
     });
     main->item(MnuPayPeriod)->trigger();
     EXPECT_EQ(shownFrom, QStringLiteral("01/05/2026"));
