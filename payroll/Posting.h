@@ -19,8 +19,8 @@
 // Failures raise an exception whose message says what failed and that nothing was posted.
 void PostPayroll();
 
-// The confirmation: true to post. While unset, the command asks through the message box; the
-// posting dialog with its backup offer takes its place once it exists.
+// The confirmation: true to post. The main window's Posting sets it to the posting dialog with its
+// backup offer; while unset, the command asks through the message box.
 extern std::function<bool()> PostingConfirmation;
 
 // Called after each employee has been posted, with the number posted so far; tests use it to

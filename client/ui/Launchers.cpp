@@ -13,7 +13,7 @@
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
 #include "payroll/ClosePeriod.h"
-#include "payroll/Posting.h"
+#include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
 
@@ -40,6 +40,7 @@ void InstallLaunchers()
     table().fill(nullptr);
     InstallClientFileLaunchers();
     InstallPriorPeriodLaunchers();
+    InstallPayRunLaunchers();
     InstallEmployeeLaunchers();
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
@@ -60,7 +61,6 @@ void InstallLaunchers()
     });
     SetLauncher(Launch::MnuCloseMonthClick, [](TFrmMain&, MenuItem) { CloseMonth(); });
     SetLauncher(Launch::MnuCloseQuarterClick, [](TFrmMain&, MenuItem) { CloseQuarter(); });
-    SetLauncher(Launch::MnuPostingClick, [](TFrmMain&, MenuItem) { PostPayroll(); });
 }
 
 Launcher SetLauncher(Launch launch, Launcher launcher)

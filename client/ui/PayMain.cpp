@@ -21,6 +21,7 @@
 #include "client/ui/Welcome.h"
 #include "components/FileRoutines.h"
 #include "payroll/PayRunHooks.h"
+#include "payroll/ui/PayPeriodDlg.h"
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
@@ -404,11 +405,12 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     OpenCommandLineFile(options.arguments);
 }
 
-// The pay-run commands open these along the way. The pay period dialog is hooked by its own window.
+// The pay-run commands open these along the way.
 void TFrmMain::HookPayRunWindows()
 {
     const auto launcher = [this](Launch which) { return [this, which] { RunLauncher(which, *this, None); }; };
     PayRunWindows.WebUpdate = launcher(Launch::MnuWebUpdateClick);
+    PayRunWindows.PayPeriodDialog = ShowPayPeriodDialog;
     PayRunWindows.SetupProcessingMenu = [this] { SetupProcessingMenu(); };
     PayRunWindows.ManualEntry = launcher(Launch::MnuManualEntryClick);
     PayRunWindows.EarningsStatements = launcher(Launch::MnuStandardClick);

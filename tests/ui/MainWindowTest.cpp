@@ -15,6 +15,7 @@
 #include "client/ui/Scaling.h"
 #include "client/ui/Startup.h"
 #include "components/StateTables.h"
+#include "payroll/ui/PayPostDlg.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -601,7 +602,7 @@ TEST_F(MainWindowTest, PostingRunsFromTheMenuAndSwitchesItselfOff)
     });
     start({path});
     ASSERT_TRUE(enabled(MnuPosting));
-    messages.expect(IdOk, QStringLiteral("POST THE CURRENT PAYROLL?"));
+    dialogs.onNextModal([](QDialog& dialog) { dynamic_cast<TFrmPostPayrollDlg&>(dialog).BtnPost->click(); });
     messages.expect(IdOk, QStringLiteral("final  pay  period of the quarter"));
     main->item(MnuPosting)->trigger();
     EXPECT_EQ(EmployeeRec.GrossWages[4], 800.0);
