@@ -182,20 +182,23 @@ double RoundToDecimals(double value, int decimals)
     return std::strtod(text.c_str(), nullptr);
 }
 
-double MoneyTimesPercent(double amount, double percent)
+namespace {
+
+// amount x factor x 10^scale to the cent, on the decimals the doubles stand for.
+double DecimalProductToTheCent(double amount, double factor, int scale)
 {
-    const double product = amount * percent / 100;
+    const double product = amount * factor * std::pow(10.0, scale);
     if (!std::isfinite(product))
         return 0;
     if (std::fabs(product) >= kLargestExactMoney)
         return RoundToDecimals(product, 2);
     const Decimal15 a = decimal15(std::fabs(amount));
-    const Decimal15 p = decimal15(std::fabs(percent));
-    // The exact product in cents is digits x 10^-dropped: the percent's 1/100 and the cents' 100
-    // cancel. Two mantissas of 15 digits make at most 30, which fit; below ten trillion dollars at
-    // least 14 digits are dropped, and past 30 nothing reaches half a cent.
-    const unsigned __int128 digits = static_cast<unsigned __int128>(a.mantissa) * p.mantissa;
-    const int dropped = -(a.exponent + p.exponent);
+    const Decimal15 f = decimal15(std::fabs(factor));
+    // The exact product in cents is digits x 10^-dropped. Two mantissas of 15 digits make at most
+    // 30, which fit; below ten trillion dollars at least 13 digits are dropped, and past 30
+    // nothing reaches half a cent.
+    const unsigned __int128 digits = static_cast<unsigned __int128>(a.mantissa) * f.mantissa;
+    const int dropped = -(a.exponent + f.exponent + scale + 2);
     unsigned __int128 cents = 0;
     if (dropped <= 30) {
         unsigned __int128 unit = 1;
@@ -206,7 +209,19 @@ double MoneyTimesPercent(double amount, double percent)
             ++cents;
     }
     const double magnitude = static_cast<double>(cents) / 100;
-    return std::signbit(amount) != std::signbit(percent) ? -magnitude : magnitude;
+    return std::signbit(amount) != std::signbit(factor) ? -magnitude : magnitude;
+}
+
+} // namespace
+
+double MoneyTimes(double amount, double factor)
+{
+    return DecimalProductToTheCent(amount, factor, 0);
+}
+
+double MoneyTimesPercent(double amount, double percent)
+{
+    return DecimalProductToTheCent(amount, percent, -2);
 }
 
 int RoundToWhole(double value)

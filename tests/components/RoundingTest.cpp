@@ -56,6 +56,23 @@ TEST(MoneyTimesPercent, RoundsTheDecimalProductHalfAwayFromZero)
     EXPECT_EQ(MoneyTimesPercent(std::numeric_limits<double>::quiet_NaN(), 6.2), 0.0);
 }
 
+TEST(MoneyTimes, RoundsTheDecimalProductHalfAwayFromZero)
+{
+    struct Case {
+        double amount;
+        double factor;
+        double expected;
+    };
+    const Case cases[] = {
+        {10.10, 0.25, 2.53},   {1.01, 2.5, 2.53},      {21.10, 0.75, 15.83},  {-10.10, 0.25, -2.53},
+        {25, 40, 1000},        {12.345, 1, 12.35},     {0.1 + 0.2, 1, 0.30},  {19.99, 37.5, 749.63},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.amount << " x " << c.factor);
+        EXPECT_EQ(MoneyTimes(c.amount, c.factor), c.expected);
+    }
+}
+
 // Halves that a double holds exactly must go away from zero at every magnitude, not only where no
 // decimal scaling is needed: a withholding of 104.50 a period is 105 dollars.
 TEST(RoundToDecimals, ExactHalvesGoAwayFromZeroAtEveryMagnitude)

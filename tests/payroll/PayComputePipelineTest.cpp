@@ -196,6 +196,25 @@ TEST_F(PayComputePipelineTest, ExactHalfCentsRoundAwayFromZero)
     }
 }
 
+// Rate times hours lands on half a cent with quarter hours and half hours; the double products
+// lie just below it.
+TEST_F(PayComputePipelineTest, HoursAtARateRoundExactHalfCentsAwayFromZero)
+{
+    EmployeeRecord& e = EmployeeRec;
+    e.RegularRate = 10.10;
+    e.RegularTime = 0.25;
+    e.HolidayTime = 0.25;
+    e.OverTimeRate = 21.10;
+    e.OverTime = 0.75;
+    e.OtherRate = 1.01;
+    e.OtherTime = 2.5;
+    CalculateEmployeePay();
+    EXPECT_EQ(e.Wages[Now], 2.53);
+    EXPECT_EQ(e.HolidayPay[Now], 2.53);
+    EXPECT_EQ(e.OverTimePay[Now], 15.83);
+    EXPECT_EQ(e.OtherTimePay[Now], 2.53);
+}
+
 TEST_F(PayComputePipelineTest, PercentDeferralIsTakenToTheCent)
 {
     paySalary(4321.09);
