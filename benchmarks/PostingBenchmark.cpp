@@ -1,6 +1,8 @@
 // The cost of a pay run at the end of the pipeline: automatic processing and posting of a full
-// client of 250 employees (the most a client holds), against reading and writing the same bytes
-// plainly, each record of both client files read once and written back once.
+// client of 250 employees (the most a client holds), against two baselines: reading and writing
+// the same bytes plainly, each record of both client files read once and written back once; and
+// the durable work posting cannot do without, done plainly: both files copied and the copies
+// synced, every record read and written back once, and both files synced.
 //
 // Every measured run starts from the same client, put back on disk while the clock is stopped.
 
@@ -15,7 +17,9 @@
 #include "platform/Exceptions.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -167,41 +171,112 @@ void PostingAlone(benchmark::State& state)
 }
 BENCHMARK(PostingAlone)->Unit(benchmark::kMillisecond);
 
-// The floor: every record of both files read once and written back once, with no computation,
-// no copies and nothing flushed to the disk.
-void PlainReadAndWrite(benchmark::State& state)
-{
-    DataModule().RSEmployee.CloseRecSet();
+// Both client files, opened plainly while the client is closed for the baselines.
+class PlainClientFiles {
+public:
+    PlainClientFiles()
+    {
+        DataModule().RSEmployee.CloseRecSet();
+        for (File& file : files_) {
+            file.fd = ::open(QFile::encodeName(file.path).constData(), O_RDWR);
+            if (file.fd < 0)
+                Stop("Cannot open the benchmark client");
+        }
+    }
+    ~PlainClientFiles()
+    {
+        for (const File& file : files_)
+            ::close(file.fd);
+        if (!DataModule().OpenClient(gEmployeeFile))
+            Stop("The benchmark client did not open");
+    }
+
+    // Every record read once and written back once.
+    void ReadAndWriteEveryRecord()
+    {
+        for (const File& file : files_) {
+            const off_t records = ::lseek(file.fd, 0, SEEK_END) / file.recordSize;
+            for (off_t n = 0; n < records; ++n) {
+                const off_t at = n * file.recordSize;
+                if (::pread(file.fd, buffer_.data(), file.recordSize, at) != file.recordSize
+                    || ::pwrite(file.fd, buffer_.data(), file.recordSize, at) != file.recordSize)
+                    Stop("Plain read or write failed");
+            }
+        }
+    }
+
+    // Each file copied whole into the folder and the copy synced.
+    void CopyInto(const QString& folder)
+    {
+        for (const File& file : files_) {
+            const QString target = folder + QStringLiteral("/") + QFileInfo(file.path).fileName();
+            const int copy = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (copy < 0)
+                Stop("Cannot create a copy of the benchmark client");
+            off_t at = 0;
+            for (;;) {
+                const ssize_t got = ::pread(file.fd, copyBuffer_.data(), copyBuffer_.size(), at);
+                if (got < 0)
+                    Stop("Cannot read the benchmark client");
+                if (got == 0)
+                    break;
+                if (::write(copy, copyBuffer_.data(), static_cast<std::size_t>(got)) != got)
+                    Stop("Cannot write a copy of the benchmark client");
+                at += got;
+            }
+            if (::fsync(copy) != 0 || ::close(copy) != 0)
+                Stop("Cannot sync a copy of the benchmark client");
+        }
+    }
+
+    void SyncEveryFile()
+    {
+        for (const File& file : files_) {
+            if (::fsync(file.fd) != 0)
+                Stop("Cannot sync the benchmark client");
+        }
+    }
+
+private:
     struct File {
         QString path;
         int recordSize;
         int fd = -1;
-    } files[] = {{gCompanyFile, static_cast<int>(sizeof(CompanyRecord))},
-                 {gEmployeeFile, static_cast<int>(sizeof(EmployeeRecord))}};
-    for (File& file : files) {
-        file.fd = ::open(QFile::encodeName(file.path).constData(), O_RDWR);
-        if (file.fd < 0)
-            Stop("Cannot open the benchmark client");
-    }
-    std::vector<char> buffer(sizeof(EmployeeRecord));
+    };
+    File files_[2] = {{gCompanyFile, static_cast<int>(sizeof(CompanyRecord))},
+                      {gEmployeeFile, static_cast<int>(sizeof(EmployeeRecord))}};
+    std::vector<char> buffer_ = std::vector<char>(sizeof(EmployeeRecord));
+    std::vector<char> copyBuffer_ = std::vector<char>(1 << 16);
+};
+
+// The floor: every record of both files read once and written back once, with no computation,
+// no copies and nothing flushed to the disk.
+void PlainReadAndWrite(benchmark::State& state)
+{
+    PlainClientFiles files;
     for (auto _ : state) {
-        for (const File& file : files) {
-            const off_t records = ::lseek(file.fd, 0, SEEK_END) / file.recordSize;
-            for (off_t n = 0; n < records; ++n) {
-                const off_t at = n * file.recordSize;
-                if (::pread(file.fd, buffer.data(), file.recordSize, at) != file.recordSize
-                    || ::pwrite(file.fd, buffer.data(), file.recordSize, at) != file.recordSize)
-                    Stop("Plain read or write failed");
-            }
-        }
+        files.ReadAndWriteEveryRecord();
         benchmark::ClobberMemory();
     }
-    for (const File& file : files)
-        ::close(file.fd);
-    if (!DataModule().OpenClient(gEmployeeFile))
-        Stop("The benchmark client did not open");
 }
 BENCHMARK(PlainReadAndWrite)->Unit(benchmark::kMillisecond);
+
+// The durable floor of a posting, done plainly: both files copied aside and the copies synced,
+// every record read once and written back once, both files synced.
+void DurableReadAndWrite(benchmark::State& state)
+{
+    const QString folder = QFileInfo(gEmployeeFile).path() + QStringLiteral("/Baseline");
+    if (!QDir().mkpath(folder))
+        Stop("Cannot create the baseline's copy folder");
+    PlainClientFiles files;
+    for (auto _ : state) {
+        files.CopyInto(folder);
+        files.ReadAndWriteEveryRecord();
+        files.SyncEveryFile();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(DurableReadAndWrite)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

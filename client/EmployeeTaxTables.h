@@ -9,3 +9,6 @@ void GotoEmployeeState();
 // Reads the city tax record of the current employee's work city (CityIndex) into CityTaxRec,
 // refusing a city the city table does not hold in the same way.
 void GotoEmployeeCity();
+
+// Both copy a record read before, rather than read it again, while its table has not changed
+// since (TRecordSet::ContentVersion); a table opened browse-only is read every time.

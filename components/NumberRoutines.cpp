@@ -4,8 +4,10 @@
 #include "platform/Exceptions.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -80,6 +82,32 @@ void significantDigits(double magnitude, std::string& digits, int& exponent)
     digits.insert(0, 18 - digits.size(), '0');
 }
 
+// A positive magnitude as the decimal number it stands for: mantissa x 10^exponent with a mantissa
+// of 15 significant digits. Fifteen digits are what a double holds for certain, so the binary
+// noise of sums of cents (3888.9799999999996 for 3888.98) falls away.
+struct Decimal15 {
+    std::uint64_t mantissa = 0;
+    int exponent = 0;
+};
+
+Decimal15 decimal15(double magnitude)
+{
+    // d.dddddddddddddde+XX, free of the locale's decimal point
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14).ptr;
+    Decimal15 decimal;
+    const char* at = text;
+    for (; at != end && *at != 'e'; ++at) {
+        if (*at != '.')
+            decimal.mantissa = decimal.mantissa * 10 + static_cast<std::uint64_t>(*at - '0');
+    }
+    decimal.exponent = std::atoi(std::string(at + 1, end).c_str()) - 14;
+    return decimal;
+}
+
+// Beyond ten trillion dollars a double no longer holds every cent exactly.
+constexpr double kLargestExactMoney = 1e13;
+
 } // namespace
 
 double TextToFloat(const QString& text)
@@ -152,6 +180,48 @@ double RoundToDecimals(double value, int decimals)
     if (decimals > 0)
         text += "." + all.substr(integerDigits);
     return std::strtod(text.c_str(), nullptr);
+}
+
+namespace {
+
+// amount x factor x 10^scale to the cent, on the decimals the doubles stand for.
+double DecimalProductToTheCent(double amount, double factor, int scale)
+{
+    const double product = amount * factor * std::pow(10.0, scale);
+    if (!std::isfinite(product))
+        return 0;
+    if (std::fabs(product) >= kLargestExactMoney)
+        return RoundToDecimals(product, 2);
+    const Decimal15 a = decimal15(std::fabs(amount));
+    const Decimal15 f = decimal15(std::fabs(factor));
+    // The exact product in cents is digits x 10^-dropped. Two mantissas of 15 digits make at most
+    // 30, which fit; below ten trillion dollars at least 13 digits are dropped, and past 30
+    // nothing reaches half a cent.
+    const unsigned __int128 digits = static_cast<unsigned __int128>(a.mantissa) * f.mantissa;
+    const int dropped = -(a.exponent + f.exponent + scale + 2);
+    unsigned __int128 cents = 0;
+    if (dropped <= 30) {
+        unsigned __int128 unit = 1;
+        for (int i = 0; i < dropped; ++i)
+            unit *= 10;
+        cents = digits / unit;
+        if (digits % unit * 2 >= unit)
+            ++cents;
+    }
+    const double magnitude = static_cast<double>(cents) / 100;
+    return std::signbit(amount) != std::signbit(factor) ? -magnitude : magnitude;
+}
+
+} // namespace
+
+double MoneyTimes(double amount, double factor)
+{
+    return DecimalProductToTheCent(amount, factor, 0);
+}
+
+double MoneyTimesPercent(double amount, double percent)
+{
+    return DecimalProductToTheCent(amount, percent, -2);
 }
 
 int RoundToWhole(double value)

@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <sys/stat.h>
@@ -145,6 +146,7 @@ void TRecordSet::OpenRecSet()
         return;
     }
     browseOnly_ = false;
+    contentChanged();
     if (fileExists(fileName_)) {
         if (file_.open(fileName_, accessOf(fileOpenMode_), sharingOf(fileShareMode_), false)) {
             curRec_ = FirstRecord();
@@ -202,6 +204,7 @@ void TRecordSet::CloseRecSet()
         return;
     const bool closed = file_.close();
     const int error = file_.error();
+    contentChanged();
     fire(OnAfterClose);
     if (!closed)
         throw ERecordSetException(QStringLiteral("Unable to close %1: %2").arg(fileName_, systemText(error)));
@@ -345,6 +348,7 @@ void TRecordSet::DeleteRec()
             writeRecord(i);
         }
         // The file is cut on the handle that holds it, so no other opener can slip in between.
+        contentChanged();
         if (::ftruncate(file_.handle(), static_cast<off_t>(last - 1) * recSize_) != 0)
             throw ERecordSetException(QStringLiteral("Unable to shorten %1 after deleting record %2: %3")
                                           .arg(fileName_, QString::number(deleted), systemText(errno)));
@@ -396,8 +400,15 @@ void TRecordSet::readRecord(int n)
     }
 }
 
+void TRecordSet::contentChanged()
+{
+    static std::atomic<quint64> lastVersion {0};
+    contentVersion_ = ++lastVersion;
+}
+
 void TRecordSet::writeRecord(int n)
 {
+    contentChanged();
     const qint64 start = static_cast<qint64>(n - 1) * recSize_;
     if (const int error = WriteAll(file_.handle(), fileName_, buffer_.data(), static_cast<qint64>(buffer_.size()), start))
         throw ERecordSetException(

@@ -125,6 +125,12 @@ public:
     // Deletes the current record after the user confirms; later records move down by one.
     virtual void DeleteRec();
 
+    // Changes whenever the records of the file may have changed through this record set, and when
+    // it is opened or closed; numbers are drawn from one sequence for every record set of the
+    // program, so no two states of any record sets share one. Readers that keep a copy of a record
+    // compare it to tell whether their copy is still the file's.
+    quint64 ContentVersion() const { return contentVersion_; }
+
     // Called by a Before handler on its sender to stop the operation under way.
     void Cancel() { cancel_ = true; }
 
@@ -152,6 +158,7 @@ private:
     void readRecord(int n);
     void writeRecord(int n);
     void checkRecordSize(std::size_t size) const;
+    void contentChanged();
 
     int recSize_ = 0;
     std::vector<char> buffer_;
@@ -167,6 +174,7 @@ private:
     bool cancel_ = false;
     bool showOpenMode_ = true;
     bool browseOnly_ = false;
+    quint64 contentVersion_ = 0;
     QString openErrText_;
     QString openErrCaption_;
     QString newErrText_;

@@ -141,22 +141,28 @@ bool IsValidPTIN(const QString& text)
 
 bool IsValidEmail(const QString& text)
 {
+    return MatchEmail(text) == EmailMatch::Valid;
+}
+
+EmailMatch MatchEmail(const QString& text)
+{
     const pcre2_code* code = emailCode();
     if (!code)
-        return false;
+        return EmailMatch::GaveUp;
     const std::unique_ptr<pcre2_match_data, MatchDataDeleter> match(pcre2_match_data_create_from_pattern(code, nullptr));
     if (!match)
-        return false;
+        return EmailMatch::GaveUp;
     const auto length = static_cast<PCRE2_SIZE>(text.size());
     const int result = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(text.utf16()), length, 0, PCRE2_NOTEMPTY,
                                    match.get(), emailMatchContext());
-    // A negative result is either no match or a matching error such as a hit limit; both leave
-    // the address unaccepted. "$" also matches before a final line break, which the whole text
-    // must not hold.
+    if (result == PCRE2_ERROR_NOMATCH)
+        return EmailMatch::Invalid;
+    // Any other negative result is a matching error, the match limit above all.
     if (result < 0)
-        return false;
+        return EmailMatch::GaveUp;
+    // "$" also matches before a final line break, which the whole text must not hold.
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(match.get());
-    return ovector[0] == 0 && ovector[1] == length;
+    return ovector[0] == 0 && ovector[1] == length ? EmailMatch::Valid : EmailMatch::Invalid;
 }
 
 QString MaskSSN(const QString& ssn)

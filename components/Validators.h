@@ -15,6 +15,12 @@ bool IsValidRoutingNumber(const QString& text);
 bool IsValidPTIN(const QString& text);
 bool IsValidEmail(const QString& text);
 
+// How the e-mail pattern ends on a text; IsValidEmail accepts only Valid. The matcher gives up at
+// a fixed limit of steps, so no text, however it is built, holds it up; a text it gives up on is
+// not accepted.
+enum class EmailMatch { Valid, Invalid, GaveUp };
+EmailMatch MatchEmail(const QString& text);
+
 // "***-**-" and the serial of a valid Social Security number, empty otherwise.
 QString MaskSSN(const QString& ssn);
 // A Social Security number kept as a number, written NNN-NN-NNNN; empty when that is not valid.

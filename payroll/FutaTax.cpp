@@ -24,12 +24,11 @@ void ComputeFUTATax()
     const double excess = WagesOverBase(e.FUTAEarnings[Now], e.FUTAEarnings[Ytd], table.MaxFUTAWages);
     if (e.FUTAEarnings[Now] > excess) {
         e.FUTAEarnings[Now] -= excess;
-        e.FUTALib[Now] = e.FUTAEarnings[Now] * table.FUTARate / 100;
+        e.FUTALib[Now] = MoneyTimesPercent(e.FUTAEarnings[Now], table.FUTARate);
     } else {
         e.FUTALib[Now] = 0;
         e.FUTAEarnings[Now] = 0;
     }
-    e.FUTALib[Now] = RoundToDecimals(e.FUTALib[Now], 2);
 
     if (AtLeastToTheCent(e.FUTAEarnings[Now] + e.FUTAEarnings[Ytd], table.MaxFUTAWages))
         e.FUTALib[Now] = TrueUpToMaximum(e.FUTALib[Now], e.FUTALib[Ytd], table.MaxFUTATax);

@@ -56,12 +56,12 @@ void ComputeEarnings()
 {
     EmployeeRecord& e = EmployeeRec;
     // Rate times hours replaces whatever was typed into these amounts.
-    e.Wages[Now] = RoundToDecimals(e.RegularRate * e.RegularTime, 2);
-    e.OverTimePay[Now] = RoundToDecimals(e.OverTimeRate * e.OverTime, 2);
-    e.HolidayPay[Now] = RoundToDecimals(e.RegularRate * e.HolidayTime, 2);
-    e.VacationPay[Now] = RoundToDecimals(e.RegularRate * e.VacationTime, 2);
-    e.SickPay[Now] = RoundToDecimals(e.RegularRate * e.SickTime, 2);
-    e.OtherTimePay[Now] = RoundToDecimals(e.OtherRate * e.OtherTime, 2);
+    e.Wages[Now] = MoneyTimes(e.RegularRate, e.RegularTime);
+    e.OverTimePay[Now] = MoneyTimes(e.OverTimeRate, e.OverTime);
+    e.HolidayPay[Now] = MoneyTimes(e.RegularRate, e.HolidayTime);
+    e.VacationPay[Now] = MoneyTimes(e.RegularRate, e.VacationTime);
+    e.SickPay[Now] = MoneyTimes(e.RegularRate, e.SickTime);
+    e.OtherTimePay[Now] = MoneyTimes(e.OtherRate, e.OtherTime);
 }
 
 void SubtractFromAllBases(double amount)

@@ -1,5 +1,6 @@
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "components/NumberRoutines.h"
 #include "payroll/PayComputeSteps.h"
 #include "payroll/PayrollYear.h"
 
@@ -12,12 +13,15 @@ constexpr double kCatchUpDeferralLimit = 32500;          // base plus 8,000 from
 constexpr double kLateCatchUpDeferralLimit = 35750;      // base plus 11,250 from age 60 to 63
 constexpr double kSimplePlanLimit = 17000;               // 408(k)(6) and SIMPLE IRA, every age
 
+// The deferral is money on the check, so the percent is taken to the cent before the limit cuts
+// it; what the limit leaves is taken to the cent as well, since the year-to-date deferrals are
+// sums of cents that carry binary noise.
 void DeferPercentOfWages(TPeriodAmounts& plan, double percent, double federalWages, double limit)
 {
     if (percent <= 0)
         return;
-    plan[kCurrentColumn] =
-        TaxableUnderWageBase(federalWages * percent / 100, plan[kYearToDateColumn], limit);
+    const double wanted = MoneyTimesPercent(federalWages, percent);
+    plan[kCurrentColumn] = RoundToDecimals(TaxableUnderWageBase(wanted, plan[kYearToDateColumn], limit), 2);
 }
 
 // Annual elective-deferral limit of 401(k), 403(b) and 457(b) plans by the age reached in the

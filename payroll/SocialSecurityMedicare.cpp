@@ -28,7 +28,7 @@ void ComputeSocialSecurityTax()
     const double excess = WagesOverBase(e.FICAEarnings[Now], e.FICAEarnings[Ytd], table.MaxFICAWages);
     if (e.FICAEarnings[Now] > excess) {
         e.FICAEarnings[Now] -= excess;
-        e.FICATax[Now] = RoundToDecimals(e.FICAEarnings[Now] * table.FICARate / 100, 2);
+        e.FICATax[Now] = MoneyTimesPercent(e.FICAEarnings[Now], table.FICARate);
     } else {
         e.FICATax[Now] = 0;
         e.FICAEarnings[Now] = 0;
@@ -40,7 +40,7 @@ void ComputeSocialSecurityTax()
         e.FICALib[Now] = e.FICATax[Now];
     }
 
-    e.TPSPFICATax[Now] = RoundToDecimals(e.TPSPTaxable[Now] * table.FICARate / 100, 2);
+    e.TPSPFICATax[Now] = MoneyTimesPercent(e.TPSPTaxable[Now], table.FICARate);
     e.FICATax[Now] -= e.TPSPFICATax[Now];
 }
 
@@ -60,13 +60,13 @@ void ComputeMedicareTax()
         return;
     }
 
-    e.MedicareTax[Now] = RoundToDecimals(e.MedEarnings[Now] * table.MedicareRate / 100, 2);
+    e.MedicareTax[Now] = MoneyTimesPercent(e.MedEarnings[Now], table.MedicareRate);
     e.MedicareLib[Now] = e.MedicareTax[Now];
     ComputeAdditionalMedicare();
     // The additional tax is the employee's alone; the employer's match stays without it.
     e.MedicareTax[Now] += e.MedSurchargeTax[Now];
 
-    e.TPSPMedicareTax[Now] = RoundToDecimals(e.TPSPTaxable[Now] * table.MedicareRate / 100, 2);
+    e.TPSPMedicareTax[Now] = MoneyTimesPercent(e.TPSPTaxable[Now], table.MedicareRate);
     e.MedicareTax[Now] -= e.TPSPMedicareTax[Now];
 }
 
@@ -84,5 +84,5 @@ void ComputeAdditionalMedicare()
     }
     // Crossing the threshold in this period surcharges only the part above it.
     e.MedSurchargeWages[Now] = AtLeastToTheCent(threshold, yearToDate) ? current + yearToDate - threshold : current;
-    e.MedSurchargeTax[Now] = RoundToDecimals(e.MedSurchargeWages[Now] * FederalTaxRec.MedSurcharge / 100, 2);
+    e.MedSurchargeTax[Now] = MoneyTimesPercent(e.MedSurchargeWages[Now], FederalTaxRec.MedSurcharge);
 }

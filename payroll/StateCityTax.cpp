@@ -21,7 +21,8 @@ constexpr double kMissouriFederalCap = 5000;
 constexpr double kOregonFederalCap = 3500;
 
 // Annual tax from a withholding table whose rows run from above their lower bound up to and
-// including their upper bound; taxable wages that match no row bear no tax.
+// including their upper bound, the row's percent of the excess taken to the cent; taxable wages
+// that match no row bear no tax.
 template <int Rows>
 double AnnualTableTax(double taxable, const RecordArray<double, 1, Rows>& over,
                       const RecordArray<double, 1, Rows>& butNotOver,
@@ -32,15 +33,16 @@ double AnnualTableTax(double taxable, const RecordArray<double, 1, Rows>& over,
         return 0;
     for (int row = 1; row <= Rows; ++row) {
         if (over[row] < taxable && taxable <= butNotOver[row])
-            return (taxable - over[row]) * taxRate[row] / 100 + taxAmount[row];
+            return MoneyTimesPercent(taxable - over[row], taxRate[row]) + taxAmount[row];
     }
     return 0;
 }
 
-// The standard deduction: a percent of the annual wages held between a minimum and a maximum.
+// The standard deduction: a percent of the annual wages, to the cent, held between a minimum and
+// a maximum.
 double StandardDeduction(double annualWages, double percent, double minimum, double maximum)
 {
-    double deduction = percent > 0 ? annualWages * percent / 100 : 0;
+    double deduction = percent > 0 ? MoneyTimesPercent(annualWages, percent) : 0;
     if (deduction < minimum)
         deduction = minimum;
     else if (deduction > maximum)

@@ -42,20 +42,18 @@ void WithholdEmployeeTax(TPeriodAmounts& wagesGroup, TPeriodAmounts& taxGroup, b
 
     const double total = wages + wagesGroup[kYearToDate];
     const double excess = WagesOverBase(wages, wagesGroup[kYearToDate], wageBase);
-    const double rate = ratePercent / 100;
     if (wages > excess) {
         wages -= excess;
-        tax = wages * rate;
+        tax = MoneyTimesPercent(wages, ratePercent);
     } else {
         tax = 0;
         wages = 0;
     }
-    tax = RoundToDecimals(tax, 2);
 
     // A state without this employee tax has nothing to true up, whatever maximum it may have.
-    if (rate == 0)
+    if (ratePercent == 0)
         return;
-    const double maximum = fixedMaximum ? *fixedMaximum : RoundToDecimals(wageBase * rate, 2);
+    const double maximum = fixedMaximum ? *fixedMaximum : MoneyTimesPercent(wageBase, ratePercent);
     if (AtLeastToTheCent(total, wageBase))
         tax = TrueUpToMaximum(tax, taxGroup[kYearToDate], maximum);
 }
@@ -74,15 +72,13 @@ void AccrueEmployerTax(TPeriodAmounts& wagesGroup, TPeriodAmounts& liabilityGrou
     }
 
     const double excess = WagesOverBase(wages, wagesGroup[kYearToDate], wageBase);
-    const double rate = ratePercent / 100;
     if (wages > excess) {
         wages -= excess;
-        liability = wages * rate;
+        liability = MoneyTimesPercent(wages, ratePercent);
     } else {
         liability = 0;
         wages = 0;
     }
-    liability = RoundToDecimals(liability, 2);
 }
 
 } // namespace

@@ -19,26 +19,26 @@ double ActionAmount(const EmployeeRecord& employee, int field, double ownAmount,
     const double multiplier = employee.UserAmount[field];
     switch (employee.UserAction[field]) {
     case fa_Wages:
-        return multiplier / 100 * employee.Wages[kCurrent];
+        return MoneyTimesPercent(employee.Wages[kCurrent], multiplier);
     case fa_GrossWages:
-        return multiplier / 100
-               * (employee.GrossWages[kCurrent] - (IsUserEarning(field) ? ownAmount : 0));
+        return MoneyTimesPercent(employee.GrossWages[kCurrent] - (IsUserEarning(field) ? ownAmount : 0),
+                                 multiplier);
     case fa_RegularTime:
-        return multiplier * employee.RegularTime;
+        return MoneyTimes(multiplier, employee.RegularTime);
     case fa_TotalTime:
-        return multiplier * totalHours;
+        return MoneyTimes(multiplier, totalHours);
     case fa_NetPay: {
         double netPay = employee.NetPay[kCurrent];
         if (IsUserDeduction(field))
             netPay += ownAmount;
         else if (IsUserEarning(field))
             netPay -= ownAmount;
-        return multiplier / 100 * netPay;
+        return MoneyTimesPercent(netPay, multiplier);
     }
     case fa_FedWages:
-        return multiplier / 100 * employee.FedEarnings[kCurrent];
+        return MoneyTimesPercent(employee.FedEarnings[kCurrent], multiplier);
     case fa_MedWages:
-        return multiplier / 100 * employee.MedEarnings[kCurrent];
+        return MoneyTimesPercent(employee.MedEarnings[kCurrent], multiplier);
     default:
         return ownAmount;
     }

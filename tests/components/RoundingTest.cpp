@@ -31,6 +31,48 @@ TEST(RoundToDecimals, RoundsHalfAwayFromZeroOnEighteenDigits)
     }
 }
 
+// The product is taken on the decimals the doubles stand for: an exact half cent goes away from
+// zero even where the double (2.635 itself) lies just below it.
+TEST(MoneyTimesPercent, RoundsTheDecimalProductHalfAwayFromZero)
+{
+    struct Case {
+        double amount;
+        double percent;
+        double expected;
+    };
+    const Case cases[] = {
+        {42.50, 6.2, 2.64},           {70.00, 1.45, 1.02},         {167.50, 0.6, 1.01},
+        {150.00, 1.45, 2.18},         {4321.09, 10, 432.11},       {-42.50, 6.2, -2.64},
+        {42.50, -6.2, -2.64},         {2.635, 100, 2.64},          {0.1 + 0.2, 50, 0.15},
+        {1000, 6.2, 62},              {0.08, 6.25, 0.01},          {0.07, 6.25, 0},
+        {184500, 6.2, 11439},         {123456789.01, 7.65, 9444444.36}, {0, 6.2, 0},
+        {1e-300, 50, 0},              {1e14, 50, 5e13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.amount << " x " << c.percent << "%");
+        EXPECT_EQ(MoneyTimesPercent(c.amount, c.percent), c.expected);
+    }
+    EXPECT_EQ(MoneyTimesPercent(std::numeric_limits<double>::infinity(), 6.2), 0.0);
+    EXPECT_EQ(MoneyTimesPercent(std::numeric_limits<double>::quiet_NaN(), 6.2), 0.0);
+}
+
+TEST(MoneyTimes, RoundsTheDecimalProductHalfAwayFromZero)
+{
+    struct Case {
+        double amount;
+        double factor;
+        double expected;
+    };
+    const Case cases[] = {
+        {10.10, 0.25, 2.53},   {1.01, 2.5, 2.53},      {21.10, 0.75, 15.83},  {-10.10, 0.25, -2.53},
+        {25, 40, 1000},        {12.345, 1, 12.35},     {0.1 + 0.2, 1, 0.30},  {19.99, 37.5, 749.63},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.amount << " x " << c.factor);
+        EXPECT_EQ(MoneyTimes(c.amount, c.factor), c.expected);
+    }
+}
+
 // Halves that a double holds exactly must go away from zero at every magnitude, not only where no
 // decimal scaling is needed: a withholding of 104.50 a period is 105 dollars.
 TEST(RoundToDecimals, ExactHalvesGoAwayFromZeroAtEveryMagnitude)

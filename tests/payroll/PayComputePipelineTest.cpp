@@ -165,3 +165,64 @@ TEST_F(PayComputePipelineTest, RunningTwiceGivesTheSameFigures)
     CalculateEmployeePay();
     EXPECT_EQ(std::memcmp(&first, &EmployeeRec, sizeof first), 0);
 }
+
+// Each percentage lands exactly on half a cent, where the double product lies just below the half;
+// the half goes away from zero.
+TEST_F(PayComputePipelineTest, ExactHalfCentsRoundAwayFromZero)
+{
+    struct Case {
+        const char* what;
+        double pay;
+        TPeriodAmounts EmployeeRecord::*tax;
+        double expected;
+    };
+    const Case cases[] = {
+        {"Social Security, 6.2% of 42.50", 42.50, &EmployeeRecord::FICATax, 2.64},
+        {"Medicare, 1.45% of 70.00", 70.00, &EmployeeRecord::MedicareTax, 1.02},
+        {"FUTA, 0.6% of 167.50", 167.50, &EmployeeRecord::FUTALib, 1.01},
+        {"Medicare, 1.45% of 150.00", 150.00, &EmployeeRecord::MedicareTax, 2.18},
+        {"disability, 1.1% of 145.00", 145.00, &EmployeeRecord::DisbTax, 1.60},
+    };
+    editStateTable("CA", [](StateTaxRecord& state) {
+        state.DisbTaxRate = 1.1;
+        state.DisbMaxWage = 999999;
+    });
+    setWorkState("CA");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        paySalary(c.pay);
+        CalculateEmployeePay();
+        EXPECT_EQ((EmployeeRec.*c.tax)[Now], c.expected);
+    }
+}
+
+// Rate times hours lands on half a cent with quarter hours and half hours; the double products
+// lie just below it.
+TEST_F(PayComputePipelineTest, HoursAtARateRoundExactHalfCentsAwayFromZero)
+{
+    EmployeeRecord& e = EmployeeRec;
+    e.RegularRate = 10.10;
+    e.RegularTime = 0.25;
+    e.HolidayTime = 0.25;
+    e.OverTimeRate = 21.10;
+    e.OverTime = 0.75;
+    e.OtherRate = 1.01;
+    e.OtherTime = 2.5;
+    CalculateEmployeePay();
+    EXPECT_EQ(e.Wages[Now], 2.53);
+    EXPECT_EQ(e.HolidayPay[Now], 2.53);
+    EXPECT_EQ(e.OverTimePay[Now], 15.83);
+    EXPECT_EQ(e.OtherTimePay[Now], 2.53);
+}
+
+TEST_F(PayComputePipelineTest, PercentDeferralIsTakenToTheCent)
+{
+    paySalary(4321.09);
+    EmployeeRec.Plan401kPct = 10;
+    CalculateEmployeePay();
+    const EmployeeRecord& e = EmployeeRec;
+    EXPECT_EQ(e.Plan401k[Now], 432.11);
+    EXPECT_EQ(e.FederalTax[Now], 717);
+    EXPECT_EQ(e.NetPay[Now], 2841.41);
+    EXPECT_EQ(RoundToDecimals(e.NetPay[Now], 2), e.NetPay[Now]);
+}

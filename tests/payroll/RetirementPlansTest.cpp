@@ -56,15 +56,30 @@ TEST_F(RetirementPlansTest, YearToDateContributionsUseUpTheLimit)
     EXPECT_DOUBLE_EQ(EmployeeRec.IRASimple[Now], 0.5);
 }
 
-TEST_F(RetirementPlansTest, PercentOfFederalWagesUnrounded)
+TEST_F(RetirementPlansTest, PercentOfFederalWagesToTheCent)
 {
     EmployeeRec.FedEarnings[Now] = 1234.56;
     EmployeeRec.Plan401kPct = 6;
     EmployeeRec.Plan457b[Now] = 20;  // typed, no percent
     ComputeRetirementDeferrals();
-    EXPECT_DOUBLE_EQ(EmployeeRec.Plan401k[Now], 1234.56 * 6 / 100);
+    EXPECT_EQ(EmployeeRec.Plan401k[Now], 74.07);
     EXPECT_DOUBLE_EQ(EmployeeRec.Plan457b[Now], 20);
     EXPECT_DOUBLE_EQ(EmployeeRec.Plan403b[Now], 0);
+}
+
+// Year-to-date deferrals are sums of cents with binary noise; the room they leave under the limit
+// is taken to the cent.
+TEST_F(RetirementPlansTest, LimitLeavesRoomToTheCent)
+{
+    EmployeeRec.DateOfBirth = QStringLiteral("05/05/1990");
+    double deferred = 0;
+    for (int week = 0; week < 2450; ++week)
+        deferred += 9.99;
+    EmployeeRec.Plan401k[Ytd] = deferred;  // 24475.50 and noise
+    EmployeeRec.FedEarnings[Now] = 1000;
+    EmployeeRec.Plan401kPct = 10;
+    ComputeRetirementDeferrals();
+    EXPECT_EQ(EmployeeRec.Plan401k[Now], 24.50);
 }
 
 } // namespace

@@ -110,6 +110,18 @@ TEST_F(UserFieldActionsTest, AmountsRoundToCents)
     EXPECT_DOUBLE_EQ(EmployeeRec.UserPay1[Now], 3.33);
 }
 
+// 0.4175 % of 1,000 is exactly 4.175; 1.01 an hour for 2.5 hours is exactly 2.525.
+TEST_F(UserFieldActionsTest, ExactHalfCentsRoundAwayFromZero)
+{
+    setAction(6, fa_Wages, 0.4175);
+    setAction(11, fa_RegularTime, 1.01);
+    EmployeeRec.RegularTime = 2.5;
+    EmployeeRec.RegularRate = 400;
+    compute();
+    EXPECT_EQ(EmployeeRec.UserDeduct1[Now], 4.18);
+    EXPECT_EQ(EmployeeRec.UserLib1[Now], 2.53);
+}
+
 TEST_F(UserFieldActionsTest, UnknownActionOnlyRoundsAndLimitsWhileNoActionLeavesTheAmount)
 {
     EmployeeRec.UserAction[3] = 9;
