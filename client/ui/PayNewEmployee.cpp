@@ -25,6 +25,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/ui/LedgoraApplication.h"
+#include "platform/ui/ShowModal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -798,4 +799,11 @@ void SaveNewEmployeeForm(TFrmNewEmployee& form)
     // The full name, the last address line, the age and the W-2 control number follow the
     // employee screen's rules, so an employee paid before it is ever saved there has them.
     DeriveEmployeeFields(r);
+}
+
+bool ShowNewEmployeeDialog(QWidget* owner)
+{
+    TFrmNewEmployee dialog(owner);
+    ShowModal(dialog);
+    return NewEmployeeAdded;
 }

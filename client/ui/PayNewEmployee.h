@@ -112,3 +112,7 @@ private:
 // The dialog's entries and its Form W-4 values into EmployeeRec, with the derived fields. It does
 // not post.
 void SaveNewEmployeeForm(TFrmNewEmployee& form);
+
+// The opener for manual entry's New button: shows the dialog modally; true when it created an
+// employee, which is then the last record of the file.
+bool ShowNewEmployeeDialog(QWidget* owner);

@@ -244,3 +244,24 @@ TEST_F(NewEmployeeDialogTest, AFullFileCreatesNothingAndChangesNoEmployee)
     EXPECT_EQ(ReadTestFile(CurFileName), before);
     EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Moss"));
 }
+
+TEST_F(NewEmployeeDialogTest, TheOpenerTellsWhetherAnEmployeeWasCreated)
+{
+    dialogs.onNextModal([](QDialog& shown) {
+        auto& d = dynamic_cast<TFrmNewEmployee&>(shown);
+        FillDialog(d, QStringLiteral("234-56-7890"));
+        d.BtnOk->click();
+    });
+    EXPECT_TRUE(ShowNewEmployeeDialog(nullptr));
+    EXPECT_FALSE(W4FromNewEmployee);
+    EXPECT_EQ(module->RSEmployee.LastRecord(), mossRecord_ + 1);
+    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Adams")) << "the new employee is current";
+
+    dialogs.onNextModal([this](QDialog& shown) {
+        auto& d = dynamic_cast<TFrmNewEmployee&>(shown);
+        messages.expect(IdOk, QStringLiteral("are you sure you want to cancel?"));
+        d.BtnCancel->click();
+    });
+    EXPECT_FALSE(ShowNewEmployeeDialog(nullptr));
+    EXPECT_EQ(module->RSEmployee.LastRecord(), mossRecord_ + 1);
+}
