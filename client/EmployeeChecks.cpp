@@ -199,7 +199,10 @@ std::optional<EmployeeEntryFault> FindEmployeeEntryFault(const EmployeeEntries& 
     return FirstFailing(kLaterChecks, entries, restricted);
 }
 
-bool SocSecNumOfAnotherEmployee(const QString& socSecNum)
+namespace {
+
+// Whether an employee other than record `own` (0: none) has the number.
+bool SocSecNumUsed(const QString& socSecNum, int own)
 {
     // Reading the other employees replaces EmployeeRec; what the screen stored in it and did not
     // post yet (the Form W-4 entries) must come back unchanged, whatever the walk ends with.
@@ -208,7 +211,6 @@ bool SocSecNumOfAnotherEmployee(const QString& socSecNum)
         ~KeepEmployee() { EmployeeRec = kept; }
     } keep;
 
-    const int own = DataModule().RSEmployee.CurrentRecord();
     EmployeeLoop loop;
     for (int record = 1; loop.Next(); ++record) {
         if (record != own && EmployeeRec.SocSecNum.get().compare(socSecNum, Qt::CaseInsensitive) == 0) {
@@ -218,4 +220,16 @@ bool SocSecNumOfAnotherEmployee(const QString& socSecNum)
     }
     loop.Finish();
     return false;
+}
+
+} // namespace
+
+bool SocSecNumOfAnotherEmployee(const QString& socSecNum)
+{
+    return SocSecNumUsed(socSecNum, DataModule().RSEmployee.CurrentRecord());
+}
+
+bool SocSecNumOfAnyEmployee(const QString& socSecNum)
+{
+    return SocSecNumUsed(socSecNum, 0);
 }

@@ -70,3 +70,5 @@ std::optional<EmployeeEntryFault> FindEmployeeEntryFault(const EmployeeEntries& 
 // number (letter case ignored). Every employee is read to compare; the current employee, with
 // whatever EmployeeRec holds that was not posted yet, is put back afterwards, also on a failure.
 bool SocSecNumOfAnotherEmployee(const QString& socSecNum);
+// The same over every employee of the file: the new employee dialog's employee is not in it yet.
+bool SocSecNumOfAnyEmployee(const QString& socSecNum);

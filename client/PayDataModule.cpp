@@ -113,6 +113,7 @@ void CloseWithoutEvents(TRecordSet& set)
 TFrmDataModule::TFrmDataModule(QObject* owner)
     : QObject(owner)
 {
+    RaveProject.ProjectFile = ReportProjectFileName();
     PasswordDialog.Prompt = QStringLiteral("Enter File Password");
 
     Configure(RSCompany, CompanyRec, 1000, false, kRecordTexts);

@@ -2,6 +2,7 @@
 
 #include "client/PasswordPrompt.h"
 #include "components/RecordSet.h"
+#include "platform/report/ReportProject.h"
 
 #include <QObject>
 #include <QString>
@@ -19,6 +20,7 @@ public:
     explicit TFrmDataModule(QObject* owner = nullptr);
     ~TFrmDataModule() override;
 
+    ReportProject RaveProject; // the printed forms' layouts, TAXFORMS.RAV beside the program
     TPasswordDialog PasswordDialog;
     TRecordSet RSCompany;   // the company file (".C26")
     TRecordSet RSEmployee;  // the employee file (".P26"), the file the user opens

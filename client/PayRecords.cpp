@@ -87,6 +87,11 @@ void InitClientFileNames()
     W2SubmitterFileName = ProgramDir() + QStringLiteral("Ledgora.W2S");
 }
 
+QString ReportProjectFileName()
+{
+    return ProgramDir() + QStringLiteral("TAXFORMS.RAV");
+}
+
 void ResetClientState()
 {
     ZeroRecord(CompanyRec);

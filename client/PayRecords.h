@@ -95,6 +95,8 @@ extern std::vector<RecIndexData> RecIndex;  // sorted by name
 // The data folder, its backup and quarterly folders and the names of the program's files, from
 // the program's folder and the user's Documents folder.
 void InitClientFileNames();
+// The report project of the printed forms, "TAXFORMS.RAV" beside the program.
+QString ReportProjectFileName();
 
 // Returns every global to the state the program has once start-up has set its defaults: records
 // zeroed, no client open, the folder and file names filled, RecIndexLastNameFirst and

@@ -8,6 +8,7 @@
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "client/ProgramStart.h"
+#include "client/ui/FormW4.h"
 #include "client/ui/HelpWindow.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
@@ -888,8 +889,14 @@ void TFrmEmployee::BtnCalculateClick()
 
 void TFrmEmployee::BtnFormW4Click()
 {
-    AppMessageBox(QStringLiteral("This command is not available yet."), QLatin1String(kApplicationTitle),
-                  MbOk | MbIconInformation);
+    SaveEmployeeForm(*this);
+    W4Entries entries = W4EntriesFromEmployee(EmployeeRec);
+    const bool processed = ShowFormW4(entries, browseOnly(), this);
+    if (processed)
+        StoreW4Entries(entries, EmployeeRec);
+    LoadEmployeeForm(*this);
+    if (processed)
+        EmployeeNum->setFocus();
 }
 
 void TFrmEmployee::RSNavigatorBeforeAction()

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "tests/ui/FormsFixture.h"
 
 #include "client/EmployeeIndex.h"
 #include "client/FileNames.h"
@@ -6,6 +7,7 @@
 #include "client/PayDataModule.h"
 #include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
+#include "client/ui/FormW4.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/PayEmployee.h"
@@ -27,6 +29,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest/QTest>
+
+#include <cstring>
 
 namespace {
 
@@ -172,4 +176,50 @@ TEST_F(EmployeeMenuTest, NewClientGetsItsEmployeesAndTheirPickLists)
     EXPECT_EQ(EmployeeRec.NetPay[2], 880);
     EXPECT_EQ(EmployeeRec.GrossWages[4], 2500.5);
     EXPECT_EQ(EmployeeRec.FW2CtrlNum.get(), QStringLiteral("Bake-8901"));
+}
+
+TEST_F(EmployeeMenuTest, FormW4ProcessedFromTheEmployeeScreenReachesTheEmployeeFile)
+{
+    CopyShippedForms(programDir());
+    dialogs.onNextModal([](QDialog& shown) {
+        auto& dlg = dynamic_cast<TFrmNewFileDlg&>(shown);
+        QTest::keyClicks(dlg.NewFileName, QStringLiteral("Dover Bakery"));
+        dlg.BtnOk->click();
+    });
+    dialogs.onNextModal([this](QDialog& shown) {
+        auto& s = dynamic_cast<TFrmEmployee&>(shown);
+        FillEmployee(s, QStringLiteral("Adams"), QStringLiteral("234-56-7890"), QStringLiteral("Bakery"));
+        dialogs.onNextModal([](QDialog& form) {
+            auto& w = dynamic_cast<TFrmW4&>(form);
+            EXPECT_EQ(w.LastName->text(), QStringLiteral("Adams"));
+            EXPECT_TRUE(w.Single->checked());
+            w.FW4Box3a->setValue(4400);
+            w.FW4Box3b->setValue(1000);
+            w.FW4Box4b->setValue(8000);
+            QTest::mouseClick(w.FW4Box2c, Qt::LeftButton);
+            w.BtnProcess->click();
+        });
+        QTest::mouseClick(s.BtnFormW4, Qt::LeftButton);
+        EXPECT_EQ(s.FedWithAllow->text(), QStringLiteral("4"));
+        QTest::mouseClick(s.BtnClose, Qt::LeftButton);
+        EXPECT_FALSE(s.isVisible());
+    });
+    main->item(MnuNew)->trigger();
+    ASSERT_TRUE(dialogs.allUsed());
+    const QString client = CurFileName;
+    main->item(MnuClose)->trigger();
+    ASSERT_FALSE(FileIsOpen);
+
+    QFile file(client);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(sizeof(EmployeeRecord)));
+    EmployeeRecord stored;
+    std::memcpy(&stored, bytes.constData(), sizeof stored);
+    EXPECT_EQ(stored.FW4Box3a, 4400);
+    EXPECT_EQ(stored.FW4Box3b, 1000);
+    EXPECT_EQ(stored.FW4Box3, 5400);
+    EXPECT_EQ(stored.FW4Box4b, 8000);
+    EXPECT_TRUE(stored.FW4Box2c);
+    EXPECT_EQ(stored.FedWithAllow, 4);
 }

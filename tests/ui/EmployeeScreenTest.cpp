@@ -1,8 +1,10 @@
 #include "tests/client/ClientFixture.h"
+#include "tests/ui/FormsFixture.h"
 
 #include "client/EmployeeIndex.h"
 #include "client/PayHistoryMap.h"
 #include "client/StylePack.h"
+#include "client/ui/FormW4.h"
 #include "client/ui/PayEmployee.h"
 #include "client/ui/VisualStyle.h"
 #include "components/ui/CheckBoxEdit.h"
@@ -524,12 +526,21 @@ TEST_F(EmployeeScreenTest, WheelOverAChoiceScrollsTheWindow)
     EXPECT_EQ(bar->value(), bar->singleStep());
 }
 
-TEST_F(EmployeeScreenTest, FormW4ButtonSaysItIsNotAvailableYetAndChangesNothing)
+TEST_F(EmployeeScreenTest, FormW4ButtonOpensTheFormOnTheEntriesAsTyped)
 {
+    CopyShippedForms(programDir());
     TFrmEmployee& s = show();
     s.LastName->setText(QStringLiteral("Lo"));
-    messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+    dialogs.onNextModal([this](QDialog& shown) {
+        auto& w = dynamic_cast<TFrmW4&>(shown);
+        EXPECT_EQ(w.LastName->text(), QStringLiteral("Lo"));
+        w.FW4Box3b->setValue(1500);
+        messages.expect(IdYes, QStringLiteral("are you sure you want to cancel?"));
+        w.BtnCancel->click();
+    });
     QTest::mouseClick(s.BtnFormW4, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.allUsed());
     EXPECT_EQ(s.LastName->text(), QStringLiteral("Lo"));
-    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Lee"));
+    EXPECT_EQ(EmployeeRec.FW4Box3b, 0);
+    EXPECT_EQ(s.FedWithAllow->text(), QStringLiteral("0"));
 }

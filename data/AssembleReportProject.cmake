@@ -1,0 +1,33 @@
+# Joins the layout files data/layouts/*.rav, in name order, into one report project: the project's
+# first statement once, then every file's layouts. Each layout file is itself a whole project, so
+# it can be rendered alone while it is being drawn.
+#   cmake -DLAYOUT_DIR=<dir> -DOUTPUT=<file> -P AssembleReportProject.cmake
+file(GLOB layout_files LIST_DIRECTORIES false "${LAYOUT_DIR}/*.rav")
+list(SORT layout_files)
+if(NOT layout_files)
+  message(FATAL_ERROR "No layout files in ${LAYOUT_DIR}")
+endif()
+set(header "ledgora-report-project 1")
+set(project "${header}\n")
+foreach(layout_file IN LISTS layout_files)
+  file(READ "${layout_file}" content)
+  # The first line holds the project's first statement; the rest are the file's layouts.
+  string(FIND "${content}" "\n" line_end)
+  if(line_end LESS 0)
+    message(FATAL_ERROR "${layout_file} holds no layout")
+  endif()
+  string(SUBSTRING "${content}" 0 ${line_end} first_statement)
+  string(STRIP "${first_statement}" first_statement)
+  if(NOT first_statement STREQUAL header)
+    message(FATAL_ERROR "${layout_file} must start with \"${header}\"")
+  endif()
+  math(EXPR body_start "${line_end} + 1")
+  string(SUBSTRING "${content}" ${body_start} -1 body)
+  get_filename_component(name "${layout_file}" NAME)
+  string(APPEND project "# ${name}\n${body}")
+  if(NOT body MATCHES "\n$")
+    string(APPEND project "\n")
+  endif()
+endforeach()
+file(WRITE "${OUTPUT}.tmp" "${project}")
+file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
