@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kPaintedColor = "ledgoraPaintedColor";
@@ -99,7 +101,12 @@ void ScaleScreen(QWidget* window, QSize clientSize)
         clientSize = clientSize * (ScalingPercent / 100.0);
     }
     window->ensurePolished();
-    window->resize(clientSize.expandedTo(window->minimumSizeHint()));
+    QSize size = clientSize.expandedTo(window->minimumSizeHint());
+    // Wrapped text needs more lines the narrower the window is, which its minimum size does not
+    // tell: give the layout the height it asks for at the starting width.
+    if (window->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), window->heightForWidth(size.width())));
+    window->resize(size);
 }
 
 TFocusFrame::TFocusFrame(QWidget* window)

@@ -119,12 +119,12 @@ protected:
         return pdf;
     }
 
-    // Saves the window's picture in the test's folder, and into LEDGORA_SCREENSHOT_DIR when set.
+    // Saves the window's picture in the test's folder, and into LEDGORA_SCREENSHOTS when set.
     void screenshot(QWidget& window, const QString& name)
     {
         const QImage picture = window.grab().toImage();
         EXPECT_TRUE(picture.save(tempPath(name)));
-        const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+        const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOTS");
         if (!folder.isEmpty())
             picture.save(QDir(folder).filePath(name));
     }
@@ -421,7 +421,7 @@ TEST_F(PriorPayPeriodsWindowTest, PrintedStatementShowsTheEmployeeAndTheNetPay)
     EXPECT_TRUE(other.contains(QStringLiteral("Of Employee Ann Baker"))) << other.toStdString();
     EXPECT_TRUE(other.contains(QStringLiteral("Year-to-Date Earnings Report")));
     EXPECT_TRUE(other.contains(QStringLiteral("4,227.50")));
-    const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+    const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOTS");
     if (!folder.isEmpty()) {
         QFile::copy(statementPdf, QDir(folder).filePath(QStringLiteral("statement.pdf")));
         QFile::copy(tempPath(QStringLiteral("other.pdf")), QDir(folder).filePath(QStringLiteral("other.pdf")));

@@ -6,12 +6,22 @@
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/StylePack.h"
+#include "client/TaxTableFiles.h"
+#include "client/ui/About.h"
 #include "client/ui/Backup.h"
+#include "client/ui/HelpWindow.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/Password.h"
+#include "client/ui/PayCity.h"
+#include "client/ui/PayCompany.h"
+#include "client/ui/PayEmployee.h"
+#include "client/ui/PayFederal.h"
+#include "client/ui/PayPreparer.h"
+#include "client/ui/PayState.h"
 #include "client/ui/Restore.h"
 #include "client/ui/Scaling.h"
+#include "client/ui/ScreenRules.h"
 #include "client/ui/Startup.h"
 #include "client/ui/VisualStyle.h"
 #include "client/ui/Welcome.h"
@@ -24,9 +34,19 @@
 #include "components/ui/RecList.h"
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
+#include "components/StateTables.h"
+#include "payroll/AutoProcessing.h"
+#include "payroll/PayPeriod.h"
+#include "payroll/Posting.h"
+#include "payroll/ui/PayPPPOther.h"
+#include "payroll/ui/PayPPPSummary.h"
+#include "payroll/ui/PayPriorPayPeriods.h"
+#include "platform/AppMessageBox.h"
+#include "platform/Folders.h"
 #include "platform/Registry.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -61,22 +81,145 @@ std::shared_ptr<QWidget> MainWindow(const QStringList& arguments)
     return Keeping(session, session->mainWindow.get());
 }
 
-QString SampleClient()
+int StateNumber(const char* code)
 {
-    const QString path = QDir::homePath() + QStringLiteral("/Documents/Ledgora/2026/Data/Wide Client.P26");
+    return StateCodeIndex(QLatin1String(code)) + 1;
+}
+
+// A landscaping firm in Texas with one weekly hourly employee, every entry its screens require
+// filled with long-ish text.
+void WriteSampleRecords(TFrmDataModule& module)
+{
+    CompanyRec.Name = QStringLiteral("Wellington Mountainview Landscaping & Gardens");
+    CompanyRec.TradeName = QStringLiteral("Mountainview Gardens & Stoneworks");
+    CompanyRec.Address = QStringLiteral("12800 Research Blvd");
+    CompanyRec.SuiteNum = QStringLiteral("310");
+    CompanyRec.City = QStringLiteral("Austin");
+    CompanyRec.State = QStringLiteral("TX");
+    CompanyRec.ZipCode = QStringLiteral("78750");
+    CompanyRec.PhoneNumber = QStringLiteral("512-555-0147");
+    CompanyRec.FederalID = QStringLiteral("74-2918365");
+    CompanyRec.FourCharID = QStringLiteral("WELL");
+    const int texas = StateNumber("TX");
+    CompanyRec.CurrentState = texas;
+    CompanyRec.StateID[texas] = QStringLiteral("99-887766-5");
+    CompanyRec.UnempTaxRate[texas] = 2.7;
+    CompanyRec.UnempMaxWage[texas] = 9000;
+    CompanyRec.StartChkNum = 1001;
+    module.RSCompany.PostRec();
+
+    EmployeeRecord& e = EmployeeRec;
+    e.FirstName = QStringLiteral("Bartholomew");
+    e.MiddleName = QStringLiteral("Quincy");
+    e.LastName = QStringLiteral("Montgomery-Wellesley");
+    e.FullName = QStringLiteral("Bartholomew Montgomery-Wellesley");
+    e.Address = QStringLiteral("4417 Shoal Creek Blvd");
+    e.City = QStringLiteral("Austin");
+    e.State = QStringLiteral("TX");
+    e.ZipCode = QStringLiteral("78756");
+    e.CityStateZip = QStringLiteral("Austin, TX 78756");
+    e.EmployeeNum = 107;
+    e.WorkState = QStringLiteral("TX");
+    e.WorkStateIndex = texas;
+    e.PhoneNumber = QStringLiteral("512-555-0193");
+    e.Gender = u'M';
+    e.SocSecNum = QStringLiteral("412-68-3051");
+    e.Department = QStringLiteral("Hardscaping");
+    e.Position = QStringLiteral("Crew Supervisor");
+    for (auto* date : {&e.DateOfBirth, &e.DateHired, &e.DatePromoted, &e.DateOfRaise, &e.DateReviewed, &e.DateNextRev,
+                       &e.DateSuspend, &e.DateSuspEnds, &e.DateResigned})
+        *date = QStringLiteral("  /  /    ");
+    e.Frequency = 1;
+    e.Single = true;
+    e.RegularRate = 27.5;
+    e.OverTimeRate = 41.25;
+    e.StdRegTime = 40;
+    module.RSEmployee.PostRec();
+}
+
+// A client written and closed again, so that it opens as any existing client does.
+QString SampleClient(const QString& name = QStringLiteral("Wide Client"), const std::function<void(TFrmDataModule&)>& more = {})
+{
+    const QString path = QDir::homePath() + QStringLiteral("/Documents/Ledgora/2026/Data/") + name + QStringLiteral(".P26");
     if (QFileInfo::exists(path))
         return path;
     QDir().mkpath(QFileInfo(path).path());
     {
         TFrmDataModule module;
         module.OpenClient(path);
-        CompanyRec.Name = QStringLiteral("Wellington Mountainview Landscaping & Hardscaping");
-        module.RSCompany.PostRec();
-        module.RSEmployee.PostRec();
+        WriteSampleRecords(module);
         module.RSEmployee.CloseRecSet();
     }
     ResetClientState();
+    if (more) {
+        TFrmDataModule module;
+        module.OpenClient(path);
+        more(module);
+    }
+    ResetClientState();
     return path;
+}
+
+// Five weekly pay periods opened, computed and posted as the user does it; the pay cycle's
+// questions are answered OK.
+void PostFiveWeeks(TFrmDataModule& module)
+{
+    LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
+    PostingConfirmation = [] { return true; };
+    const MessageBoxHandler previous = SetMessageBoxHandler([&previous](const QString& text, const QString& caption, int flags) {
+        for (const char* part : {"automatically process", "\"Close Month\" command"})
+            if (text.contains(QLatin1String(part)))
+                return int(IdOk);
+        return previous(text, caption, flags);
+    });
+    for (int week = 0; week < 5; ++week) {
+        const QDate payDate = QDate(2026, 1, 7).addDays(7 * week);
+        PayPeriodForm form;
+        form.PayDateFrom = payDate.addDays(-6).toString(QStringLiteral("MM/dd/yyyy"));
+        form.PayDateTo = payDate.toString(QStringLiteral("MM/dd/yyyy"));
+        form.PayDate = form.PayDateTo;
+        form.StartChkNum = QString::number(CompanyRec.StartChkNum);
+        form.ProcessFrequency = 1;
+        EXPECT_TRUE(ProcessPayPeriod(form, false, false, [](PayPeriodField) { ADD_FAILURE() << "Pay period refused"; }));
+        module.RSCompany.PostRec();
+        AutomaticProcessing();
+        PostPayroll();
+        EXPECT_TRUE(CompanyRec.PayrollPosted);
+    }
+    SetMessageBoxHandler(previous);
+    PostingConfirmation = nullptr;
+}
+
+QString PostedClient()
+{
+    return SampleClient(QStringLiteral("Posted Client"), PostFiveWeeks);
+}
+
+// A screen over an open client; the screen goes before the client closes.
+template <typename Screen>
+struct ClientScreen {
+    TFrmDataModule module;
+    std::unique_ptr<Screen> screen;
+};
+
+template <typename Screen>
+std::shared_ptr<QWidget> OnClient(const QString& path)
+{
+    auto kept = std::make_shared<ClientScreen<Screen>>();
+    EXPECT_TRUE(kept->module.OpenClient(path));
+    kept->screen = std::make_unique<Screen>();
+    return Keeping(kept, kept->screen.get());
+}
+
+// The help topics as installed beside the program.
+void InstallHelp()
+{
+    const QString shipped = builtFile(QStringLiteral("help/"));
+    const QString installed = ProgramDir() + QStringLiteral("help/");
+    QDir().mkpath(installed);
+    for (const QString& file : QDir(shipped).entryList(QDir::Files))
+        if (!QFileInfo::exists(installed + file))
+            QFile::copy(shipped + file, installed + file);
 }
 
 struct PrinterSetupWindow {
@@ -151,6 +294,35 @@ const WindowMaker kWindows[] = {
          window->AssignLabels(QStringLiteral("Select the state to add"), QStringLiteral("and click Ok"));
          return window;
      }},
+    {"Help", [] {
+         InstallHelp();
+         auto window = std::make_shared<TFrmHelp>();
+         EXPECT_TRUE(window->ShowTopic(1));
+         return window;
+     }},
+    {"About", [] { return std::make_shared<TFrmAbout>(); }},
+    {"Company", [] { return OnClient<TFrmCompany>(SampleClient()); }},
+    {"Federal", [] {
+         LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
+         return std::make_shared<TFrmFederal>();
+     }},
+    {"State", [] { return OnClient<TFrmState>(SampleClient()); }},
+    {"City", [] { return OnClient<TFrmCity>(SampleClient()); }},
+    {"Preparer", [] {
+         PreparerRec.PrepName = QStringLiteral("Genevieve Alexandra Worthington-Blake");
+         PreparerRec.FirmName = QStringLiteral("Worthington-Blake Bookkeeping & Payroll LLC");
+         PreparerRec.Address = QStringLiteral("9600 Great Hills Trail Ste 150");
+         PreparerRec.City = QStringLiteral("Austin");
+         PreparerRec.State = QStringLiteral("TX");
+         PreparerRec.ZipCode = QStringLiteral("78759");
+         PreparerRec.Phone = QStringLiteral("512-555-0168");
+         PreparerRec.PTIN = QStringLiteral("P01234567");
+         return std::make_shared<TFrmPreparer>();
+     }},
+    {"Employee", [] { return OnClient<TFrmEmployee>(SampleClient()); }},
+    {"PriorPayPeriods", [] { return OnClient<TFrmPriorPayPeriods>(PostedClient()); }},
+    {"PriorPayPeriodsOther", [] { return OnClient<TFrmPPPOther>(PostedClient()); }},
+    {"PriorPayPeriodsSummary", [] { return OnClient<TFrmPPPSummary>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
@@ -246,7 +418,10 @@ TEST_P(ProgramWindowTest, EscapeActsAsCancel)
     QWidget* focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
     QTest::keyClick(focused, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    // A setup screen keeps its entries when it is left, whichever way: with entries it accepts,
+    // Esc closes it through its save.
+    const int left = qobject_cast<TSetupScreen*>(dialog) ? QDialog::Accepted : QDialog::Rejected;
+    EXPECT_EQ(dialog->result(), left);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, ProgramWindowTest, ::testing::ValuesIn(kWindows),
