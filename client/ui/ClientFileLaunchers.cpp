@@ -8,6 +8,7 @@
 #include "client/ui/NewFileDlg.h"
 #include "client/ui/Password.h"
 #include "client/ui/PayMain.h"
+#include "client/ui/PayTransfer.h"
 #include "components/ui/MsgWin.h"
 #include "platform/ui/ShowModal.h"
 
@@ -75,4 +76,6 @@ void InstallClientFileLaunchers()
         SetHelpContext(&window, TFrmPassword::kHelpContext);
         ShowModal(window);
     });
+    // The main window has closed an open client before and reloads the preparer afterwards.
+    SetLauncher(Launch::TFrmTransfer, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmTransfer>(); });
 }

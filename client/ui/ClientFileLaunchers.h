@@ -1,5 +1,5 @@
 #pragma once
 
-// Puts the client-file commands (New, Open, Save As, Backup, Restore, Close, the recent clients)
-// and the password window into the main window's launcher table.
+// Puts the client-file commands (New, Open, Save As, Backup, Restore, Close, the recent clients),
+// the password window and the transfer from last year into the main window's launcher table.
 void InstallClientFileLaunchers();
