@@ -3,6 +3,9 @@
 
 #include "../preview/PreviewFixture.h"
 
+#include "checks/ui/PayCheckGen.h"
+#include "checks/ui/PayCheckSetup.h"
+#include "checks/ui/PayChecks.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/StylePack.h"
@@ -323,6 +326,9 @@ const WindowMaker kWindows[] = {
     {"PriorPayPeriods", [] { return OnClient<TFrmPriorPayPeriods>(PostedClient()); }},
     {"PriorPayPeriodsOther", [] { return OnClient<TFrmPPPOther>(PostedClient()); }},
     {"PriorPayPeriodsSummary", [] { return OnClient<TFrmPPPSummary>(PostedClient()); }},
+    {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
+    {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
+    {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
