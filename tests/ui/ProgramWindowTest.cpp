@@ -4,6 +4,9 @@
 #include "../preview/PreviewFixture.h"
 #include "FormsFixture.h"
 
+#include "checks/ui/PayCheckGen.h"
+#include "checks/ui/PayCheckSetup.h"
+#include "checks/ui/PayChecks.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/StylePack.h"
@@ -392,6 +395,9 @@ const WindowMaker kWindows[] = {
     {"PostPayroll", [] { return std::make_shared<TFrmPostPayrollDlg>([] {}); }},
     {"Recurring", [] { return OnClient<TFrmRecurring>(RecurringClient()); }},
     {"UserFieldSetup", [] { return OnClient<TFrmUserSetup>(RecurringClient(), 6); }},
+    {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
+    {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
+    {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
