@@ -142,7 +142,7 @@ TFrmCity::TFrmCity(QWidget* parent)
     for (TDollarEdit* credit : {TaxCredit1, TaxCredit2, TaxCreditPer1, TaxCreditPer2})
         connect(credit, &TDollarEdit::exited, this, &TFrmCity::CheckTaxCredits);
     RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) {
-        if (!leaveRecord())
+        if (!SaveBeforeMoving())
             sender.Cancel();
     };
     RSNavigator->OnAfterAction = [this](TRSNavigator& sender) {
@@ -257,20 +257,6 @@ void TFrmCity::PopCalculateTaxAmountClick()
     SaveCityForm();
     CalculateTaxAmounts(CityTaxRec);
     LoadCityForm();
-}
-
-// Checks and posts the record shown before the navigator leaves it; false keeps the screen on it.
-bool TFrmCity::leaveRecord()
-{
-    if (browseOnly())
-        return true;
-    try {
-        SaveScreen();
-        return true;
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
-        return false;
-    }
 }
 
 void TFrmCity::SaveScreen()

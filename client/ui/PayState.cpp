@@ -145,7 +145,7 @@ TFrmState::TFrmState(QWidget* parent)
     connect(BtnClose, &QPushButton::clicked, this, &TSetupScreen::CloseScreen);
     connect(BtnHelp, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) {
-        if (!leaveRecord())
+        if (!SaveBeforeMoving())
             sender.Cancel();
     };
     RSNavigator->OnBtnListClick = [this](TRSNavigator&) {
@@ -268,20 +268,6 @@ void TFrmState::PopCalculateTaxAmountClick()
     SaveStateForm();
     CalculateTaxAmounts(StateTaxRec);
     LoadStateForm();
-}
-
-// Checks and posts the record shown before the navigator leaves it; false keeps the screen on it.
-bool TFrmState::leaveRecord()
-{
-    if (browseOnly())
-        return true;
-    try {
-        SaveScreen();
-        return true;
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
-        return false;
-    }
 }
 
 void TFrmState::SaveScreen()

@@ -207,6 +207,11 @@ bool TSetupScreen::trySave()
     return Guarded([this] { SaveScreen(); });
 }
 
+bool TSetupScreen::SaveBeforeMoving()
+{
+    return browseOnly_ || trySave();
+}
+
 void TSetupScreen::closeBy(bool cancelling)
 {
     if (closing_ || !isVisible())

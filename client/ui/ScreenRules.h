@@ -91,6 +91,9 @@ protected:
     virtual void RevertScreen() = 0;
     // Browse-only: the entries that stay usable (a navigation field, say) are left out by the screen.
     virtual void MakeEntriesReadOnly();
+    // Checks and posts the record shown before a navigator leaves it; false (the message shown)
+    // keeps the screen on it. A browse-only screen writes nothing and always lets go.
+    bool SaveBeforeMoving();
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
