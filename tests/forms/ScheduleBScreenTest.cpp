@@ -2,12 +2,15 @@
 
 #include "client/PayRecords.h"
 #include "client/ui/HelpWindow.h"
+#include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
+#include "components/ui/LayoutPicture.h"
 #include "forms/ScheduleB.h"
+#include "forms/ui/FormLaunchers.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
@@ -356,6 +359,42 @@ TEST_F(ScheduleBScreenTest, ABrowseOnlyClientIsShownReadOnlyAndItsCompanyFileSta
     second.RSEmployee.CloseRecSet();
     FrmDataModule = module.get();
     EXPECT_EQ(storedCompany(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScheduleBScreenTest, ShrinksWithTheScalingSetting)
+{
+    int fullWidth = 0;
+    run([&](TFrmScheduleB& w) {
+        fullWidth = w.findChild<TLayoutPicture*>(QStringLiteral("ImgScheduleB"))->sizeHint().width();
+        w.done(QDialog::Rejected);
+    });
+    ScalingPercent = 85;
+    run([&](TFrmScheduleB& w) {
+        const int scaledWidth = w.findChild<TLayoutPicture*>(QStringLiteral("ImgScheduleB"))->sizeHint().width();
+        EXPECT_NEAR(scaledWidth, fullWidth * 0.85, 2);
+        w.done(QDialog::Rejected);
+    });
+    ScalingPercent = 100;
+}
+
+TEST_F(ScheduleBScreenTest, TheMenuCommandOpensTheScreenOrSaysWhyItCannot)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmScheduleB));
+    dialogs.onNextModal([](QDialog& shown) {
+        EXPECT_NE(dynamic_cast<TFrmScheduleB*>(&shown), nullptr);
+        shown.reject();
+    });
+    OpenFormScreen<TFrmScheduleB>();
+
+    ASSERT_TRUE(QFile::remove(TTaxFormScreen::PictureFile(kScheduleBLayout, 1)));
+    messages.expect(IdOk, QStringLiteral("ScheduleBPg1.jpg"));
+    OpenFormScreen<TFrmScheduleB>();
+    EXPECT_EQ(messages.last().flags & MbIconStop, MbIconStop);
 }
 
 } // namespace
