@@ -398,3 +398,19 @@ TEST_F(ScheduleBScreenTest, TheMenuCommandOpensTheScreenOrSaysWhyItCannot)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ScheduleBScreenTest, TabAndEnterWalkTheDaysInOrderPastTheTotals)
+{
+    run([](TFrmScheduleB& w) {
+        w.TaxLibMonth1[30]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w.TaxLibMonth1[31]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), w.TaxLibMonth2[1]) << "the month total takes no stop";
+        w.done(QDialog::Rejected);
+    });
+}
+
+} // namespace
