@@ -80,6 +80,7 @@ TEST_F(ScheduleBScreenTest, ShowsTheHeaderAndTheStoredTotalsWithoutRecomputing)
     ASSERT_GT(january, 0) << "the posting of 01/09 owes";
     CompanyRec.TaxLibMonth[1][32] = 1.23;   // as stored, however stale
     run([&](TFrmScheduleB& w) {
+        w.TaxLibMonth1[10]->setFocus(Qt::TabFocusReason);
         screenshot(w, QStringLiteral("ScheduleB.png"));
         EXPECT_EQ(w.windowTitle(),
                   QStringLiteral("Schedule B (Form 941): Report of Tax Liability for Semiweekly Schedule Depositors"));
