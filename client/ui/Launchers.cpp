@@ -17,6 +17,7 @@
 #include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
+#include "reports/ui/ReportLaunchers.h"
 
 #include <array>
 
@@ -46,6 +47,7 @@ void InstallLaunchers()
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
     InstallCheckLaunchers();
+    InstallReportLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -55,6 +55,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayReports.h"
 
 #include <QApplication>
 #include <QDate>
@@ -398,6 +399,10 @@ const WindowMaker kWindows[] = {
     {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
     {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
     {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
+    {"ReportWindow", [] {
+         ReportKind = 11;
+         return OnClient<TFrmReports>(SampleClient());
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
