@@ -144,7 +144,8 @@ void TFrmReports::FormShow()
     const int kind = ReportKind;
     if (kind < kKindCount) {
         ReportName->setText(QString::fromLatin1(kKinds[kind].name));
-        if (const char* title = kKinds[kind].title) {
+        const char* title = kKinds[kind].title;
+        if (title && (IsJournal(kind) || IsDetailed(kind))) {
             ReportSystem& system = IsJournal(kind) ? RptToDateJ : RptToDate;
             const QString base = QString::fromLatin1(title);
             system.TitlePreview = base + QStringLiteral(" Preview");
