@@ -145,6 +145,7 @@ TEST_F(DetailedReportTest, AFullEmployeePageContinuesWithoutHeadingAndNothingLea
     module->RSEmployee.PostRec();
     const auto document = runReport(6);
     ASSERT_TRUE(document);
+    renderPage(2, QStringLiteral("detailed-continued"));
     // Ann's page runs onto a second sheet; the other two and the Summary (also too long for one)
     // follow.
     EXPECT_TRUE(FindText(*document, 0, QStringLiteral("Page 1 of 3")));
