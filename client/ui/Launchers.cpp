@@ -18,6 +18,7 @@
 #include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
+#include "reports/ui/ReportLaunchers.h"
 
 #include <array>
 
@@ -48,6 +49,7 @@ void InstallLaunchers()
     InstallSetupScreenLaunchers();
     InstallCheckLaunchers();
     InstallFormLaunchers();
+    InstallReportLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -57,6 +57,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayReports.h"
 
 #include <QApplication>
 #include <QDate>
@@ -408,6 +409,10 @@ const WindowMaker kWindows[] = {
          auto window = std::make_shared<TFrmFormCopy>();
          window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
          return window;
+     }},
+    {"ReportWindow", [] {
+         ReportKind = 11;
+         return OnClient<TFrmReports>(SampleClient());
      }},
 };
 
