@@ -10,8 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-bool MidPageStart = false;
-
 TFrmReportType::TFrmReportType(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {

@@ -32,6 +32,3 @@ protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 };
-
-// While set, the standard statements start in the lower half of the page.
-extern bool MidPageStart;

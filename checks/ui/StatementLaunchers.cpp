@@ -19,6 +19,8 @@
 
 #include <utility>
 
+bool MidPageStart = false;
+
 namespace {
 
 const QString kMainWindow = QStringLiteral("TFrmMain");
