@@ -262,3 +262,33 @@ TEST_F(EarningsStatementTest, AFullSummaryContinuesOnANewPageAndStaysOnThePaper)
     EXPECT_TRUE(Near(top, 0.6667)) << "the continued summary starts at " << top;
     EXPECT_EQ(FindText(first, QStringLiteral("1.000000"))->x1, 6.5);
 }
+
+TEST_F(EarningsStatementTest, ATradeNameMovesTheAddressDownBesideTheCheckNumber)
+{
+    addCheckEmployee(QStringLiteral("Adams"), false, QStringLiteral("17001"), false, 101);
+    CompanyRec.TradeName = QStringLiteral("Acme Hardware");
+    CompanyRec.SuiteNum = QStringLiteral("2b");
+    CompanyCityStateZip = QStringLiteral("Springfield, PA 17000");
+    const auto document = printStatements();
+    const ReportPage& page = document->pages[0];
+    const double y1 = kUpperStatementTop + 0.2;
+    const double c = y1 + 0.45;
+    const struct {
+        const char* text;
+        double x;
+        double y;
+    } expected[] = {
+        {"ACME TOOLS", 0.5, y1},           {"ACME HARDWARE", 0.5, y1 + 0.15}, {"Pay Date:", 5.25, y1 + 0.15},
+        {"1 MAIN ST STE 2b", 0.5, y1 + 0.3}, {"Check #:", 5.25, y1 + 0.3},   {"101", 6.25, y1 + 0.3},
+        {"SPRINGFIELD, PA 17000", 0.5, c}, {"Employee Number:", 0.5, c + 0.3}, {"PAT ADAMS", 5.25, c + 0.3},
+    };
+    for (const auto& line : expected) {
+        const DrawOp* op = FindText(page, QLatin1String(line.text));
+        ASSERT_NE(op, nullptr) << line.text;
+        EXPECT_TRUE(Near(op->x1, line.x) && Near(op->y1, line.y)) << line.text << " at " << op->x1 << ", " << op->y1;
+    }
+    bool frame = false;
+    for (const DrawOp& op : page.ops)
+        frame |= op.kind == DrawOp::Kind::Rectangle && Near(op.x1, 0.5) && Near(op.y1, c + 0.9) && Near(op.x2, 8.0);
+    EXPECT_TRUE(frame);
+}
