@@ -3,6 +3,7 @@
 #include "checks/CheckFace.h"
 #include "checks/CheckLayout.h"
 #include "checks/CheckStub.h"
+#include "checks/OpenedProject.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeLoop.h"
 #include "client/EmployeeRecord.h"
@@ -20,22 +21,6 @@ namespace {
 
 const QString kArial = QStringLiteral("Arial");
 const QString kGridLayout = QStringLiteral("PrinterGrid");
-
-// The report project open for one printout, closed again however the printout ends.
-class OpenedProject {
-public:
-    explicit OpenedProject(ReportProject& project)
-        : project_(project)
-    {
-        project_.Open();
-    }
-    ~OpenedProject() { project_.Close(); }
-    OpenedProject(const OpenedProject&) = delete;
-    OpenedProject& operator=(const OpenedProject&) = delete;
-
-private:
-    ReportProject& project_;
-};
 
 bool HasPay(const EmployeeRecord& employee)
 {

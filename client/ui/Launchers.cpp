@@ -1,6 +1,7 @@
 #include "client/ui/Launchers.h"
 
 #include "checks/ui/CheckLaunchers.h"
+#include "checks/ui/StatementLaunchers.h"
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/SavedReports.h"
@@ -50,6 +51,7 @@ void InstallLaunchers()
     InstallCheckLaunchers();
     InstallFormLaunchers();
     InstallReportLaunchers();
+    InstallStatementLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -105,6 +105,38 @@ protected:
     }
 };
 
+// The POSTNET bars on a page as '1' (full) and '0' (half), left to right.
+inline QString BarPattern(const ReportPage& page)
+{
+    std::vector<std::pair<double, double>> bars;
+    for (const DrawOp& op : page.ops) {
+        if (op.kind == DrawOp::Kind::Rectangle && op.pen.style == PenStyle::Clear && std::abs(op.x2 - op.x1 - 0.02) < 1e-6)
+            bars.push_back({op.x1, op.y2 - op.y1});
+    }
+    std::sort(bars.begin(), bars.end());
+    QString pattern;
+    for (const auto& [x, height] : bars)
+        pattern += height > 0.1 ? QLatin1Char('1') : QLatin1Char('0');
+    return pattern;
+}
+
+// The digits of a POSTNET pattern, frame bars and check digit dropped.
+inline QString DecodePostNet(const QString& pattern)
+{
+    if (pattern.size() < 2 || (pattern.size() - 2) % 5 != 0)
+        return QString();
+    const QString body = pattern.mid(1, pattern.size() - 2);
+    const int weights[] = {7, 4, 2, 1, 0};
+    QString digits;
+    for (int at = 0; at < body.size(); at += 5) {
+        int value = 0;
+        for (int i = 0; i < 5; ++i)
+            value += body[at + i] == QLatin1Char('1') ? weights[i] : 0;
+        digits += QString::number(value == 11 ? 0 : value);
+    }
+    return digits.left(digits.size() - 1);
+}
+
 // A MICR line read back from the shapes on a page: each 1/8-in cell's shapes matched against the
 // E-13B characters.
 struct ReadMicr {

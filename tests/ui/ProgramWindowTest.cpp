@@ -7,6 +7,7 @@
 #include "checks/ui/PayCheckGen.h"
 #include "checks/ui/PayCheckSetup.h"
 #include "checks/ui/PayChecks.h"
+#include "checks/ui/PayReportType.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/StylePack.h"
@@ -414,6 +415,7 @@ const WindowMaker kWindows[] = {
          ReportKind = 11;
          return OnClient<TFrmReports>(SampleClient());
      }},
+    {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
