@@ -13,6 +13,7 @@
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
 #include "payroll/ClosePeriod.h"
+#include "payroll/ui/ManualEntryLaunchers.h"
 #include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
@@ -41,6 +42,7 @@ void InstallLaunchers()
     InstallClientFileLaunchers();
     InstallPriorPeriodLaunchers();
     InstallPayRunLaunchers();
+    InstallManualEntryLaunchers();
     InstallEmployeeLaunchers();
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
