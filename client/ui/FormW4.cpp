@@ -5,7 +5,6 @@
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/ui/ScreenRules.h"
-#include "components/PrinterSetup.h"
 #include "components/StateTables.h"
 #include "components/TextRoutines.h"
 #include "components/Validators.h"
@@ -14,7 +13,7 @@
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/LayoutPicture.h"
-#include "components/ui/ReportPreviewHandler.h"
+#include "components/ui/PrintoutSetup.h"
 #include "components/ui/StateEdit.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
@@ -488,23 +487,8 @@ void TFrmW4::BtnPrintClick()
         return;
     }
     ReportSystem RptW4;
-    RptW4.TitleSetup = QStringLiteral("Form W-4 Setup");
-    RptW4.TitleStatus = QStringLiteral("Form W-4 Status");
-    RptW4.TitlePreview = QStringLiteral("Form W-4 Preview");
-    RptW4.SystemPrinter.Title = QStringLiteral("Form W-4");
-    RptW4.SystemPrinter.StatusFormat = QStringLiteral("Printing page %p");
-    RptW4.SystemFiler.StatusFormat = QStringLiteral("Generating page %p");
-    RptW4.SystemPreview.FormState = PreviewFormState::Maximized;
-    RptW4.SystemPreview.ZoomFactor = 100;
-    RptW4.SystemPreview.MarginPercent = 2.5;
-    RptW4.SystemPreview.ShadowDepth = 5;
-    RptW4.SystemOptions = soShowStatus | soAllowPrintFromPreview | soAllowSaveFromPreview | soPreviewModal;
-    RptW4.SystemSetups = AllSystemSetups;
-    RptW4.OnBeforePrint = [](ReportCanvas& report) {
-        PrinterSetup::SetPrinterSetup(report, true, *AppRegistry, RegistryRoot);
-    };
+    SetUpPrintout(RptW4, this, QStringLiteral("TFrmW4"), QStringLiteral("RptW4"));
     RptW4.OnPrint = [this, &RptW4](ReportCanvas&) { RptW4Print(RptW4); };
-    RptW4.OverridePreview = ReportPreviewHandler(this);
     try {
         RptW4.Execute();
     } catch (const std::exception& error) {

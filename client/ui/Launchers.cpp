@@ -1,5 +1,6 @@
 #include "client/ui/Launchers.h"
 
+#include "checks/ui/CheckLaunchers.h"
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/SavedReports.h"
@@ -46,6 +47,7 @@ void InstallLaunchers()
     InstallEmployeeLaunchers();
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
+    InstallCheckLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -3,7 +3,6 @@
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/TaxTableRules.h"
-#include "client/ui/HelpWindow.h"
 #include "components/NumberRoutines.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/EnterAsTab.h"
@@ -19,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -113,23 +111,8 @@ TFrmCity::TFrmCity(QWidget* parent)
     column->addLayout(lower);
     column->addStretch(1);
 
-    auto* bar = new QHBoxLayout;
-    RSNavigator = new TRSNavigator(this);
-    RSNavigator->setObjectName(QStringLiteral("RSNavigator"));
-    RSNavigator->SetVisibleButtons(NavBtn(nbFirst) | NavBtn(nbNext) | NavBtn(nbPrior) | NavBtn(nbLast) | NavBtn(nbNew));
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnClose->setAutoDefault(false);
-    BtnHelp = new QPushButton(QStringLiteral("Help"), this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setToolTip(QStringLiteral("Form Help"));
-    BtnHelp->setAutoDefault(false);
-    bar->addWidget(RSNavigator);
-    bar->addStretch(1);
-    bar->addWidget(BtnClose);
-    bar->addStretch(1);
-    bar->addWidget(BtnHelp);
-    column->addLayout(bar);
+    column->addLayout(MakeNavigatorBar(RSNavigator, BtnClose, BtnHelp,
+                                       NavBtn(nbFirst) | NavBtn(nbNext) | NavBtn(nbPrior) | NavBtn(nbLast) | NavBtn(nbNew)));
 
     PopCalculateTaxAmount = new QAction(QStringLiteral("Calculate Tax Amount"), this);
     PopCalculateTaxAmount->setObjectName(QStringLiteral("PopCalculateTaxAmount"));
@@ -137,14 +120,8 @@ TFrmCity::TFrmCity(QWidget* parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(PopCalculateTaxAmount, &QAction::triggered, this, &TFrmCity::PopCalculateTaxAmountClick);
 
-    connect(BtnClose, &QPushButton::clicked, this, &TSetupScreen::CloseScreen);
-    connect(BtnHelp, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
     for (TDollarEdit* credit : {TaxCredit1, TaxCredit2, TaxCreditPer1, TaxCreditPer2})
         connect(credit, &TDollarEdit::exited, this, &TFrmCity::CheckTaxCredits);
-    RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) {
-        if (!leaveRecord())
-            sender.Cancel();
-    };
     RSNavigator->OnAfterAction = [this](TRSNavigator& sender) {
         LoadCityForm();
         SetupFieldAccess();
@@ -257,20 +234,6 @@ void TFrmCity::PopCalculateTaxAmountClick()
     SaveCityForm();
     CalculateTaxAmounts(CityTaxRec);
     LoadCityForm();
-}
-
-// Checks and posts the record shown before the navigator leaves it; false keeps the screen on it.
-bool TFrmCity::leaveRecord()
-{
-    if (browseOnly())
-        return true;
-    try {
-        SaveScreen();
-        return true;
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
-        return false;
-    }
 }
 
 void TFrmCity::SaveScreen()

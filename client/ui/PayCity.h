@@ -62,7 +62,6 @@ protected:
 
 private:
     void FormShow();
-    bool leaveRecord();
 
     bool shown_ = false;
 };

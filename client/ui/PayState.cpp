@@ -4,7 +4,6 @@
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/TaxTableRules.h"
-#include "client/ui/HelpWindow.h"
 #include "components/StateTables.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/EnterAsTab.h"
@@ -22,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TFrmState::TFrmState(QWidget* parent)
@@ -118,23 +116,8 @@ TFrmState::TFrmState(QWidget* parent)
     column->addLayout(exclusions);
     column->addStretch(1);
 
-    auto* bar = new QHBoxLayout;
-    RSNavigator = new TRSNavigator(this);
-    RSNavigator->setObjectName(QStringLiteral("RSNavigator"));
-    RSNavigator->SetVisibleButtons(NavBtn(nbFirst) | NavBtn(nbNext) | NavBtn(nbPrior) | NavBtn(nbLast) | NavBtn(nbList));
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnClose->setAutoDefault(false);
-    BtnHelp = new QPushButton(QStringLiteral("Help"), this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setToolTip(QStringLiteral("Form Help"));
-    BtnHelp->setAutoDefault(false);
-    bar->addWidget(RSNavigator);
-    bar->addStretch(1);
-    bar->addWidget(BtnClose);
-    bar->addStretch(1);
-    bar->addWidget(BtnHelp);
-    column->addLayout(bar);
+    column->addLayout(MakeNavigatorBar(RSNavigator, BtnClose, BtnHelp,
+                                       NavBtn(nbFirst) | NavBtn(nbNext) | NavBtn(nbPrior) | NavBtn(nbLast) | NavBtn(nbList)));
 
     PopCalculateTaxAmount = new QAction(QStringLiteral("Calculate Tax Amount"), this);
     PopCalculateTaxAmount->setObjectName(QStringLiteral("PopCalculateTaxAmount"));
@@ -142,12 +125,6 @@ TFrmState::TFrmState(QWidget* parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(PopCalculateTaxAmount, &QAction::triggered, this, &TFrmState::PopCalculateTaxAmountClick);
 
-    connect(BtnClose, &QPushButton::clicked, this, &TSetupScreen::CloseScreen);
-    connect(BtnHelp, &QPushButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) {
-        if (!leaveRecord())
-            sender.Cancel();
-    };
     RSNavigator->OnBtnListClick = [this](TRSNavigator&) {
         TFrmStateList list(this);
         list.AssignLabels(QStringLiteral("Select a state record"), QString());
@@ -268,20 +245,6 @@ void TFrmState::PopCalculateTaxAmountClick()
     SaveStateForm();
     CalculateTaxAmounts(StateTaxRec);
     LoadStateForm();
-}
-
-// Checks and posts the record shown before the navigator leaves it; false keeps the screen on it.
-bool TFrmState::leaveRecord()
-{
-    if (browseOnly())
-        return true;
-    try {
-        SaveScreen();
-        return true;
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
-        return false;
-    }
 }
 
 void TFrmState::SaveScreen()

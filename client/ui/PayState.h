@@ -65,7 +65,6 @@ protected:
 
 private:
     void FormShow();
-    bool leaveRecord();
 
     bool shown_ = false;
 };

@@ -5,6 +5,7 @@
 #include "client/ProgramStart.h"
 #include "client/ui/HelpWindow.h"
 #include "components/ui/EntryFieldSupport.h"
+#include "components/ui/RSNavigator.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/ui/LedgoraApplication.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -205,6 +207,40 @@ void TSetupScreen::closeEvent(QCloseEvent* event)
 bool TSetupScreen::trySave()
 {
     return Guarded([this] { SaveScreen(); });
+}
+
+bool TSetupScreen::SaveBeforeMoving()
+{
+    return browseOnly_ || trySave();
+}
+
+QHBoxLayout* TSetupScreen::MakeNavigatorBar(TRSNavigator*& navigator, QPushButton*& close, QPushButton*& help,
+                                            TNavBtns visible)
+{
+    navigator = new TRSNavigator(this);
+    navigator->setObjectName(QStringLiteral("RSNavigator"));
+    navigator->SetVisibleButtons(visible);
+    navigator->OnBeforeAction = [this](TRSNavigator& sender) {
+        if (!SaveBeforeMoving())
+            sender.Cancel();
+    };
+    close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("BtnClose"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &TSetupScreen::CloseScreen);
+    help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("BtnHelp"));
+    help->setToolTip(QStringLiteral("Form Help"));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(helpContext_); });
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(navigator);
+    bar->addStretch(1);
+    bar->addWidget(close);
+    bar->addStretch(1);
+    bar->addWidget(help);
+    return bar;
 }
 
 void TSetupScreen::closeBy(bool cancelling)

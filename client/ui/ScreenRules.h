@@ -1,10 +1,16 @@
 #pragma once
 
+#include "components/NavigatorRules.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+
+class QHBoxLayout;
+class QPushButton;
+class TRSNavigator;
 
 // What every setup and entry screen does alike: the status colours of its fields, the marking of
 // the focused field, scaling, one way out for the Close button, Esc and the close box, browse-only
@@ -91,6 +97,13 @@ protected:
     virtual void RevertScreen() = 0;
     // Browse-only: the entries that stay usable (a navigation field, say) are left out by the screen.
     virtual void MakeEntriesReadOnly();
+    // Checks and posts the record shown before a navigator leaves it; false (the message shown)
+    // keeps the screen on it. A browse-only screen writes nothing and always lets go.
+    bool SaveBeforeMoving();
+    // The row a navigated setup screen ends with: the navigator showing `visible`, Close in the
+    // middle and Help at the right. A move first saves the record shown and stays when refused.
+    QHBoxLayout* MakeNavigatorBar(TRSNavigator*& navigator, QPushButton*& close, QPushButton*& help,
+                                  TNavBtns visible);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

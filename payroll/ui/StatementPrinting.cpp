@@ -1,8 +1,6 @@
 #include "payroll/ui/StatementPrinting.h"
 
-#include "client/PayRecords.h"
-#include "components/PrinterSetup.h"
-#include "components/ui/ReportPreviewHandler.h"
+#include "components/ui/PrintoutSetup.h"
 #include "platform/AppMessageBox.h"
 #include "platform/report/ReportSystem.h"
 
@@ -79,11 +77,8 @@ bool ConfirmPrinterReady()
 void PrintStatementArea(QWidget* owner, const QWidget& area, const QString& title)
 {
     ReportSystem system;
+    SetUpPrintout(system, owner, QStringLiteral("TFrmPriorPayPeriods"), QStringLiteral("RptStatement"));
     system.SystemPrinter.Title = title;
-    system.OnBeforePrint = [](ReportCanvas& report) {
-        PrinterSetup::SetPrinterSetup(report, true, *AppRegistry, RegistryRoot);
-    };
     system.OnPrint = [&area](ReportCanvas& report) { PrintArea(report, area); };
-    system.OverridePreview = ReportPreviewHandler(owner);
     system.Execute();
 }

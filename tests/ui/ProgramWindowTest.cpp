@@ -2,13 +2,18 @@
 #include "TextRoom.h"
 
 #include "../preview/PreviewFixture.h"
+#include "FormsFixture.h"
 
+#include "checks/ui/PayCheckGen.h"
+#include "checks/ui/PayCheckSetup.h"
+#include "checks/ui/PayChecks.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/StylePack.h"
 #include "client/TaxTableFiles.h"
 #include "client/ui/About.h"
 #include "client/ui/Backup.h"
+#include "client/ui/FormW4.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/NewFileDlg.h"
@@ -17,8 +22,10 @@
 #include "client/ui/PayCompany.h"
 #include "client/ui/PayEmployee.h"
 #include "client/ui/PayFederal.h"
+#include "client/ui/PayNewEmployee.h"
 #include "client/ui/PayPreparer.h"
 #include "client/ui/PayState.h"
+#include "client/ui/PayTransfer.h"
 #include "client/ui/Restore.h"
 #include "client/ui/Scaling.h"
 #include "client/ui/ScreenRules.h"
@@ -40,7 +47,11 @@
 #include "payroll/Posting.h"
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
+#include "payroll/ui/PayPeriodDlg.h"
+#include "payroll/ui/PayPostDlg.h"
 #include "payroll/ui/PayPriorPayPeriods.h"
+#include "payroll/ui/PayRecurring.h"
+#include "payroll/ui/PayUserSetup.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
@@ -202,13 +213,55 @@ struct ClientScreen {
     std::unique_ptr<Screen> screen;
 };
 
-template <typename Screen>
-std::shared_ptr<QWidget> OnClient(const QString& path)
+template <typename Screen, typename... Arguments>
+std::shared_ptr<QWidget> OnClient(const QString& path, const Arguments&... arguments)
 {
     auto kept = std::make_shared<ClientScreen<Screen>>();
     EXPECT_TRUE(kept->module.OpenClient(path));
-    kept->screen = std::make_unique<Screen>();
+    kept->screen = std::make_unique<Screen>(arguments...);
     return Keeping(kept, kept->screen.get());
+}
+
+// The sample client with user fields named by the company, the employee's recurring amounts
+// entered and the union dues set up per regular hour.
+QString RecurringClient()
+{
+    return SampleClient(QStringLiteral("Recurring Client"), [](TFrmDataModule& module) {
+        CompanyRec.UserEarnings[1] = QStringLiteral("Equipment allowance");
+        CompanyRec.UserDeduct[1] = QStringLiteral("Union dues");
+        CompanyRec.UserDeduct[2] = QStringLiteral("Uniform rental");
+        CompanyRec.UserLib[1] = QStringLiteral("Employer HSA match");
+        module.RSCompany.PostRec();
+        EmployeeRec.RUserPay1 = 125;
+        EmployeeRec.RUserDeduct2 = 18.75;
+        EmployeeRec.RUserLib1 = 50;
+        EmployeeRec.RHealthIns = 212.4;
+        EmployeeRec.UserAction[6] = 3;
+        EmployeeRec.UserAmount[6] = 0.85;
+        EmployeeRec.UserMaxAmt[6] = 1200;
+        module.RSEmployee.PostRec();
+    });
+}
+
+// The sample employee's Form W-4: married, two children and one other dependent.
+W4Entries SampleW4()
+{
+    W4Entries entries;
+    entries.FirstName = QStringLiteral("Bartholomew");
+    entries.MiddleName = QStringLiteral("Quincy");
+    entries.LastName = QStringLiteral("Montgomery-Wellesley");
+    entries.SocSecNum = QStringLiteral("412-68-3051");
+    entries.Address = QStringLiteral("4417 Shoal Creek Blvd");
+    entries.City = QStringLiteral("Austin");
+    entries.State = QStringLiteral("TX");
+    entries.ZipCode = QStringLiteral("78756");
+    entries.Married = true;
+    entries.FW4Box3a = 4400;
+    entries.FW4Box3b = 500;
+    entries.FW4Box3 = 4900;
+    entries.FW4Box4a = 1200;
+    entries.FedAddTax = 25;
+    return entries;
 }
 
 // The help topics as installed beside the program.
@@ -236,10 +289,13 @@ OutputChoice PreviewChoice()
 
 // Every window of the program, as the user first sees it. A new window joins the tests below
 // (text fit in every style and scaling, Esc as Cancel) with one line here: its name and how to
-// make it.
+// make it, and for a window that asks before it lets its entries go, the question and the answer
+// that leaves.
 struct WindowMaker {
     const char* name;
     std::function<std::shared_ptr<QWidget>()> make;
+    const char* leavingAsks = nullptr;
+    int leavingAnswer = IdYes;
 };
 
 const WindowMaker kWindows[] = {
@@ -323,6 +379,25 @@ const WindowMaker kWindows[] = {
     {"PriorPayPeriods", [] { return OnClient<TFrmPriorPayPeriods>(PostedClient()); }},
     {"PriorPayPeriodsOther", [] { return OnClient<TFrmPPPOther>(PostedClient()); }},
     {"PriorPayPeriodsSummary", [] { return OnClient<TFrmPPPSummary>(PostedClient()); }},
+    {"FormW4", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmW4>(SampleClient(), SampleW4(), false);
+     }, "are you sure you want to cancel?"},
+    {"NewEmployee", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmNewEmployee>(SampleClient());
+     }, "This will discard all entries", IdOk},
+    {"Transfer", [] {
+         AppRegistry = std::make_unique<Registry>();
+         return std::make_shared<TFrmTransfer>();
+     }},
+    {"PayPeriod", [] { return OnClient<TFrmPayPeriod>(SampleClient()); }},
+    {"PostPayroll", [] { return std::make_shared<TFrmPostPayrollDlg>([] {}); }},
+    {"Recurring", [] { return OnClient<TFrmRecurring>(RecurringClient()); }},
+    {"UserFieldSetup", [] { return OnClient<TFrmUserSetup>(RecurringClient(), 6); }},
+    {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
+    {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
+    {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
@@ -402,6 +477,8 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
             window->grab().save(QStringLiteral("%1/%2 %3.png")
                                     .arg(QString::fromLocal8Bit(shots), QLatin1String(maker.name),
                                          look.style.isEmpty() ? QStringLiteral("plain") : look.style));
+        if (maker.leavingAsks)
+            messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
         window->close();
     }
 }
@@ -409,14 +486,18 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
 // Esc leaves every dialog as its Cancel does, wherever the focus is.
 TEST_P(ProgramWindowTest, EscapeActsAsCancel)
 {
-    std::shared_ptr<QWidget> window = GetParam().make();
+    const WindowMaker& maker = GetParam();
+    std::shared_ptr<QWidget> window = maker.make();
     auto* dialog = qobject_cast<QDialog*>(window.get());
     if (!dialog)
         GTEST_SKIP() << "not a dialog";
     dialog->show();
     QCoreApplication::processEvents();
     QWidget* focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    if (maker.leavingAsks)
+        messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
     QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_TRUE(messages.allAnswered());
     EXPECT_FALSE(dialog->isVisible());
     // A setup screen keeps its entries when it is left, whichever way: with entries it accepts,
     // Esc closes it through its save.
