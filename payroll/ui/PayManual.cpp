@@ -6,7 +6,6 @@
 #include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
-#include "client/ui/HelpWindow.h"
 #include "client/ui/PayEmployee.h"
 #include "client/ui/PayNewEmployee.h"
 #include "client/ui/ScreenRules.h"
@@ -18,22 +17,23 @@
 #include "components/ui/EntryFieldSupport.h"
 #include "components/ui/RSNavigator.h"
 #include "payroll/ManualEntry.h"
-#include "payroll/PayHistory.h"
+#include "payroll/ui/PayClock.h"
+#include "payroll/ui/PayPPPOther.h"
+#include "payroll/ui/PayRecurring.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/ShowModal.h"
-#include "payroll/ui/PayClock.h"
-#include "payroll/ui/PayPPPOther.h"
-#include "payroll/ui/PayRecurring.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
@@ -206,14 +206,32 @@ QLineEdit* TopField(QWidget* parent, const char* name)
     return field;
 }
 
+// The face of the clock buttons: a dial with its two hands, drawn at twice the size so it stays
+// sharp on high-density screens; Qt greys it out for a disabled button.
+QIcon ClockIcon()
+{
+    QPixmap face(32, 32);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 2.5));
+    painter.setBrush(QColor(0xFF, 0xFF, 0xF0));
+    painter.drawEllipse(QRectF(3, 3, 26, 26));
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(16, 16), QPointF(16, 8));
+    painter.drawLine(QPointF(16, 16), QPointF(22, 19));
+    painter.end();
+    face.setDevicePixelRatio(2);
+    return QIcon(face);
+}
+
 } // namespace
 
 TFrmManual::TFrmManual(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TSetupScreen(parent, kHelpContext)
 {
     setObjectName(QStringLiteral("FrmManual"));
     setWindowTitle(QStringLiteral("Employee Manual Entry"));
-    SetHelpContext(this, kHelpContext);
 
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -232,7 +250,7 @@ TFrmManual::TFrmManual(QWidget* parent)
     ScrollBox->setWidgetResizable(true);
     ScrollBox->setWidget(buildSections());
     column->addWidget(ScrollBox, 1);
-    column->addWidget(buildBottomRow());
+    column->addLayout(buildBottomRow());
 
     for (std::size_t i = 1; i < tabOrder_.size(); ++i)
         setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
@@ -318,7 +336,7 @@ QWidget* TFrmManual::buildSections()
                 auto* clock = new QToolButton(box);
                 const int clockTag = 101 + static_cast<int>(clockButtons_.size());
                 clock->setObjectName(QStringLiteral("Btn") + caption->objectName().mid(3));
-                clock->setText(QStringLiteral("\u23F2"));
+                clock->setIcon(ClockIcon());
                 clock->setToolTip(QStringLiteral("Enter %1 in hours and minutes").arg(QLatin1String(row.clockHint)));
                 clock->setFocusPolicy(Qt::NoFocus);
                 clockButtons_[clockTag] = clock;
@@ -351,13 +369,10 @@ QWidget* TFrmManual::buildSections()
     return content;
 }
 
-QWidget* TFrmManual::buildBottomRow()
+QHBoxLayout* TFrmManual::buildBottomRow()
 {
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    RSNavigator = new TRSNavigator(bar);
-    RSNavigator->setObjectName(QStringLiteral("RSNavigator"));
+    QHBoxLayout* row = MakeNavigatorBar(RSNavigator, BtnClose, BtnHelp, AllNavBtns);
+    BtnClose->setText(QStringLiteral("Clo&se"));
     RSNavigator->SetBtnFirstHint(QStringLiteral("First Employee (Alt+F)"));
     RSNavigator->SetBtnNextHint(QStringLiteral("Next Employee (Alt+N)"));
     RSNavigator->SetBtnPriorHint(QStringLiteral("Prior Employee (Alt+P)"));
@@ -365,24 +380,25 @@ QWidget* TFrmManual::buildBottomRow()
     RSNavigator->SetBtnListHint(QStringLiteral("List Employees (Alt+I)"));
     RSNavigator->SetBtnNewHint(QStringLiteral("New Employee (Alt+E)"));
     RSNavigator->SetBtnDeleteHint(QStringLiteral("Delete Employee Payroll (Alt+D)"));
-    RSNavigator->OnBeforeAction = [this](TRSNavigator&) { RSNavigatorBeforeAction(); };
-    row->addWidget(RSNavigator);
-    row->addStretch(1);
+    // The window moves through the employees itself: only those who may be paid, one round at most.
+    RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) {
+        try {
+            RSNavigatorBeforeAction();
+        } catch (const std::exception& error) {
+            sender.Cancel();
+            LedgoraApplication::ShowException(error);
+        }
+    };
 
-    BtnProcess = Button(bar, "BtnProcess", "P&rocess");
-    BtnCalculate = Button(bar, "BtnCalculate", "&Calculate");
-    BtnEmployees = Button(bar, "BtnEmployees", "E&mployees");
-    BtnRecurring = Button(bar, "BtnRecurring", "Rec&urring");
-    BtnPriorPeriods = Button(bar, "BtnPriorPeriods", "Pri&or Periods");
-    BtnYTD = Button(bar, "BtnYTD", "&YTD");
-    BtnClose = Button(bar, "BtnClose", "Clo&se");
-    for (QPushButton* button : {BtnProcess, BtnCalculate, BtnEmployees, BtnRecurring, BtnPriorPeriods, BtnYTD, BtnClose})
-        row->addWidget(button);
-    BtnHelp = new QToolButton(bar);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setText(QStringLiteral("?"));
-    BtnHelp->setToolTip(QStringLiteral("Form Help"));
-    row->addWidget(BtnHelp);
+    BtnProcess = Button(this, "BtnProcess", "P&rocess");
+    BtnCalculate = Button(this, "BtnCalculate", "&Calculate");
+    BtnEmployees = Button(this, "BtnEmployees", "E&mployees");
+    BtnRecurring = Button(this, "BtnRecurring", "Rec&urring");
+    BtnPriorPeriods = Button(this, "BtnPriorPeriods", "Pri&or Periods");
+    BtnYTD = Button(this, "BtnYTD", "&YTD");
+    int at = row->indexOf(BtnClose);
+    for (QPushButton* button : {BtnProcess, BtnCalculate, BtnEmployees, BtnRecurring, BtnPriorPeriods, BtnYTD})
+        row->insertWidget(at++, button);
 
     const auto guarded = [this](void (TFrmManual::*handler)()) {
         return [this, handler] {
@@ -403,9 +419,7 @@ QWidget* TFrmManual::buildBottomRow()
         // does not print yet.
         AppMessageBox(QStringLiteral("This command is not available yet."), AppTitle(), MbOk | MbIconInformation);
     });
-    connect(BtnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(BtnHelp, &QToolButton::clicked, this, [] { ShowHelp(kHelpContext); });
-    return bar;
+    return row;
 }
 
 TDollarEdit* TFrmManual::Field(const QString& name) const
@@ -428,11 +442,11 @@ QToolButton* TFrmManual::ClockButton(int tag) const
 
 void TFrmManual::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    if (shown_)
-        return;
-    shown_ = true;
-    FormShow();
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    TSetupScreen::showEvent(event);
 }
 
 void TFrmManual::FormShow()
@@ -480,9 +494,10 @@ void TFrmManual::ShowCaption()
 
 void TFrmManual::ShowReportButtons()
 {
-    const bool paidThisYear = EmployeeRec.GrossWages[4] != 0;
+    const bool paidThisYear = EmployeeRec.GrossWages[kYearToDateColumn] != 0;
     BtnYTD->setEnabled(paidThisYear);
-    BtnPriorPeriods->setEnabled(paidThisYear && !StoredPayDateLines().isEmpty());
+    // The prior-period view shows stored periods; before the first posting there is none.
+    BtnPriorPeriods->setEnabled(paidThisYear && CompanyRec.PriorPeriodCount > 0);
 }
 
 void LoadManualForm(TFrmManual& form)
@@ -557,7 +572,7 @@ bool TFrmManual::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::FocusOut)
             CheckNumberExit();
     }
-    return QDialog::eventFilter(watched, event);
+    return TSetupScreen::eventFilter(watched, event);
 }
 
 void TFrmManual::CheckNumberDblClick()
@@ -664,13 +679,8 @@ void TFrmManual::CheckEligibleOrStay(int noted)
 void TFrmManual::RSNavigatorBeforeAction()
 {
     const TButtonAction action = RSNavigator->Action();
-    try {
-        CheckQualifiedOT();
-    } catch (...) {
-        RSNavigator->Cancel();
-        throw;
-    }
     RSNavigator->Cancel();
+    CheckQualifiedOT();
     TRecordSet& employees = DataModule().RSEmployee;
     const int noted = employees.CurrentRecord();
     CheckNumberExit();
@@ -801,34 +811,20 @@ bool TFrmManual::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     return false;
 }
 
-bool TFrmManual::closeChecked()
+void TFrmManual::SaveScreen()
 {
-    try {
-        CheckQualifiedOT();
-        CheckNumberExit();
-        storeShownEmployee();
-        FinishManualEntry();
-        return true;
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
-        return false;
-    }
+    CheckQualifiedOT();
+    CheckNumberExit();
+    storeShownEmployee();
+    FinishManualEntry();
 }
 
-void TFrmManual::closeEvent(QCloseEvent* event)
+void TFrmManual::RevertScreen()
 {
-    if (closed_ || closeChecked()) {
-        closed_ = true;
-        event->accept();
-        done(QDialog::Accepted);
-        return;
-    }
-    event->ignore();
-}
-
-void TFrmManual::reject()
-{
-    close();
+    // What was typed for the employee shown goes; what earlier moves stored stays, and so does
+    // the pay run's state that follows from it.
+    DataModule().RSEmployee.GetRec();
+    FinishManualEntry();
 }
 
 void ShowManualEntry()

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "client/ui/ScreenRules.h"
+
 #include <QString>
 
 #include <map>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +24,9 @@ class TRSNavigator;
 // (Calculate), steps through the employees who may be paid in the period, takes an employee out of
 // the pay run and renumbers the checks. Every move to another employee and the closing store the
 // employee shown with its totals; a qualified overtime amount without 40 regular hours stops both.
-class TFrmManual : public QDialog {
+// Closing also marks the pay run as awaiting posting when anybody has pay, and posts the company
+// record with that and the check numbers a renumbering gave out.
+class TFrmManual : public TSetupScreen {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 21;
@@ -40,14 +44,13 @@ public:
     QLineEdit *PayDateFromTo, *PayDate, *CheckNumber;
     QScrollArea* ScrollBox;
     TRSNavigator* RSNavigator;
-    QPushButton *BtnProcess, *BtnCalculate, *BtnEmployees, *BtnRecurring, *BtnPriorPeriods, *BtnYTD, *BtnClose;
-    QToolButton* BtnHelp;
-
-    void reject() override;
+    QPushButton *BtnProcess, *BtnCalculate, *BtnEmployees, *BtnRecurring, *BtnPriorPeriods, *BtnYTD, *BtnClose,
+        *BtnHelp;
 
 protected:
+    void SaveScreen() override;
+    void RevertScreen() override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -55,7 +58,7 @@ private:
     friend void SaveManualForm(TFrmManual& form);
 
     QWidget* buildSections();
-    QWidget* buildBottomRow();
+    QHBoxLayout* buildBottomRow();
     TDollarEdit* addField(const char* name, int tag, bool hours, bool other);
 
     void FormShow();
@@ -82,7 +85,6 @@ private:
     void CheckEligibleOrStay(int noted);
     void recompute(bool processing);
     void storeShownEmployee();
-    bool closeChecked();
 
     std::map<QString, TDollarEdit*> fields_;
     std::map<QString, QLabel*> captions_;
@@ -94,7 +96,6 @@ private:
     TFrmClock* FrmClock;
     bool shown_ = false;
     bool loading_ = false;
-    bool closed_ = false;
 };
 
 // The binders between the current column of EmployeeRec and the window. Neither posts; both leave
@@ -102,6 +103,6 @@ private:
 void LoadManualForm(TFrmManual& form);
 void SaveManualForm(TFrmManual& form);
 
-// The Manual Entry command: refuses a browse-only client, and a pay period without anybody who
-// may be paid; otherwise shows the window modally.
+// The Manual Entry command: refuses a browse-only client, since the window posts at every move and
+// at closing, and a pay period without anybody who may be paid; otherwise shows the window modally.
 void ShowManualEntry();

@@ -2,16 +2,21 @@
 
 #include "PayRunMenuFixture.h"
 
+#include "client/ui/PayEmployee.h"
 #include "components/ui/DollarEdit.h"
+#include "components/ui/FilterEdit.h"
 #include "components/ui/RSNavigator.h"
 #include "payroll/ui/PayClock.h"
 #include "payroll/ui/PayManual.h"
+#include "payroll/ui/PayRecurring.h"
 #include "platform/AppMessageBox.h"
+#include "platform/Exceptions.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -285,4 +290,160 @@ TEST_F(ManualEntryTest, TheClockEntersHoursAndMinutes)
     });
     EXPECT_DOUBLE_EQ(storedEmployee(1).RegularTime, 8.5);
     EXPECT_TRUE(messages.allAnswered());
+}
+
+TEST_F(ManualEntryTest, QualifiedOvertimeWithoutFortyHoursHoldsTheWindow)
+{
+    openPeriod();
+    manual([&](TFrmManual& w) {
+        field(w, "RegularTime")->setValue(38);
+        field(w, "QualifiedOT")->setValue(12.5);
+        const QString refusal = QStringLiteral("Qualified overtime compensation is not valid.");
+
+        messages.expect(IdOk, refusal);
+        press(w, nbNext);
+        EXPECT_EQ(shownName(w), QStringLiteral("Ann Smith"));
+        EXPECT_EQ(w.focusWidget(), field(w, "QualifiedOT"));
+
+        messages.expect(IdOk, refusal);
+        w.BtnClose->click();
+        EXPECT_TRUE(w.isVisible());
+
+        // Esc offers to leave without keeping what was typed; No stays.
+        messages.expect(IdOk, refusal);
+        messages.expect(IdNo, TSetupScreen::kCloseWithoutSaving);
+        QTest::keyClick(field(w, "QualifiedOT"), Qt::Key_Escape);
+        EXPECT_TRUE(w.isVisible());
+
+        field(w, "RegularTime")->setValue(40);
+        w.BtnClose->click();
+        EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_DOUBLE_EQ(storedEmployee(1).QualifiedOT[1], 12.5);
+    EXPECT_DOUBLE_EQ(storedEmployee(1).RegularTime, 40);
+}
+
+TEST_F(ManualEntryTest, LeavingWithoutSavingKeepsWhatMovesStored)
+{
+    openPeriod();
+    manual([&](TFrmManual& w) {
+        type(w, "RegularTime", 40);
+        messages.expect(IdYes, QStringLiteral("re-process"));
+        press(w, nbNext);
+        field(w, "RegularTime")->setValue(38);
+        field(w, "QualifiedOT")->setValue(12.5);
+        messages.expect(IdOk, QStringLiteral("Qualified overtime"));
+        messages.expect(IdYes, TSetupScreen::kCloseWithoutSaving);
+        w.close();
+        EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_DOUBLE_EQ(storedEmployee(1).GrossWages[1], 1000) << "stored by the move";
+    EXPECT_DOUBLE_EQ(storedEmployee(2).QualifiedOT[1], 0) << "typed and left";
+    EXPECT_FALSE(storedCompany().PayrollPosted) << "Ann's pay awaits posting";
+}
+
+TEST_F(ManualEntryTest, BrowseOnlyClientIsRefused)
+{
+    makeClient([] { CompanyRec.PayDate = QStringLiteral("01/16/2026"); });
+    const std::unique_ptr<TRecordSet> holder = holdClient();
+    messages.expect(IdOk, QStringLiteral("browse only"));
+    start();
+    ASSERT_TRUE(enabled(MnuManualEntry));
+    // No window is scripted: one shown would fail the test.
+    try {
+        main->item(MnuManualEntry)->trigger();
+        ADD_FAILURE() << "A browse-only client was not refused";
+    } catch (const ECustomException& refused) {
+        EXPECT_EQ(refused.message(), QStringLiteral("Function is not executable in browse mode."));
+    }
+    session.reset();
+}
+
+TEST_F(ManualEntryTest, EmployeesAndRecurringEditTheShownEmployeeOnly)
+{
+    openPeriod([] {
+        editEmployee(1, [](EmployeeRecord& e) {
+            e.Address = QStringLiteral("1 Main Street");
+            e.City = QStringLiteral("Dallas");
+            e.State = QStringLiteral("TX");
+            e.ZipCode = QStringLiteral("75201");
+            e.EmployeeNum = 1;
+            e.PhoneNumber = QStringLiteral("214-555-0100");
+            e.Gender = u'F';
+            e.SocSecNum = QStringLiteral("234-56-7890");
+            e.Department = QStringLiteral("Shop");
+            e.Position = QStringLiteral("Clerk");
+        });
+    });
+    manual([&](TFrmManual& w) {
+        type(w, "RegularTime", 30);
+        dialogs.onNextModal([](QDialog& shown) {
+            auto& s = dynamic_cast<TFrmEmployee&>(shown);
+            for (TNavigationButtons b : {nbFirst, nbNext, nbPrior, nbLast, nbList})
+                EXPECT_FALSE(s.RSNavigator->Button(b)->isEnabled()) << "button " << b;
+            s.FirstName->setText(QStringLiteral("Anna"));
+            s.RegularRate->setValue(30);
+            s.BtnClose->click();
+            EXPECT_FALSE(s.isVisible());
+        });
+        w.BtnEmployees->click();
+        EXPECT_EQ(shownName(w), QStringLiteral("Anna Smith"));
+        EXPECT_DOUBLE_EQ(field(w, "RegularTime")->value(), 30);
+        EXPECT_DOUBLE_EQ(field(w, "Wages")->value(), 900) << "recomputed at the new rate";
+
+        type(w, "RegularTime", 20);
+        dialogs.onNextModal([](QDialog& shown) {
+            auto& s = dynamic_cast<TFrmRecurring&>(shown);
+            EXPECT_FALSE(s.RSNavigator->Button(nbNext)->isEnabled());
+            s.RHealthIns->setValue(50);
+            s.BtnClose->click();
+            EXPECT_FALSE(s.isVisible());
+        });
+        w.BtnRecurring->click();
+        EXPECT_EQ(shownName(w), QStringLiteral("Anna Smith"));
+        EXPECT_DOUBLE_EQ(field(w, "RegularTime")->value(), 20) << "typed hours survive the recurring screen";
+        EXPECT_DOUBLE_EQ(field(w, "Wages")->value(), 600);
+        w.BtnClose->click();
+    });
+    const EmployeeRecord ann = storedEmployee(1);
+    EXPECT_DOUBLE_EQ(ann.RegularTime, 20);
+    EXPECT_DOUBLE_EQ(ann.RHealthIns, 50);
+    EXPECT_DOUBLE_EQ(ann.RegularRate, 30);
+    EXPECT_EQ(ann.FirstName.get(), QStringLiteral("Anna"));
+}
+
+TEST_F(ManualEntryTest, PriorPeriodsNeedPayThisYearAndAStoredPeriod)
+{
+    openPeriod([] {
+        editEmployee(1, [](EmployeeRecord& e) { e.GrossWages[4] = 500; });
+        editEmployee(2, [](EmployeeRecord& e) { e.GrossWages[4] = 500; });
+    });
+    manual([&](TFrmManual& w) {
+        EXPECT_TRUE(w.BtnYTD->isEnabled());
+        EXPECT_FALSE(w.BtnPriorPeriods->isEnabled()) << "no period stored yet";
+        messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+        w.BtnYTD->click();
+        press(w, nbLast);
+        EXPECT_FALSE(w.BtnYTD->isEnabled());
+        w.BtnClose->click();
+    });
+
+    CompanyRec.PriorPeriodCount = 1;
+    CompanyRec.PriorPayDate[1] = QStringLiteral("01/09/2026");
+    CompanyRec.PriorPayDateFrom[1] = QStringLiteral("12/29/2025");
+    CompanyRec.PriorPayDateTo[1] = QStringLiteral("01/04/2026");
+    DataModule().RSCompany.PostRec();
+    bool fromManual = false;
+    manual([&](TFrmManual& w) {
+        press(w, nbFirst);
+        ASSERT_TRUE(w.BtnPriorPeriods->isEnabled());
+        dialogs.onNextModal([&fromManual](QDialog& shown) {
+            fromManual = PPPOtherFromManual;
+            shown.reject();
+        });
+        w.BtnPriorPeriods->click();
+        w.BtnClose->click();
+    });
+    EXPECT_TRUE(fromManual);
+    EXPECT_FALSE(PPPOtherFromManual);
 }

@@ -43,8 +43,11 @@
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
 #include "payroll/AutoProcessing.h"
+#include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
+#include "payroll/ui/PayClock.h"
+#include "payroll/ui/PayManual.h"
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
 #include "payroll/ui/PayPeriodDlg.h"
@@ -204,6 +207,24 @@ void PostFiveWeeks(TFrmDataModule& module)
 QString PostedClient()
 {
     return SampleClient(QStringLiteral("Posted Client"), PostFiveWeeks);
+}
+
+// The sample client with its weekly pay period open, the employee's pay computed.
+QString OpenPeriodClient()
+{
+    return SampleClient(QStringLiteral("Open Period Client"), [](TFrmDataModule& module) {
+        LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
+        CompanyRec.PayDateFrom = QStringLiteral("01/05/2026");
+        CompanyRec.PayDateTo = QStringLiteral("01/11/2026");
+        CompanyRec.PayDate = QStringLiteral("01/16/2026");
+        CompanyRec.LastChkNum = 1001;
+        module.RSCompany.PostRec();
+        module.RSEmployee.GetRec();
+        EmployeeRec.RegularTime = 40;
+        EmployeeRec.CheckNumber = 1001;
+        CalculateEmployeePay();
+        module.RSEmployee.PostRec();
+    });
 }
 
 // A screen over an open client; the screen goes before the client closes.
@@ -398,6 +419,8 @@ const WindowMaker kWindows[] = {
     {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
     {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
     {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
+    {"ManualEntry", [] { return OnClient<TFrmManual>(OpenPeriodClient()); }},
+    {"PayrollClock", [] { return std::make_shared<TFrmClock>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
