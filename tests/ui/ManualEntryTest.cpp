@@ -1,11 +1,17 @@
 // The manual entry window through the real main window.
 
+#include "FormsFixture.h"
 #include "PayRunMenuFixture.h"
 
 #include "client/ui/PayEmployee.h"
+#include "client/ui/PayNewEmployee.h"
+#include "components/ui/CheckBoxEdit.h"
+#include "components/ui/DateEdit.h"
+#include "components/ui/DeluxeComboBox.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/RSNavigator.h"
+#include "components/ui/StateEdit.h"
 #include "payroll/ui/PayClock.h"
 #include "payroll/ui/PayManual.h"
 #include "payroll/ui/PayRecurring.h"
@@ -446,4 +452,65 @@ TEST_F(ManualEntryTest, PriorPeriodsNeedPayThisYearAndAStoredPeriod)
     });
     EXPECT_TRUE(fromManual);
     EXPECT_FALSE(PPPOtherFromManual);
+}
+
+TEST_F(ManualEntryTest, ANewEmployeeMustPassTheEligibilityCheck)
+{
+    CopyShippedForms(programDir());
+    openPeriod();
+    const auto hire = [this](const char* hired, const char* ssn) {
+        dialogs.onNextModal([hired, ssn](QDialog& shown) {
+            auto& d = dynamic_cast<TFrmNewEmployee&>(shown);
+            d.FirstName->setText(QStringLiteral("Pat"));
+            d.LastName->setText(QStringLiteral("Adams"));
+            d.Address->setText(QStringLiteral("1 Main Street"));
+            d.City->setText(QStringLiteral("Dover"));
+            d.State->setCurrentIndex(d.State->findText(QStringLiteral("DE")));
+            d.ZipCode->setText(QStringLiteral("19901"));
+            d.EmployeeNum->setText(QStringLiteral("12"));
+            d.WorkState->setCurrentIndex(d.WorkState->findText(QStringLiteral("DE")));
+            d.PhoneNumber->setText(QStringLiteral("302-555-0100"));
+            d.Gender->setCurrentIndex(1);
+            d.SocSecNum->setText(QString::fromLatin1(ssn));
+            d.Department->setCurrentText(QStringLiteral("Bakery"));
+            d.Position->setCurrentText(QStringLiteral("Clerk"));
+            d.DateOfBirth->setText(QStringLiteral("04/12/1990"));
+            d.DateHired->setText(QString::fromLatin1(hired));
+            d.Frequency->setCurrentIndex(0);
+            QTest::mouseClick(d.Single, Qt::LeftButton);
+            d.RegularRate->setValue(18);
+            d.StdRegTime->setValue(40);
+            d.BtnOk->click();
+        });
+    };
+    manual([&](TFrmManual& w) {
+        // Hired after the pay period: refused with the reason, and Ann stays on screen.
+        hire("02/02/2026", "234-56-7890");
+        messages.expect(IdOk, QStringLiteral("Pat Adams cannot be selected."));
+        press(w, nbNew);
+        EXPECT_EQ(shownName(w), QStringLiteral("Ann Smith"));
+        EXPECT_EQ(DataModule().RSEmployee.CurrentRecord(), 1);
+        w.BtnClose->click();
+    });
+    EXPECT_EQ(DataModule().RSEmployee.LastRecord(), 4) << "the employee was added all the same";
+
+    manual([&](TFrmManual& w) {
+        hire("01/02/2026", "234-56-7891");
+        press(w, nbNew);
+        EXPECT_EQ(shownName(w), QStringLiteral("Pat Adams"));
+        EXPECT_EQ(DataModule().RSEmployee.CurrentRecord(), 5);
+        w.BtnClose->click();
+    });
+}
+
+TEST_F(ManualEntryTest, NobodyEligibleKeepsTheWindowShut)
+{
+    openPeriod([] {
+        for (int n = 1; n <= 3; ++n)
+            editEmployee(n, [](EmployeeRecord& e) { e.DateResigned = QStringLiteral("12/31/2025"); });
+    });
+    // No window is scripted: one shown would fail the test.
+    messages.expect(IdOk, QStringLiteral("Unable to display manual entry form"));
+    main->item(MnuManualEntry)->trigger();
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("There are no valid employees for processing")));
 }
