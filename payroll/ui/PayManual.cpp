@@ -807,8 +807,12 @@ bool TFrmManual::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
         Field(QString::fromLatin1(key == Qt::Key_End ? "QualifiedOT" : "RegularTime"))->setFocus();
         return true;
     }
+    if (!NavButtonForKey(key, modifiers))
+        return false;
+    // The navigator's key goes no further: the field focused after the move would take its letter
+    // as typed and ask for the new employee to be re-processed.
     RSNavigator->KeyDownHandler(key, modifiers);
-    return false;
+    return true;
 }
 
 void TFrmManual::SaveScreen()

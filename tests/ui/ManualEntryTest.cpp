@@ -18,6 +18,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -513,4 +514,38 @@ TEST_F(ManualEntryTest, NobodyEligibleKeepsTheWindowShut)
     messages.expect(IdOk, QStringLiteral("Unable to display manual entry form"));
     main->item(MnuManualEntry)->trigger();
     EXPECT_TRUE(messages.last().text.contains(QStringLiteral("There are no valid employees for processing")));
+}
+
+TEST_F(ManualEntryTest, KeysAndAnEditedCheckNumber)
+{
+    openPeriod([] { editEmployee(1, [](EmployeeRecord& e) { e.CheckNumber = 1001; }); });
+    manual([&](TFrmManual& w) {
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(field(w, "RegularTime"), Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), field(w, "QualifiedOT"));
+        QTest::keyClick(field(w, "QualifiedOT"), Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), field(w, "RegularTime"));
+        EXPECT_FALSE(ManualEntryModified);
+
+        // A double click opens the number for editing; Process stores what was typed.
+        EXPECT_TRUE(w.CheckNumber->isReadOnly());
+        QTest::mouseDClick(w.CheckNumber, Qt::LeftButton);
+        EXPECT_FALSE(w.CheckNumber->isReadOnly());
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("1001"));
+        w.CheckNumber->selectAll();
+        QTest::keyClicks(w.CheckNumber, QStringLiteral("77x7"));
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("777"));
+        w.BtnProcess->click();
+        EXPECT_TRUE(w.CheckNumber->isReadOnly());
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 777"));
+
+        EXPECT_FALSE(ManualEntryModified);
+        field(w, "Bonus")->setFocus();
+        QTest::keyClick(field(w, "Bonus"), Qt::Key_N, Qt::AltModifier);
+        EXPECT_EQ(shownName(w), QStringLiteral("Bob Smith"));
+        EXPECT_EQ(field(w, "Bonus")->text(), QStringLiteral("0.00"));
+        EXPECT_FALSE(ManualEntryModified);
+        w.BtnClose->click();
+    });
+    EXPECT_EQ(storedEmployee(1).CheckNumber, 777);
 }
