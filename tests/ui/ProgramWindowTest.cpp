@@ -46,8 +46,11 @@
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
 #include "payroll/AutoProcessing.h"
+#include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
+#include "payroll/ui/PayClock.h"
+#include "payroll/ui/PayManual.h"
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
 #include "payroll/ui/PayPeriodDlg.h"
@@ -208,6 +211,24 @@ void PostFiveWeeks(TFrmDataModule& module)
 QString PostedClient()
 {
     return SampleClient(QStringLiteral("Posted Client"), PostFiveWeeks);
+}
+
+// The sample client with its weekly pay period open, the employee's pay computed.
+QString OpenPeriodClient()
+{
+    return SampleClient(QStringLiteral("Open Period Client"), [](TFrmDataModule& module) {
+        LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
+        CompanyRec.PayDateFrom = QStringLiteral("01/05/2026");
+        CompanyRec.PayDateTo = QStringLiteral("01/11/2026");
+        CompanyRec.PayDate = QStringLiteral("01/16/2026");
+        CompanyRec.LastChkNum = 1001;
+        module.RSCompany.PostRec();
+        module.RSEmployee.GetRec();
+        EmployeeRec.RegularTime = 40;
+        EmployeeRec.CheckNumber = 1001;
+        CalculateEmployeePay();
+        module.RSEmployee.PostRec();
+    });
 }
 
 // A screen over an open client; the screen goes before the client closes.
@@ -416,6 +437,8 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmReports>(SampleClient());
      }},
     {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
+    {"ManualEntry", [] { return OnClient<TFrmManual>(OpenPeriodClient()); }},
+    {"PayrollClock", [] { return std::make_shared<TFrmClock>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
