@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "checks/ui/PayChecks.h"
+#include "checks/ui/PayReportType.h"
 #include "client/PasswordPrompt.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -29,6 +30,7 @@
 #include "payroll/ui/PayPostDlg.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayReports.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -311,9 +313,13 @@ TEST_F(PayCycleTest, ExpressFromTheToolbarRunsToThePostingDialog)
         EXPECT_EQ(w.Field(QStringLiteral("Bonus"))->value(), 0) << "last week's bonus was posted";
         w.BtnClose->click();
     });
-    // Statements, journal and departmental report have no window yet; checks and posting do.
-    for (int step = 0; step < 3; ++step)
-        messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+    // Statements, journal and departmental report open their windows, each cancelled here.
+    dialogs.onNextModal([](QDialog& shown) { dynamic_cast<TFrmReportType&>(shown).BtnCancel->click(); });
+    for (int kind : {1, 9})
+        dialogs.onNextModal([kind](QDialog& shown) {
+            EXPECT_EQ(ReportKind, kind);
+            dynamic_cast<TFrmReports&>(shown).BtnCancel->click();
+        });
     dialogs.onNextModal([](QDialog& shown) { dynamic_cast<TFrmCheck&>(shown).BtnDone->click(); });
     bool postingShown = false;
     dialogs.onNextModal([&postingShown](QDialog& shown) {
