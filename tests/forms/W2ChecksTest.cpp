@@ -27,7 +27,7 @@ TEST(W2ChecksTest, TheChecksAndTheirMessagesInOrder)
     } cases[] = {
         {"nothing wrong", [](EmployeeRecord&) {}, true, W2Entry::FedEarnings, 0, ""},
         {"no wages, printing one", [](EmployeeRecord& e) { e.FedEarnings[kYearToDateColumn] = -50; }, true,
-         W2Entry::FedEarnings, 0, "Box 1 on Form W-2 must have a value greater than zero\r\nor one of the box 12 codes must be \"II\""},
+         W2Entry::FedEarnings, 0, "Box 1 on Form W-2 must have a value greater than zero\ror one of the box 12 codes must be \"II\""},
         {"no wages, moving on", [](EmployeeRecord& e) { e.FedEarnings[kYearToDateColumn] = 0; }, false,
          W2Entry::FedEarnings, 0, ""},
         {"no wages but II in entry 12", [](EmployeeRecord& e) {

@@ -79,7 +79,8 @@ TEST_F(W2PrintingTest, FourUpPagesAndVoidBanners)
             EmployeeRec.MedEarnings[kYearToDateColumn] = 0;
         module->RSEmployee.PostRec();
     }
-    const ReportPage& page = printFourUp(W2Copy::CopyD)->pages.front();
+    const auto single = printFourUp(W2Copy::CopyD);
+    const ReportPage& page = single->pages.front();
     EXPECT_EQ(TextAt(page, 6.3, 1.83), kW2VoidBanner);
     EXPECT_EQ(TextAt(page, 2.2, 7.25), kW2VoidBanner);
     EXPECT_EQ(TextAt(page, 6.3, 7.25), kW2VoidBanner);
