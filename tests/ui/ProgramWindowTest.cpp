@@ -44,6 +44,10 @@
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
+#include "forms/ui/FormW2.h"
+#include "forms/ui/IRSBox12Codes.h"
+#include "forms/ui/TTOBox14bCodes.h"
+#include "forms/ui/W2FormType.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
@@ -409,6 +413,13 @@ const WindowMaker kWindows[] = {
          window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
          return window;
      }},
+    {"FormW2", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmW2>(PostedClient());
+     }},
+    {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
+    {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
+    {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
