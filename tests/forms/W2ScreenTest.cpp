@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include "client/PayRecords.h"
+#include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DollarEdit.h"
@@ -243,6 +244,29 @@ TEST_F(W2ScreenTest, ABrowseOnlyClientNeitherChecksNorPosts)
     second.RSEmployee.CloseRecSet();
     FrmDataModule = module.get();
     EXPECT_EQ(ReadTestFile(clientPath()), before);
+}
+
+} // namespace
+
+namespace {
+
+class W2ScreenOpeningTest : public ClientTest {};
+
+TEST_F(W2ScreenOpeningTest, WithoutEmployeeRecordsTheScreenSaysSoAndOpensNothing)
+{
+    // A client whose employee file holds no record (its reading would fail on the screen).
+    FileIsOpen = true;
+    ASSERT_EQ(GetEmployeeCount(), 0);
+    messages.expect(IdOk, QStringLiteral("There are no employee records."));
+    OpenW2Screen();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(dialogs.allUsed());
+}
+
+TEST_F(W2ScreenOpeningTest, TheTaxFormsMenuOpensTheW2Screen)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmW2));
 }
 
 } // namespace
