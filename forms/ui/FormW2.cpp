@@ -115,6 +115,8 @@ TFrmW2::TFrmW2(QWidget* parent)
     setObjectName(QStringLiteral("FrmW2"));
     setWindowTitle(QStringLiteral("Form W-2 Wage and Tax Statement 2026"));
 
+    // The whole form fits the window: its box has nothing to scroll and is no stop for Tab.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
     const ReportLayout layout = ReadFormLayout(kLayoutName);
     TLayoutPicture* form = AddPageRegion(layout, 1, kFormRegion, kW2DotsPerInch);
     form->setObjectName(QStringLiteral("ImgFormW2"));
@@ -297,6 +299,7 @@ void TFrmW2::buildBox12(TLayoutPicture* picture)
     ScrollBox_Box12 = new QScrollArea;
     ScrollBox_Box12->setObjectName(QStringLiteral("ScrollBox_Box12"));
     ScrollBox_Box12->setFrameShape(QFrame::NoFrame);
+    ScrollBox_Box12->setFocusPolicy(Qt::NoFocus);
     ScrollBox_Box12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox_Box12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox_Box12->setWidgetResizable(true);

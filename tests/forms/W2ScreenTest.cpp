@@ -97,6 +97,35 @@ TEST_F(W2ScreenTest, ShowsTheEmployeeOverTheFormAndPrintAllOnceEveryoneWasShown)
     EXPECT_EQ(W2W3VisitCount, 1);
 }
 
+TEST_F(W2ScreenTest, TabWalksTheEntriesInTheFormsOrder)
+{
+    run([&](TFrmW2& w) {
+        QList<QWidget*> expected = {w.FW2CtrlNum};
+        for (int entry = 1; entry <= 12; ++entry)
+            expected << w.FW2Box12Code[entry] << w.FW2Box12Amt[entry];
+        expected << w.FW2Box13Chk1 << w.FW2Box13Chk2 << w.FW2Box13Chk3;
+        for (int line = 1; line <= 3; ++line)
+            expected << w.FW2Box14Desc[line] << w.FW2Box14Amt[line];
+        expected << w.FW2Box14bTTOC << w.FW2Box15Text << w.FW2StateID2 << w.FW2Box16Amt << w.FW2Box17Amt << w.FW2Box18Amt
+                 << w.FW2Box19Amt << w.FW2Box20Text;
+        QList<QWidget*> walked;
+        QWidget* at = w.FW2CtrlNum;
+        do {
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&w) && at->isEnabled() && !walked.contains(at))
+                walked << at;
+            at = at->nextInFocusChain();
+        } while (at != w.FW2CtrlNum);
+        const auto names = [](const QList<QWidget*>& widgets) {
+            QStringList list;
+            for (const QWidget* widget : widgets)
+                list << widget->objectName();
+            return list;
+        };
+        EXPECT_EQ(names(walked).join(QLatin1Char(' ')).toStdString(), names(expected).join(QLatin1Char(' ')).toStdString());
+        w.done(QDialog::Rejected);
+    });
+}
+
 TEST_F(W2ScreenTest, ClosingBeforeEveryoneWasShownKeepsTheVisitCount)
 {
     W2W3VisitCount = 1;
