@@ -71,7 +71,12 @@ protected:
         QTest::keyClicks(box, keys);
     }
 
-    static void next(TFrmW2& w) { w.RSNavigator->KeyDownHandler(Qt::Key_N, Qt::AltModifier); }
+    // Alt+N in the entry that has the focus, as the user moves to the next employee.
+    static void next(TFrmW2& w)
+    {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused && focused->window() == &w ? focused : w.FW2CtrlNum, Qt::Key_N, Qt::AltModifier);
+    }
 };
 
 TEST_F(W2ScreenTest, ShowsTheEmployeeOverTheFormAndPrintAllOnceEveryoneWasShown)
@@ -122,6 +127,20 @@ TEST_F(W2ScreenTest, TabWalksTheEntriesInTheFormsOrder)
             return list;
         };
         EXPECT_EQ(names(walked).join(QLatin1Char(' ')).toStdString(), names(expected).join(QLatin1Char(' ')).toStdString());
+        w.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(W2ScreenTest, CtrlHomeAndCtrlEndJumpToTheFirstAndLastEntry)
+{
+    run([&](TFrmW2& w) {
+        w.FW2Box14Desc[2]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.FW2Box14Desc[2], Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2Box20Text);
+        QTest::keyClick(w.FW2Box20Text, Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
+        QTest::keyClick(w.FW2CtrlNum, Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
         w.done(QDialog::Rejected);
     });
 }
@@ -185,6 +204,7 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
             list.BtnOk->click();
         });
         QTest::mouseDClick(w.FW2Box14bTTOC, Qt::LeftButton);
+        QApplication::setActiveWindow(&w);
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101"));
         QTest::keyClicks(w.FW2Box14bTTOC, QStringLiteral("9"));
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101")) << "only the list fills box 14b";
