@@ -581,6 +581,8 @@ QWidget* TFrmW2::LastField() const
 
 void TFrmW2::FieldEnter(QWidget* entry)
 {
+    if (ScrollBox_Box12->isAncestorOf(entry))
+        ScrollBox_Box12->ensureWidgetVisible(entry, 0, 0);
     if (entry == FW2Box12Code[1])
         ScrollBox_Box12->verticalScrollBar()->setValue(0);
     if (entry->property("Tag").toInt() == 100)
