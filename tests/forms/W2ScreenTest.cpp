@@ -223,6 +223,30 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
     EXPECT_EQ(EmployeeRec.FW2StateID2.get(), QStringLiteral("123-456-789"));
 }
 
+TEST_F(W2ScreenTest, PrintOnePrintsTheShownEmployeesCopiesWithoutAskingForACopy)
+{
+    printTo(tempPath(QStringLiteral("one.pdf")));
+    run([&](TFrmW2& w) {
+        next(w);
+        w.FW2CtrlNum->setText(QStringLiteral("A-17"));
+        w.BtnPrintOne->click();
+        w.BtnClose->click();
+    });
+    QStringList texts;
+    int pages = 0;
+    for (const PdfWord& word : ReadPdfWords(tempPath(QStringLiteral("one.pdf")))) {
+        texts << word.text;
+        pages = std::max(pages, word.page);
+    }
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(texts.count(QStringLiteral("1,800.00")), 4) << "box 1 on Copies B, C and 2";
+    EXPECT_EQ(texts.count(QStringLiteral("3,000.00")), 0);
+    EXPECT_EQ(texts.count(QStringLiteral("***-**-6790")), 4) << "masked";
+    EXPECT_EQ(texts.count(QStringLiteral("A-17")), 4) << "what Print One saved is printed";
+    readEmployee(2);
+    EXPECT_EQ(EmployeeRec.FW2CtrlNum.get(), QStringLiteral("A-17"));
+}
+
 TEST_F(W2ScreenTest, PrintAllAsksForTheCopyAndCancelPrintsNothing)
 {
     bool printed = false;
