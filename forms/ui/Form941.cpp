@@ -191,6 +191,8 @@ void TFrm941::buildButtons()
     BtnClose = AddButton("BtnClose", QStringLiteral("C&lose"));
     CbxSelectQtr = new QComboBox(PanelContainer);
     CbxSelectQtr->setObjectName(QStringLiteral("CbxSelectQtr"));
+    CbxSelectQtr->addItems({QStringLiteral("Select Quarter"), QStringLiteral("1st Quarter"), QStringLiteral("2nd Quarter"),
+                            QStringLiteral("3rd Quarter"), QStringLiteral("4th Quarter")});
     CbxSelectQtr->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ButtonRow()->addWidget(CbxSelectQtr);
     ButtonRow()->addStretch(1);
@@ -224,9 +226,6 @@ void TFrm941::FormShow()
     CompForeignProvCo->setText(header.ForeignProvCo);
     CompForeignZipCode->setText(header.ForeignZipCode);
 
-    CbxSelectQtr->clear();
-    CbxSelectQtr->addItems({QStringLiteral("Select Quarter"), QStringLiteral("1st Quarter"), QStringLiteral("2nd Quarter"),
-                            QStringLiteral("3rd Quarter"), QStringLiteral("4th Quarter")});
     for (int q = 1; q <= 4; ++q)
         F941CurQtr[q]->setChecked(CompanyRec.CurrentQuarter == q);
 

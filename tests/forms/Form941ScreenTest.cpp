@@ -8,7 +8,10 @@
 #include "components/ui/FilterEdit.h"
 #include "forms/Form941Print.h"
 #include "forms/Form941Return.h"
+#include "client/ui/Launchers.h"
 #include "forms/ui/Form941.h"
+#include "forms/ui/Form944.h"
+#include "forms/ui/FormLaunchers.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
@@ -286,6 +289,27 @@ TEST_F(Form941ScreenTest, PrintsTheReturnAndTheVoucherWithTheQuarterMarked)
     const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
     if (!folder.isEmpty())
         QFile::copy(pdf, folder + QStringLiteral("/Form941.pdf"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Form941ScreenTest, TheMenuCommandsOpenForms941And944)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrm941));
+    EXPECT_TRUE(HasLauncher(Launch::TFrm944));
+    dialogs.onNextModal([](QDialog& shown) {
+        EXPECT_NE(dynamic_cast<TFrm941*>(&shown), nullptr);
+        shown.reject();
+    });
+    OpenFormScreen<TFrm941>();
+    dialogs.onNextModal([](QDialog& shown) {
+        EXPECT_NE(dynamic_cast<TFrm944*>(&shown), nullptr);
+        shown.reject();
+    });
+    OpenFormScreen<TFrm944>();
 }
 
 } // namespace

@@ -44,6 +44,8 @@
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
+#include "forms/ui/Form941.h"
+#include "forms/ui/Form944.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
@@ -408,6 +410,14 @@ const WindowMaker kWindows[] = {
          auto window = std::make_shared<TFrmFormCopy>();
          window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
          return window;
+     }},
+    {"Form941", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm941>(PostedClient());
+     }},
+    {"Form944", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm944>(PostedClient());
      }},
 };
 
