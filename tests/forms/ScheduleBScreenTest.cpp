@@ -15,6 +15,7 @@
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/ShellOpen.h"
 #include "platform/ui/ShowModal.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ TEST_F(ScheduleBScreenTest, ShowsTheHeaderAndTheStoredTotalsWithoutRecomputing)
     ASSERT_GT(january, 0) << "the posting of 01/09 owes";
     CompanyRec.TaxLibMonth[1][32] = 1.23;   // as stored, however stale
     run([&](TFrmScheduleB& w) {
+        w.TaxLibMonth1[10]->setFocus(Qt::TabFocusReason);
         screenshot(w, QStringLiteral("ScheduleB.png"));
         EXPECT_EQ(w.windowTitle(),
                   QStringLiteral("Schedule B (Form 941): Report of Tax Liability for Semiweekly Schedule Depositors"));
@@ -411,6 +413,39 @@ TEST_F(ScheduleBScreenTest, TabAndEnterWalkTheDaysInOrderPastTheTotals)
         EXPECT_EQ(QApplication::focusWidget(), w.TaxLibMonth2[1]) << "the month total takes no stop";
         w.done(QDialog::Rejected);
     });
+}
+
+} // namespace
+
+namespace {
+
+// The frame's instruction documents, as the 941, 944, W-2 and 1095-C screens open them.
+class InstructionsScreen : public TFrmScheduleB {
+public:
+    using TTaxFormScreen::ShowInstructions;
+};
+
+TEST_F(ScheduleBScreenTest, InstructionDocumentsOpenThroughTheShellOrAreReportedMissing)
+{
+    std::vector<QUrl> opened;
+    const ShellOpenHook previous = SetShellOpenHook([&opened](const QUrl& target) {
+        opened.push_back(target);
+        return true;
+    });
+    InstructionsScreen screen;
+    const QString document = programDir() + QStringLiteral("/Inst 941.pdf");
+
+    messages.expect(IdOk, QStringLiteral("The IRS Instructions cannot no be found"));
+    screen.ShowInstructions(document, QStringLiteral("The IRS Instructions cannot no be found"));
+    EXPECT_EQ(messages.last().flags, MbOk | MbIconStop);
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora 2026"));
+    EXPECT_TRUE(opened.empty());
+
+    WriteTestFile(document, QByteArray("%PDF-1.4"));
+    screen.ShowInstructions(document, QStringLiteral("The IRS Instructions cannot no be found"));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(document));
+    SetShellOpenHook(previous);
 }
 
 } // namespace
