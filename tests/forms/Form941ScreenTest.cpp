@@ -313,3 +313,20 @@ TEST_F(Form941ScreenTest, TheMenuCommandsOpenForms941And944)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Form941ScreenTest, SemiweeklyDepositorGetsTheScheduleBBoxAndCannotChangeIt)
+{
+    CompanyRec.DepositStat = true;
+    run([&](TFrm941& w) {
+        EXPECT_TRUE(w.F941ChkMark[SemiweeklyDepositor]->checked());
+        EXPECT_FALSE(w.F941ChkMark[SmallFiler]->checked());
+        EXPECT_FALSE(w.F941ChkMark[MonthlyDepositor]->checked());
+        EXPECT_TRUE(w.F941ChkMark[SmallFiler]->isReadOnly());
+        EXPECT_NE(w.F941ChkMark[SmallFiler]->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        w.BtnCloseClick();
+    });
+}
+
+} // namespace
