@@ -150,4 +150,29 @@ TEST_F(ParameterBlocks, PreparerOnTheFilingCopyWithAFirmUnlessLeftOff)
     }
 }
 
+TEST_F(ParameterBlocks, CompanyPrintsItsDomesticOrItsForeignAddress)
+{
+    company->Name = QStringLiteral("Dover Bakery");
+    company->FederalID = QStringLiteral("12-345");
+    company->State = QStringLiteral("de");
+    company->ZipCode = QStringLiteral("19901");
+    company->ForeignCountry = QStringLiteral("ca");
+    AddCompanyParams(params, *company);
+    auto map = AsMap(params);
+    EXPECT_EQ(map.value("CompName"), "DOVER BAKERY");
+    EXPECT_EQ(map.value("EIN5"), "5");
+    EXPECT_FALSE(map.contains("EIN6"));
+    EXPECT_EQ(map.value("State"), "DE");
+    EXPECT_EQ(map.value("ZipCode"), "19901");
+    EXPECT_FALSE(map.contains("ForeignCountry"));
+
+    params = FormParams();
+    company->ForeignAdr = true;
+    AddCompanyParams(params, *company);
+    map = AsMap(params);
+    EXPECT_EQ(map.value("ForeignCountry"), "CA");
+    EXPECT_FALSE(map.contains("State"));
+    EXPECT_FALSE(map.contains("ZipCode"));
+}
+
 } // namespace
