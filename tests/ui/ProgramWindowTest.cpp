@@ -49,6 +49,8 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/Form941.h"
+#include "forms/ui/Form944.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
@@ -450,6 +452,14 @@ const WindowMaker kWindows[] = {
     {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
     {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
+    {"Form941", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm941>(PostedClient());
+     }},
+    {"Form944", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm944>(PostedClient());
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
