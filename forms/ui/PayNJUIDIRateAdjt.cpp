@@ -19,8 +19,6 @@
 
 #include <exception>
 
-TFrmNJUIDIRA* FrmNJUIDIRA = nullptr;
-
 namespace {
 
 PrintoutFrame RateReportPrintout()
@@ -117,7 +115,5 @@ void TFrmNJUIDIRA::BtnOkClick()
 void ShowNJUIDIRateAdjustment()
 {
     TFrmNJUIDIRA window;
-    FrmNJUIDIRA = &window;
     ShowModal(window);
-    FrmNJUIDIRA = nullptr;
 }

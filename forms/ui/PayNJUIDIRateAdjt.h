@@ -26,8 +26,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// The window variable, set while the window is open.
-extern TFrmNJUIDIRA* FrmNJUIDIRA;
-
 // Opens the utility modally, owned by the application, and releases it.
 void ShowNJUIDIRateAdjustment();

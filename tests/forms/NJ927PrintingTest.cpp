@@ -1,3 +1,4 @@
+#include "tests/forms/FormChecks.h"
 #include "tests/forms/NJFormsFixture.h"
 
 #include "forms/NJ927Printing.h"
@@ -75,6 +76,20 @@ TEST_F(NJ927PrintingTest, HandWorkedReturnPrintsLineTwentyAndTheWagesInTheirBoxe
     EXPECT_DOUBLE_EQ(firstWages->x1, wages->x1);
 
     keepForLooking(QStringLiteral("nj927.pdf"));
+    const QString project = module->RaveProject.ProjectFile;
+    std::vector<PdfWord> words = ReadPdfWords(tempPath(QStringLiteral("nj927.pdf")));
+    EXPECT_TRUE(ValueInFieldBox(words, ReadLayout(project, QStringLiteral("FormNJ927")), QStringLiteral("BalanceDue"),
+                                QStringLiteral("542.00")));
+    EXPECT_TRUE(ValueInFieldBox(words, ReadLayout(project, QStringLiteral("FormNJ927")), QStringLiteral("GITWages"),
+                                QStringLiteral("14,500.00")));
+    // The wage list is the printout's second page and its layout's first.
+    std::erase_if(words, [](const PdfWord& word) { return word.page != 2; });
+    for (PdfWord& word : words)
+        word.page = 1;
+    EXPECT_TRUE(ValueInFieldBox(words, ReadLayout(project, QStringLiteral("FormWR30")), QStringLiteral("WagesPaid1"),
+                                QStringLiteral("10,000.00")));
+    EXPECT_TRUE(ValueInFieldBox(words, ReadLayout(project, QStringLiteral("FormWR30")), QStringLiteral("TotalWages"),
+                                QStringLiteral("$15,000.00")));
     const QString text = pdfText(QStringLiteral("nj927.pdf"));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("20 +Balance due UI, WF, DI and FLI.* 542\\.00"))))
         << text.toStdString();
@@ -91,6 +106,10 @@ TEST_F(NJ927PrintingTest, EveryAmountPrintsEvenWhenZero)
     NJ927Worksheet sheet;
     sheet.Lines.DIPlanEmployer = sheet.Lines.FLIPlan = QStringLiteral("S");
     const ReportParams params = NJ927PrintParameters(sheet);
+    FormParams named;
+    for (const auto& [name, text] : params)
+        named.Set(name, text);
+    EXPECT_TRUE(ParamsNameFields(ReadLayout(module->RaveProject.ProjectFile, QStringLiteral("FormNJ927")), named));
     auto value = [&](const char* name) {
         for (const auto& [key, text] : params) {
             if (key == QLatin1String(name))
