@@ -256,7 +256,7 @@ void TFrmNJUDI::buildPage()
     small.setPixelSize(std::max(8, 9 * ScalingPercent / 100));
     LblNote1->setFont(small);
     const LayoutElement* month1 = layout.Field(QStringLiteral("Month1"));
-    page->place(LblNote1, QRectF(0.55, month1->y1 - 0.52, 3.3, 0.3));
+    page->place(LblNote1, QRectF(0.55, month1->y1 - 0.66, 3.3, 0.46));
     for (int m = 0; m < 3; ++m) {
         Month[static_cast<std::size_t>(m)] = Count(QStringLiteral("Month%1").arg(m + 1), false);
         NotATabStop(Month[static_cast<std::size_t>(m)]);

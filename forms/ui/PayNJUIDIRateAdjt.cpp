@@ -88,7 +88,6 @@ TFrmNJUIDIRA::TFrmNJUIDIRA(QWidget* parent)
 
 void TFrmNJUIDIRA::showEvent(QShowEvent* event)
 {
-    DataModule().RaveProject.Engine = &RptNUUIDIRA;
     EmployeeCount = GetEmployeeCount();
     BtnOk->setFocus();
     QDialog::showEvent(event);

@@ -43,6 +43,8 @@
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJUIDIRateAdjt.h"
 #include "forms/ui/ScheduleB.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayPeriod.h"
@@ -409,6 +411,11 @@ const WindowMaker kWindows[] = {
          window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
          return window;
      }},
+    {"NJUDI", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmNJUDI>(PostedClient());
+     }},
+    {"NJUIDIRateChange", [] { return std::make_shared<TFrmNJUIDIRA>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
