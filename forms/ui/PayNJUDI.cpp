@@ -4,8 +4,6 @@
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/ui/HelpWindow.h"
-#include "components/NumberRoutines.h"
-#include "components/TextRoutines.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/EntryFieldSupport.h"

@@ -1,8 +1,6 @@
 #include "forms/ui/PayNJUIDIRateAdjt.h"
 
 #include "client/PayDataModule.h"
-#include "client/PayRecords.h"
-#include "client/PayUtil.h"
 #include "client/ProgramStart.h"
 #include "components/PrintoutFrames.h"
 #include "components/ui/PrintoutSetup.h"
@@ -88,7 +86,6 @@ TFrmNJUIDIRA::TFrmNJUIDIRA(QWidget* parent)
 
 void TFrmNJUIDIRA::showEvent(QShowEvent* event)
 {
-    EmployeeCount = GetEmployeeCount();
     BtnOk->setFocus();
     QDialog::showEvent(event);
 }
