@@ -6,7 +6,6 @@
 #include "client/ui/HelpWindow.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DollarEdit.h"
-#include "components/ui/EntryFieldSupport.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/LayoutPicture.h"
 #include "forms/FormOutput.h"
@@ -193,8 +192,6 @@ TFrmNJUDI::TFrmNJUDI(QWidget* parent)
         PrintNJ927Worksheets(DataModule().RaveProject, Sheet, ChkMaskSSN->isChecked());
     };
 
-    // Seen before the frame's own key handling: the list scrolls with the keys while it is active.
-    new KeyPreview(this, [this](QKeyEvent* event) { return ListKeyDown(event); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (IsAncestorOf(ScrollBox2, now))
             active_ = Area::List;
@@ -534,12 +531,12 @@ void TFrmNJUDI::EnableControls()
 
 QWidget* TFrmNJUDI::FirstField() const
 {
-    return active_ == Area::Page ? static_cast<QWidget*>(GITPaid) : FirstRowCell();
+    return GITPaid;
 }
 
 QWidget* TFrmNJUDI::LastField() const
 {
-    return active_ == Area::Page ? static_cast<QWidget*>(PrivatePlanFLI) : LastRowCell();
+    return PrivatePlanFLI;
 }
 
 QWidget* TFrmNJUDI::FirstRowCell() const
@@ -576,10 +573,11 @@ bool TFrmNJUDI::ListScrolls() const
     return Sheet.Rows.size() > kRowsShown;
 }
 
-bool TFrmNJUDI::ListKeyDown(QKeyEvent* event)
+// The page scrolls as every form does; the list, while it is the active area, with the same keys.
+bool TFrmNJUDI::FormKeyDown(QKeyEvent* event)
 {
     if (active_ == Area::Page)
-        return false;
+        return TTaxFormScreen::FormKeyDown(event);
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool plainOrCtrl = modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier;
     const bool ctrl = modifiers == Qt::ControlModifier;

@@ -76,6 +76,7 @@ protected:
     void FieldEnter(QWidget* entry) override;
     void SaveScreen() override;
     void RevertScreen() override;
+    bool FormKeyDown(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,7 +84,6 @@ private:
     void buildWageList();
     void BaseWeeksChange(TFilterEdit* cell);
     void CheckBoxChange(TCheckBoxEdit* changed);
-    bool ListKeyDown(QKeyEvent* event);
     bool ListScrolls() const;
     QWidget* FirstRowCell() const;
     QWidget* LastRowCell() const;

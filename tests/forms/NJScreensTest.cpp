@@ -225,6 +225,27 @@ TEST_F(NJScreensTest, ListKeysMoveOnlyALongList)
     });
 }
 
+TEST_F(NJScreensTest, ALongListScrollsWithTheKeysWhileItIsActive)
+{
+    for (int i = 1; i <= 8; ++i)
+        addPaidEmployee(QStringLiteral("Row%1").arg(i), {100.00 * i, 100.00 * i, 100.00 * i, 0, 0});
+    run([&](TFrmNJUDI& w) {
+        QScrollBar* list = w.ScrollBox2->verticalScrollBar();
+        ASSERT_GT(list->maximum(), 0);
+        w.WagesPaid[0]->setFocus(Qt::TabFocusReason);
+        const int page = w.ScrollBox1->verticalScrollBar()->value();
+        QTest::keyClick(w.WagesPaid[0], Qt::Key_Down);
+        EXPECT_EQ(list->value(), list->singleStep());
+        QTest::keyClick(w.WagesPaid[0], Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.BaseWeeks.back());
+        EXPECT_EQ(list->value(), list->maximum());
+        QTest::keyClick(w.BaseWeeks.back(), Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.WagesPaid.front());
+        EXPECT_EQ(list->value(), 0);
+        EXPECT_EQ(w.ScrollBox1->verticalScrollBar()->value(), page);
+    });
+}
+
 TEST_F(NJScreensTest, RateUtilityPrintsTheNewJerseyReport)
 {
     SetClockForTests(QDateTime(QDate(2026, 3, 5), QTime(9, 0)));
