@@ -73,6 +73,7 @@ protected:
     // Saves a picture of the window in the test's folder, and in LEDGORA_SCREENSHOT_DIR when set.
     void screenshot(QWidget& window, const QString& name)
     {
+        QApplication::processEvents();   // the scroll areas lay out their bars
         const QImage picture = window.grab().toImage();
         EXPECT_TRUE(picture.save(tempPath(name)));
         const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
