@@ -559,11 +559,13 @@ void TFrmNJUDI::FieldEnter(QWidget* entry)
         ScrollTo(ScrollRange());
 }
 
+// The worksheet's entries are not kept: closing keeps only the mask choice and posts nothing.
 void TFrmNJUDI::SaveScreen()
 {
     MaskSSNOnCopies = ChkMaskSSN->isChecked();
 }
 
+// The screen changes no record, so there is nothing to put back.
 void TFrmNJUDI::RevertScreen()
 {
 }
