@@ -44,6 +44,8 @@
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJUIDIRateAdjt.h"
 #include "forms/ui/ScheduleB.h"
 #include "forms/ui/FormW2.h"
 #include "forms/ui/IRSBox12Codes.h"
@@ -460,6 +462,11 @@ const WindowMaker kWindows[] = {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm944>(PostedClient());
      }},
+    {"NJUDI", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmNJUDI>(PostedClient());
+     }},
+    {"NJUIDIRateChange", [] { return std::make_shared<TFrmNJUIDIRA>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
