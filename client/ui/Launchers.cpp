@@ -13,6 +13,7 @@
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
+#include "forms/ui/FormLaunchers.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
@@ -46,6 +47,7 @@ void InstallLaunchers()
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();
     InstallCheckLaunchers();
+    InstallFormLaunchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

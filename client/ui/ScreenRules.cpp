@@ -125,7 +125,7 @@ TFocusFrame::TFocusFrame(QWidget* window)
 
 void TFocusFrame::follow(QWidget* focused)
 {
-    if (!focused || focused->window() != parentWidget()->window() || !IsEntry(focused))
+    if (!focused || focused->window() != parentWidget()->window() || !(framedTest_ ? framedTest_(focused) : IsEntry(focused)))
         return;
     framed_ = focused;
     setGeometry(parentWidget()->rect());

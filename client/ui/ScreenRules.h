@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
+
 class QHBoxLayout;
 class QPushButton;
 class TRSNavigator;
@@ -41,6 +43,9 @@ public:
     explicit TFocusFrame(QWidget* window);
     // The entry the frame surrounds, or null.
     QWidget* framed() const { return framed_; }
+    // Which focused controls get the frame (every entry field unless set); focusing any other
+    // leaves the frame where it is.
+    void setFramedEntries(std::function<bool(const QWidget*)> test) { framedTest_ = std::move(test); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +55,7 @@ private:
     void follow(QWidget* focused);
 
     QPointer<QWidget> framed_;
+    std::function<bool(const QWidget*)> framedTest_;
 };
 
 // Paints the focused entry of its window $FFFFBB and gives it back its own colour when the focus

@@ -2,6 +2,7 @@
 
 #include "platform/report/ReportCanvas.h"
 #include "platform/report/ReportErrors.h"
+#include "platform/report/TextFit.h"
 
 #include <QColor>
 #include <QFileInfo>
@@ -383,7 +384,9 @@ private:
             e.textColor = state_.color;
             add(layout, std::move(e), n);
         } else if (word == QLatin1String("field")) {
-            expect(line, 5, QStringLiteral("a name, a position and an alignment"));
+            const bool fitted = t.size() == 7 && t[5] == QLatin1String("width");
+            if (!fitted)
+                expect(line, 5, QStringLiteral("a name, a position, an alignment and maybe \"width\" and a room"));
             LayoutElement e;
             e.kind = LayoutElement::Kind::Field;
             e.text = substitute(unquoted(t[1]), scope, n);
@@ -392,6 +395,11 @@ private:
             e.x1 = position(t[2], n, scope.dx);
             e.y1 = position(t[3], n, scope.dy);
             e.align = alignment(t[4], n);
+            if (fitted) {
+                e.width = number(t[6], n);
+                if (e.width <= 0)
+                    fail(n, QStringLiteral("a field's width must be above 0"));
+            }
             e.font = state_.font;
             e.textColor = state_.color;
             add(layout, std::move(e), n);
@@ -488,7 +496,9 @@ void DrawLayoutPage(const ReportLayout& layout, int page, ReportCanvas& canvas, 
             canvas.SetFontSpec(e.font);
             canvas.SetFontColor(QColor::fromRgb(e.textColor));
             canvas.SetYPos(e.y1);
-            if (e.align == TextAlign::Left)
+            if (e.width > 0)
+                PrintFitted(canvas, text, e.x1, e.width, e.align);
+            else if (e.align == TextAlign::Left)
                 canvas.PrintLeft(text, e.x1);
             else if (e.align == TextAlign::Center)
                 canvas.PrintCenter(text, e.x1);

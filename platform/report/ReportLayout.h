@@ -19,6 +19,7 @@ struct LayoutElement {
     Kind kind = Kind::Text;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     double radius = 0;
+    double width = 0;   // a field's room in inches: a longer value is shrunk to fit; 0 for no limit
     TextAlign align = TextAlign::Left;
     QString text;   // the fixed text, or the field's name
     ReportFont font;
@@ -57,7 +58,8 @@ struct ReportLayout {
 //     ellipse X1 Y1 X2 Y2
 //     roundrect X1 Y1 X2 Y2 RADIUS
 //     text X Y left|center|right "TEXT"     fixed text on the baseline Y
-//     field NAME X Y left|center|right      the value of parameter NAME
+//     field NAME X Y left|center|right [width W]   the value of parameter NAME, shrunk to fit
+//                                           W inches when a width is given
 //     repeat VAR FIRST LAST [dx STEP] [dy STEP]   the statements up to its "end" once for each
 //                                           VAR from FIRST to LAST, moved by STEP each time
 //   end

@@ -2,6 +2,7 @@
 
 #include "platform/Folders.h"
 #include "platform/report/ReportErrors.h"
+#include "platform/report/ReportFonts.h"
 #include "platform/report/ReportProject.h"
 #include "platform/report/ReportSystem.h"
 
@@ -38,6 +39,7 @@ end
 layout Form941 portrait
   font Arial 10
   field Line2 7.9 3.0 right
+  field Name 1.0 4.0 left width 1.5
   page
   field Signature 1.0 9.0 left
 end
@@ -144,6 +146,30 @@ TEST_F(ReportProjectTest, ParametersPrintAtTheirFieldsPositions)
     const auto lines = std::count_if(page.ops.begin(), page.ops.end(), [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line; });
     EXPECT_EQ(lines, 5);
     EXPECT_TRUE(OpsOffPage(document).isEmpty());
+}
+
+TEST_F(ReportProjectTest, AFieldWithARoomShrinksLongValuesToFitIt)
+{
+    const QString longName = QStringLiteral("CONSOLIDATED WIDGETS OF AMERICA");
+    for (const QString& name : {QStringLiteral("ACME"), longName}) {
+        const ReportDocument& document = run([&](ReportCanvas&) {
+            project->Open();
+            project->SelectReport(QStringLiteral("Form941"), false);
+            project->SetParam(QStringLiteral("Name"), name);
+            project->Execute();
+            project->Close();
+        });
+        const auto printed = std::find_if(document.pages[0].ops.begin(), document.pages[0].ops.end(),
+                                          [&](const DrawOp& op) { return op.text == name; });
+        ASSERT_NE(printed, document.pages[0].ops.end()) << name.toStdString();
+        EXPECT_EQ(printed->x1, 1.0);
+        if (name == longName) {
+            EXPECT_LT(printed->font.size, 10) << "shrunk";
+            EXPECT_LE(TextWidth(printed->font, name), 1.5 + 1e-6);
+        } else {
+            EXPECT_DOUBLE_EQ(printed->font.size, 10) << "a short value keeps the layout's size";
+        }
+    }
 }
 
 TEST_F(ReportProjectTest, ClearedParametersDoNotReachTheNextPage)
@@ -264,6 +290,8 @@ TEST_F(ReportProjectTest, DamagedProjectNamesTheLine)
         {"ledgora-report-project 1\nlayout A sideways\nend\n", "line 2: \"sideways\" is neither portrait nor landscape"},
         {"ledgora-report-project 1\nlayout A portrait\n  field X{j} 1 1 left\nend\n", "line 3: \"{j}\" names no repeat around it"},
         {"ledgora-report-project 1\nlayout A portrait\n  fill 1 1 2 2\nend\n", "line 3: \"fill\" needs a brush colour first"},
+        {"ledgora-report-project 1\nlayout A portrait\n  field X 1 1 left width 0\nend\n", "line 3: a field's width must be above 0"},
+        {"ledgora-report-project 1\nlayout A portrait\n  field X 1 1 left wide 2\nend\n", "line 3: \"field\" takes a name"},
         {"ledgora-report-project 1\nlayout A portrait\n  pen 1 purpleish\nend\n", "line 3: \"purpleish\" is not a colour"},
         {"ledgora-report-project 1\nline 1 1 2 2\n", "line 2: \"line\" stands outside a layout"},
         {"ledgora-report-project 1\nlayout A portrait\n  repeat i 1 2\n  page\n  end\nend\n", "line 4: a page cannot begin inside a repeat"},

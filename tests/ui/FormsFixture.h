@@ -12,7 +12,10 @@ inline void CopyShippedForms(const QString& programDir)
 {
     const QString shipped = QCoreApplication::applicationDirPath();
     ASSERT_TRUE(QDir().mkpath(programDir + QStringLiteral("/forms")));
-    for (const QString& name : {QStringLiteral("TAXFORMS.RAV"), QStringLiteral("forms/FormW4Pg1.jpg")}) {
+    QStringList names = {QStringLiteral("TAXFORMS.RAV")};
+    for (const QString& picture : QDir(shipped + QStringLiteral("/forms")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        names << QStringLiteral("forms/") + picture;
+    for (const QString& name : names) {
         QFile::remove(programDir + QLatin1Char('/') + name);
         ASSERT_TRUE(QFile::copy(shipped + QLatin1Char('/') + name, programDir + QLatin1Char('/') + name)) << name.toStdString();
     }

@@ -42,6 +42,8 @@
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
+#include "forms/ui/PayFormCopy.h"
+#include "forms/ui/ScheduleB.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
@@ -398,6 +400,15 @@ const WindowMaker kWindows[] = {
     {"CheckPrinting", [] { return OnClient<TFrmCheck>(PostedClient()); }},
     {"CheckSetup", [] { return OnClient<TFrmCheckSetup>(SampleClient()); }},
     {"CheckGenerator", [] { return OnClient<TFrmPayCheckGen>(SampleClient()); }},
+    {"ScheduleB", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmScheduleB>(PostedClient());
+     }},
+    {"FormCopy", [] {
+         auto window = std::make_shared<TFrmFormCopy>();
+         window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
+         return window;
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)

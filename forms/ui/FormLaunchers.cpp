@@ -1,0 +1,9 @@
+#include "forms/ui/FormLaunchers.h"
+
+#include "client/ui/Launchers.h"
+#include "forms/ui/ScheduleB.h"
+
+void InstallFormLaunchers()
+{
+    SetLauncher(Launch::TFrmScheduleB, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmScheduleB>(); });
+}
