@@ -1,9 +1,27 @@
 #include "forms/ui/FormLaunchers.h"
 
+#include "client/PayUtil.h"
+#include "client/ProgramStart.h"
 #include "client/ui/Launchers.h"
+#include "forms/ui/Form1094C.h"
+#include "forms/ui/Form1095C.h"
 #include "forms/ui/ScheduleB.h"
+#include "platform/AppMessageBox.h"
 
 void InstallFormLaunchers()
 {
     SetLauncher(Launch::TFrmScheduleB, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmScheduleB>(); });
+    SetLauncher(Launch::TFrm1095C, [](TFrmMain&, MenuItem) { Open1095CScreen(); });
+    SetLauncher(Launch::TFrm1094C, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm1094C>(); });
+}
+
+void Open1095CScreen()
+{
+    // One form per employee record: without employees there is nothing to show.
+    if (FileIsOpen && GetEmployeeCount() == 0) {
+        AppMessageBox(QStringLiteral("There are no employee records."), QLatin1String(kApplicationTitle),
+                      MbOk | MbIconInformation);
+        return;
+    }
+    OpenFormScreen<TFrm1095C>();
 }

@@ -24,7 +24,7 @@ CompanyRecord transmittal()
 
 TEST(Form1094CParams, FirstPages)
 {
-    const FormParamList p = Form1094CParams(transmittal(), true, QStringLiteral("01/20/2027"));
+    const FormParams p = Form1094CParams(transmittal(), true, QStringLiteral("01/20/2027"));
     expectUnset(p, "FormCopy");
     expectParam(p, "Box1", "LAKESIDE BAKERY INC");
     expectParam(p, "Box3", "12 MILL ROAD SUITE 4B");
@@ -56,7 +56,7 @@ TEST(Form1094CParams, FileCopyAndForeignEmployer)
     c.ForeignCountry = QStringLiteral("CA");
     c.ForeignProvCo = QStringLiteral("Ontario");
     c.ForeignZipCode = QStringLiteral("K1A 0B1");
-    const FormParamList p = Form1094CParams(c, false, QStringLiteral("not a date"));
+    const FormParams p = Form1094CParams(c, false, QStringLiteral("not a date"));
     expectParam(p, "FormCopy", "FILE COPY — KEEP FOR YOUR RECORDS");
     expectUnset(p, "Signature");
     expectUnset(p, "Title");
@@ -69,7 +69,7 @@ TEST(Form1094CParams, WithoutLine19OnlyPartIPrints)
 {
     CompanyRecord c = transmittal();
     c.F1094CBox19 = false;
-    const FormParamList p = Form1094CParams(c, true, QString());
+    const FormParams p = Form1094CParams(c, true, QString());
     expectParam(p, "Box18", "3");
     expectUnset(p, "Box19");
     for (const char* name : {"Box20", "Box21N", "Box22_1", "BoxaY0", "Boxb0", "Boxc0", "Boxe0", "Boxe5"})
@@ -87,7 +87,7 @@ TEST(Form1094CParams, PartIVPage)
     c.F1094CPIVEIN[1] = QStringLiteral("23-4567890");
     c.F1094CPIVName[2] = QStringLiteral("Quay Foods");
     c.F1094CPIVEIN[2] = QStringLiteral("07-1234567");
-    const FormParamList p = Form1094CPage3Params(c, false);
+    const FormParams p = Form1094CPage3Params(c, false);
     expectParam(p, "FormCopy", "FILE COPY — KEEP FOR YOUR RECORDS");
     expectParam(p, "Box1", "LAKESIDE BAKERY INC");
     expectParam(p, "Box2", "12-3456789");

@@ -35,7 +35,7 @@ EmployeeRecord employee()
 
 TEST(Form1095CParams, EmployerAddress)
 {
-    const FormParamList domestic = Form1095CEmployerParams(domesticCompany());
+    const FormParams domestic = Form1095CEmployerParams(domesticCompany());
     expectParam(domestic, "Box7", "LAKESIDE BAKERY INC");
     expectParam(domestic, "Box8", "12-3456789");
     expectParam(domestic, "Box9", "12 MILL ROAD SUITE 4B");
@@ -45,7 +45,7 @@ TEST(Form1095CParams, EmployerAddress)
     expectParam(domestic, "Box13", "08608");
 
     // The box reads "Country and ZIP or foreign postal code".
-    const FormParamList foreign = Form1095CEmployerParams(foreignCompany());
+    const FormParams foreign = Form1095CEmployerParams(foreignCompany());
     expectParam(foreign, "Box9", "12 MILL ROAD");
     expectParam(foreign, "Box12", "ONTARIO");
     expectParam(foreign, "Box13", "CA K1A 0B1");
@@ -53,7 +53,7 @@ TEST(Form1095CParams, EmployerAddress)
 
 TEST(Form1095CParams, EmployeeAndOffer)
 {
-    const FormParamList p = Form1095CEmployeeParams(employee(), false);
+    const FormParams p = Form1095CEmployeeParams(employee(), false);
     expectParam(p, "Box1a", "MARIA");
     expectParam(p, "Box1b", "J");
     expectParam(p, "Box1c", "ORTIZ ");   // the blank before an absent suffix stays
@@ -73,7 +73,7 @@ TEST(Form1095CParams, EmployeeAndOffer)
 
 TEST(Form1095CParams, WithoutPartIIINoCoveredIndividualPrints)
 {
-    const FormParamList p = Form1095CEmployeeParams(employee(), false);
+    const FormParams p = Form1095CEmployeeParams(employee(), false);
     expectParam(p, "CovInd", "");
     expectParam(p, "BoxaFN2", "");
     expectParam(p, "BoxaLN2", "");
@@ -88,7 +88,7 @@ TEST(Form1095CParams, CoveredIndividualsPlainAndMasked)
 {
     EmployeeRecord e = employee();
     e.F1095CCovInd = true;
-    const FormParamList plain = Form1095CEmployeeParams(e, false);
+    const FormParams plain = Form1095CEmployeeParams(e, false);
     expectParam(plain, "CovInd", "X");
     expectParam(plain, "BoxaFN2", "LEO");
     expectParam(plain, "Boxb2", "234-56-7891");
@@ -97,7 +97,7 @@ TEST(Form1095CParams, CoveredIndividualsPlainAndMasked)
     expectParam(plain, "Boxe3_5", "X");
     expectParam(plain, "Boxe3_6", "");
 
-    const FormParamList masked = Form1095CEmployeeParams(e, true);
+    const FormParams masked = Form1095CEmployeeParams(e, true);
     expectParam(masked, "Box2", "***-**-6780");
     expectParam(masked, "Boxb2", "***-**-7891");
     expectParam(masked, "Boxc3", "**/**/2015");

@@ -1,3 +1,4 @@
+#include "FormChecks.h"
 #include "TestSupport.h"
 
 #include "client/CompanyRecord.h"
@@ -31,10 +32,9 @@ const ReportLayout& layout(const char* name)
     return *found;
 }
 
-void expectFieldsFor(const FormParamList& params, const ReportLayout& target)
+void expectFieldsFor(const FormParams& params, const ReportLayout& target)
 {
-    for (const auto& [name, value] : params)
-        EXPECT_NE(target.Field(name), nullptr) << name.toStdString() << " has no field in " << target.name.toStdString();
+    EXPECT_TRUE(ParamsNameFields(target, params));
 }
 
 TEST(FormLayouts, OrientationAndPagesOfTheForms)

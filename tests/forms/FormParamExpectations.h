@@ -3,29 +3,28 @@
 #include "TestSupport.h"
 
 #include "client/CompanyRecord.h"
-#include "forms/FormParamList.h"
+#include "forms/FormParams.h"
 
 #include <optional>
 
 // What the parameter tests of the forms expect of a list of parameters, and the employers they
 // print for.
-inline std::optional<QString> valueOf(const FormParamList& params, const QString& name)
+inline std::optional<QString> valueOf(const FormParams& params, const QString& name)
 {
-    for (const auto& [key, value] : params)
-        if (key == name)
-            return value;
-    return std::nullopt;
+    if (!params.Has(name))
+        return std::nullopt;
+    return params.Get(name);
 }
 
 // Set with this value; an unset parameter prints empty like the empty text, so the two are told apart.
-inline void expectParam(const FormParamList& params, const char* name, const char* value)
+inline void expectParam(const FormParams& params, const char* name, const char* value)
 {
     const auto found = valueOf(params, QString::fromUtf8(name));
     ASSERT_TRUE(found.has_value()) << name << " is not set";
     EXPECT_EQ(*found, QString::fromUtf8(value)) << name;
 }
 
-inline void expectUnset(const FormParamList& params, const char* name)
+inline void expectUnset(const FormParams& params, const char* name)
 {
     EXPECT_FALSE(valueOf(params, QString::fromUtf8(name)).has_value()) << name << " is set";
 }
