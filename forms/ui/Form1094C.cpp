@@ -266,6 +266,7 @@ void TFrm1094C::LoadForm()
         F1094CPIVName[n]->setText(c.F1094CPIVName[n]);
         F1094CPIVEIN[n]->setText(c.F1094CPIVEIN[n]);
     }
+    ShowTextsFromTheStart(this);
 }
 
 void TFrm1094C::SaveForm()

@@ -20,8 +20,6 @@ class TFilterEdit;
 class TFrm1094C : public TTaxFormScreen {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 0;
-
     // Raises EReportException when a layout or page picture cannot be read.
     explicit TFrm1094C(QWidget* parent = nullptr);
 

@@ -320,6 +320,7 @@ void TFrm1095C::FormShow()
     CompState->setText(EmployerStateOrProvince(c));
     CompZipCocde->setText(EmployerCountryAndPostalCode(c));
     CompPhoneNumber->setText(c.PhoneNumber);
+    ShowTextsFromTheStart(this);
 
     ApplyOutputSet(Rpt1095C, FormOutputSet::PreviewOnly);
     EmployeeCount = GetEmployeeCount();
@@ -375,6 +376,7 @@ void TFrm1095C::LoadForm()
     }
     EnableMonthColumns();
     EnableCoverageMonths();
+    ShowTextsFromTheStart(this);
 }
 
 void TFrm1095C::SaveForm()

@@ -54,6 +54,13 @@ QString MaskedText(const QLineEdit* entry)
     return anyFilled ? text : QString();
 }
 
+void ShowTextsFromTheStart(QWidget* window)
+{
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (!box->hasFocus())
+            box->setCursorPosition(0);
+}
+
 QLabel* NotApprovedLabel(const QString& name)
 {
     auto* label = new QLabel(QStringLiteral("NOT APPROVED BY I.R.S. — DO NOT FILE"));

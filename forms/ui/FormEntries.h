@@ -22,5 +22,8 @@ QLineEdit* MaskedEntry(const QString& name, const QString& mask);
 void MakeHeader(QLineEdit* entry);
 // What a masked box holds: its text, or the empty text when no place is filled.
 QString MaskedText(const QLineEdit* entry);
+// Puts the cursor of every text box of the window at its start, so that a text longer than its
+// box shows its beginning.
+void ShowTextsFromTheStart(QWidget* window);
 // The red, bold, centred warning across a page of a form not approved for filing.
 QLabel* NotApprovedLabel(const QString& name);

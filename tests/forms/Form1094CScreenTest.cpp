@@ -73,6 +73,16 @@ protected:
         return w.Rpt1094C.Document();
     }
 
+    // Keeps a copy of a printed PDF in LEDGORA_SCREENSHOT_DIR when set, to be looked at.
+    static void keepPdf(const QString& pdf)
+    {
+        const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            QFile::remove(QDir(folder).filePath(QFileInfo(pdf).fileName()));
+            QFile::copy(pdf, QDir(folder).filePath(QFileInfo(pdf).fileName()));
+        }
+    }
+
     static QStringList pageTexts(const ReportPage& page)
     {
         QStringList texts;
@@ -221,6 +231,7 @@ TEST_F(Form1094CScreenTest, PrintsTwoPagesAndPartIVForAGroupMember)
         document = print(w);
         const QString pdf = tempPath(QStringLiteral("Form1094C.pdf"));
         WriteReportFile(*document, pdf);
+        keepPdf(pdf);
         const ReportLayout layout = shippedLayout(QStringLiteral("Form1094C"));
         std::vector<PdfWord> words = ReadPdfWords(pdf);
         EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("Box18"), QStringLiteral("2")));

@@ -78,6 +78,16 @@ protected:
     }
 
     // The texts of a page.
+    // Keeps a copy of a printed PDF in LEDGORA_SCREENSHOT_DIR when set, to be looked at.
+    static void keepPdf(const QString& pdf)
+    {
+        const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            QFile::remove(QDir(folder).filePath(QFileInfo(pdf).fileName()));
+            QFile::copy(pdf, QDir(folder).filePath(QFileInfo(pdf).fileName()));
+        }
+    }
+
     static QStringList pageTexts(const ReportPage& page)
     {
         QStringList texts;
@@ -311,6 +321,15 @@ TEST_F(Form1095CScreenTest, PrintAllGivesALandscapePagePerEmployee)
 
 TEST_F(Form1095CScreenTest, TheFilledFormOnPaper)
 {
+    EmployeeRec.F1095CCovInd = true;
+    EmployeeRec.F1095CBoxaFN[2] = QStringLiteral("Leo");
+    EmployeeRec.F1095CBoxaMI[2] = QStringLiteral("B");
+    EmployeeRec.F1095CBoxaLN[2] = QStringLiteral("Lee");
+    EmployeeRec.F1095CBoxc[2] = QStringLiteral("03/14/2015");
+    for (int m = 1; m <= 6; ++m)
+        EmployeeRec.F1095CBoxe[2][m] = true;
+    EmployeeRec.F1095CBoxd[1] = true;
+    module->RSEmployee.PostRec();
     run([&](TFrm1095C& w) {
         w.ChkMaskSSN->setChecked(false);
         const auto document = printed(w, [&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
@@ -318,6 +337,7 @@ TEST_F(Form1095CScreenTest, TheFilledFormOnPaper)
         ASSERT_EQ(document->pages.size(), 1u);
         const QString pdf = tempPath(QStringLiteral("Form1095C.pdf"));
         WriteReportFile(*document, pdf);
+        keepPdf(pdf);
         const std::vector<PdfWord> words = ReadPdfWords(pdf);
         const ReportLayout layout = shippedLayout(QStringLiteral("Form1095C"));
         EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("Box1a"), QStringLiteral("PAT")));
@@ -326,6 +346,7 @@ TEST_F(Form1095CScreenTest, TheFilledFormOnPaper)
         EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("Box14_0"), QStringLiteral("1E")));
         EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("Box15_0"), QStringLiteral("95.50")));
         EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("Box7"), QStringLiteral("DOVER BAKERY & CAFE")));
+        EXPECT_TRUE(ValueInFieldBox(words, layout, QStringLiteral("BoxaFN2"), QStringLiteral("LEO")));
         w.BtnClose->click();
     });
 }

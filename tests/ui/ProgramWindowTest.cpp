@@ -42,6 +42,8 @@
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
+#include "forms/ui/Form1094C.h"
+#include "forms/ui/Form1095C.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
 #include "payroll/AutoProcessing.h"
@@ -408,6 +410,14 @@ const WindowMaker kWindows[] = {
          auto window = std::make_shared<TFrmFormCopy>();
          window->setWindowTitle(QStringLiteral("Schedule B (Form 941)"));
          return window;
+     }},
+    {"Form1095C", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm1095C>(PostedClient());
+     }},
+    {"Form1094C", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm1094C>(PostedClient());
      }},
 };
 
