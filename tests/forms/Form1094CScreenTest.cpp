@@ -2,6 +2,7 @@
 
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
+#include "components/PrinterSetup.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/FilterEdit.h"
 #include "forms/ui/Form1094C.h"
@@ -205,12 +206,19 @@ TEST_F(Form1094CScreenTest, PrintStopsAtTheFirstFaultWithItsFieldFocused)
 
 TEST_F(Form1094CScreenTest, PrintsTwoPagesAndPartIVForAGroupMember)
 {
+    // A saved printer choice in landscape gives its printer, never its orientation.
+    PrinterSetupRec.Name = QStringLiteral("Office Laser");
+    PrinterSetupRec.Paper = QStringLiteral("Letter");
+    PrinterSetupRec.Orientation = 1;
+    PrinterSetupRec.Copies = 1;
+    PrinterSetup::SaveToRegistry(*AppRegistry, RegistryRoot);
     TaxFormPrintDateText = QStringLiteral("01/20/2027");
     run([&](TFrm1094C& w) {
         complete(w);
         auto document = print(w);
         ASSERT_TRUE(document);
         EXPECT_EQ(document->pages.size(), 2u);
+        EXPECT_EQ(document->job.printerName, QStringLiteral("Office Laser"));
         for (const ReportPage& page : document->pages)
             EXPECT_EQ(page.orientation(), PageOrientation::Portrait);
         EXPECT_TRUE(storedCompany().F1094CBox21N) << "saved and posted before the run";

@@ -2,8 +2,10 @@
 
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
+#include "client/PayUtil.h"
 #include "client/ui/PayEmployee.h"
 #include "client/ui/ScreenRules.h"
+#include "components/PrinterSetup.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
 #include "components/ui/DollarEdit.h"
@@ -301,6 +303,8 @@ TEST_F(Form1095CScreenTest, PrintAllGivesALandscapePagePerEmployee)
         const auto document = printed(w, [&] { w.BtnPrintAllClick(); }, w.Rpt1095C);
         ASSERT_TRUE(document);
         ASSERT_EQ(document->pages.size(), 3u);
+        EXPECT_EQ(static_cast<int>(document->pages.size()), GetEmployeeCount())
+            << "one form per employee record, the number Form 1094-C line 18 reports";
         for (const ReportPage& page : document->pages)
             EXPECT_EQ(page.orientation(), PageOrientation::Landscape);
         const QStringList first = pageTexts(document->pages[0]);
@@ -353,12 +357,21 @@ TEST_F(Form1095CScreenTest, TheFilledFormOnPaper)
 
 TEST_F(Form1095CScreenTest, TheRecipientInstructionsPrintOnALandscapePage)
 {
+    // A saved printer choice in portrait gives its printer, never its orientation.
+    PrinterSetupRec.Name = QStringLiteral("Office Laser");
+    PrinterSetupRec.Paper = QStringLiteral("Letter");
+    PrinterSetupRec.Orientation = 0;
+    PrinterSetupRec.Copies = 1;
+    PrinterSetup::SaveToRegistry(*AppRegistry, RegistryRoot);
     run([&](TFrm1095C& w) {
         const auto document = printed(w, [&] { w.BtnPrintInstClick(); }, w.Rpt1095CInst);
         ASSERT_TRUE(document);
         ASSERT_EQ(document->pages.size(), 1u);
         EXPECT_EQ(document->pages[0].orientation(), PageOrientation::Landscape);
         EXPECT_TRUE(pageTexts(document->pages[0]).contains(QStringLiteral("Instructions for Recipient")));
+        EXPECT_EQ(document->job.printerName, QStringLiteral("Office Laser"));
+        const auto form = printed(w, [&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
+        EXPECT_EQ(form->pages.at(0).orientation(), PageOrientation::Landscape);
         w.BtnClose->click();
     });
 }
