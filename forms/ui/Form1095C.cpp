@@ -419,21 +419,17 @@ void TFrm1095C::RevertScreen()
 
 void TFrm1095C::EnableMonthColumns()
 {
-    const bool enabled = MonthColumnsEnabledOnShow(F1095CBox14[0]->text());
-    if (!enabled) {
-        Form1095CEntries e = Entries();
-        ClearMonthColumns(e);
-        showCheckedEntries(e);
-    }
-    for (int c = 1; c < k1095CColumns; ++c)
-        for (QWidget* entry : {static_cast<QWidget*>(F1095CBox14[c]), static_cast<QWidget*>(F1095CBox15[c]),
-                               static_cast<QWidget*>(F1095CBox16[c]), static_cast<QWidget*>(F1095CBox17[c])})
-            entry->setEnabled(enabled);
+    setMonthColumns(MonthColumnsEnabledOnShow(F1095CBox14[0]->text()));
 }
 
 void TFrm1095C::F1095CBox14_0Change()
 {
-    const bool enabled = MonthColumnsEnabledWhileTyping(F1095CBox14[0]->text());
+    setMonthColumns(MonthColumnsEnabledWhileTyping(F1095CBox14[0]->text()));
+}
+
+// Columns switched off are emptied: what they held goes with them.
+void TFrm1095C::setMonthColumns(bool enabled)
+{
     if (!enabled) {
         Form1095CEntries e = Entries();
         ClearMonthColumns(e);

@@ -85,6 +85,7 @@ protected:
 private:
     void showCheckedEntries(const Form1095CEntries& entries);
     void F1095CBox14_0Change();
+    void setMonthColumns(bool enabled);
     void F1095CBoxdChange(int row);
     void F1095CBoxeChange(int row);
     QWidget* failedField(const Form1095CFailure& failure) const;

@@ -66,7 +66,7 @@ protected:
     static void move(TFrm1095C& w, TNavigationButtons button) { w.RSNavigator->Button(button)->click(); }
 
     // Runs a print button's work and keeps the pages the preview was given.
-    std::shared_ptr<const ReportDocument> printed(TFrm1095C& w, const std::function<void()>& print, ReportSystem& report)
+    std::shared_ptr<const ReportDocument> printed(const std::function<void()>& print, ReportSystem& report)
     {
         bool previewed = false;
         dialogs.onNextModal([&previewed](QDialog& preview) {
@@ -75,7 +75,6 @@ protected:
         });
         print();
         EXPECT_TRUE(previewed) << "the form goes to the preview";
-        (void)w;
         return report.Document();
     }
 
@@ -213,15 +212,17 @@ TEST_F(Form1095CScreenTest, LeavingAnEmployeeDropsChecksAndPosts)
         const char* zip;
         const char* psm;
         const char* message;   // empty: the move succeeds
+        const char* focus = "";   // the entry the failure focuses
     };
     const Case cases[] = {
         {"1A drops its amount", "1A", 120.0, "", "01", ""},
-        {"1B needs an amount", "1B", 0, "", "01", "Line 15 requires an amount if Code on Line 14 is 1B"},
-        {"1L with a short ZIP", "1L", 80.0, "1234", "01", "Zip Code is invalid"},
+        {"1B needs an amount", "1B", 0, "", "01", "Line 15 requires an amount if Code on Line 14 is 1B", "F1095CBox15_0"},
+        {"1L with a short ZIP", "1L", 80.0, "1234", "01", "Zip Code is invalid", "F1095CBox17_0"},
         {"1E drops a ZIP", "1E", 80.0, "1234", "01", ""},
         {"plan start month 00", "1E", 80.0, "", "00", ""},
-        {"plan start month 13", "1E", 80.0, "", "13", "Plan Start Month must be a 2-digit number between 00 and 12"},
-        {"plan start month 5", "1E", 80.0, "", "5", "Plan Start Month must be a 2-digit number"},
+        {"plan start month 13", "1E", 80.0, "", "13", "Plan Start Month must be a 2-digit number between 00 and 12",
+         "F1095CPSM"},
+        {"plan start month 5", "1E", 80.0, "", "5", "Plan Start Month must be a 2-digit number", "F1095CPSM"},
     };
     for (const Case& c : cases) {
         readEmployee(1);
@@ -237,6 +238,8 @@ TEST_F(Form1095CScreenTest, LeavingAnEmployeeDropsChecksAndPosts)
             EXPECT_TRUE(messages.allAnswered()) << c.what;
             if (fails) {
                 EXPECT_EQ(module->RSEmployee.CurrentRecord(), 1) << c.what << ": the form stays shown";
+                ASSERT_NE(QApplication::focusWidget(), nullptr) << c.what;
+                EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.focus)) << c.what;
                 EXPECT_EQ(w.F1095CBox17[0]->text(), QString::fromLatin1(c.zip)) << c.what << ": kept as typed";
             } else {
                 EXPECT_EQ(module->RSEmployee.CurrentRecord(), 2) << c.what;
@@ -300,7 +303,7 @@ TEST_F(Form1095CScreenTest, PrintAllGivesALandscapePagePerEmployee)
     module->RSEmployee.PostRec();
     readEmployee(2);
     run([&](TFrm1095C& w) {
-        const auto document = printed(w, [&] { w.BtnPrintAllClick(); }, w.Rpt1095C);
+        const auto document = printed([&] { w.BtnPrintAllClick(); }, w.Rpt1095C);
         ASSERT_TRUE(document);
         ASSERT_EQ(document->pages.size(), 3u);
         EXPECT_EQ(static_cast<int>(document->pages.size()), GetEmployeeCount())
@@ -336,7 +339,7 @@ TEST_F(Form1095CScreenTest, TheFilledFormOnPaper)
     module->RSEmployee.PostRec();
     run([&](TFrm1095C& w) {
         w.ChkMaskSSN->setChecked(false);
-        const auto document = printed(w, [&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
+        const auto document = printed([&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
         ASSERT_TRUE(document);
         ASSERT_EQ(document->pages.size(), 1u);
         const QString pdf = tempPath(QStringLiteral("Form1095C.pdf"));
@@ -364,13 +367,13 @@ TEST_F(Form1095CScreenTest, TheRecipientInstructionsPrintOnALandscapePage)
     PrinterSetupRec.Copies = 1;
     PrinterSetup::SaveToRegistry(*AppRegistry, RegistryRoot);
     run([&](TFrm1095C& w) {
-        const auto document = printed(w, [&] { w.BtnPrintInstClick(); }, w.Rpt1095CInst);
+        const auto document = printed([&] { w.BtnPrintInstClick(); }, w.Rpt1095CInst);
         ASSERT_TRUE(document);
         ASSERT_EQ(document->pages.size(), 1u);
         EXPECT_EQ(document->pages[0].orientation(), PageOrientation::Landscape);
         EXPECT_TRUE(pageTexts(document->pages[0]).contains(QStringLiteral("Instructions for Recipient")));
         EXPECT_EQ(document->job.printerName, QStringLiteral("Office Laser"));
-        const auto form = printed(w, [&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
+        const auto form = printed([&] { w.BtnPrintOneClick(); }, w.Rpt1095C);
         EXPECT_EQ(form->pages.at(0).orientation(), PageOrientation::Landscape);
         w.BtnClose->click();
     });
