@@ -243,10 +243,6 @@ TFrm1095C::TFrm1095C(QWidget* parent)
     RSNavigator->OnBeforeAction = [this](TRSNavigator& sender) { RSNavigatorBeforeAction(sender); };
     RSNavigator->OnAfterAction = [this](TRSNavigator&) { RSNavigatorAfterAction(); };
     RSNavigator->OnBtnListClick = [](TRSNavigator&) { ShowRecList(); };
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        RSNavigator->KeyDownHandler(event->key(), event->modifiers());
-        return false;
-    });
 
     SetUpFormReport(Rpt1095C, FormPrintout(QStringLiteral("TFrm1095C"), QStringLiteral("Rpt1095C"),
                                            QStringLiteral("Form 1095-C"), PageOrientation::Landscape, false));
@@ -625,6 +621,15 @@ void TFrm1095C::FieldEnter(QWidget* entry)
         StaticText2->show();
     else if (entry == F1095CBoxaFN[5])
         ScrollTo(ScrollRange());
+}
+
+// The keys the frame leaves alone give the navigator its Alt keys.
+bool TFrm1095C::FormKeyDown(QKeyEvent* event)
+{
+    if (TTaxFormScreen::FormKeyDown(event))
+        return true;
+    RSNavigator->KeyDownHandler(event->key(), event->modifiers());
+    return false;
 }
 
 void TFrm1095C::FieldExit(QWidget*)

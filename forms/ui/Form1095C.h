@@ -79,6 +79,7 @@ protected:
     QWidget* LastField() const override;
     void FieldEnter(QWidget* entry) override;
     void FieldExit(QWidget* entry) override;
+    bool FormKeyDown(QKeyEvent* event) override;
     void SaveScreen() override;
     void RevertScreen() override;
 

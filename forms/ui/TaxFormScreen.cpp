@@ -316,13 +316,8 @@ bool TTaxFormScreen::FormKeyDown(QKeyEvent* event)
 
 bool TTaxFormScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ScrollBox->viewport() && event->type() == QEvent::Wheel) {
-        const int step = ScrollBox->verticalScrollBar()->singleStep();
-        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-        if (delta != 0)
-            ScrollTo(ScrollPosition() + (delta < 0 ? step : -step));
-        return true;
-    }
+    if (watched == ScrollBox->viewport() && event->type() == QEvent::Wheel)
+        return FormMouseWheel(static_cast<QWheelEvent*>(event));
     // Moving keys the screen and the entry left alone stop here: the box scrolls by the screen's
     // keys only. Esc and the rest go on to the window.
     if (watched == ScrollBox && event->type() == QEvent::KeyPress && IsScrollingKey(static_cast<QKeyEvent*>(event)->key()))
@@ -342,6 +337,15 @@ bool TTaxFormScreen::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return TSetupScreen::eventFilter(watched, event);
+}
+
+bool TTaxFormScreen::FormMouseWheel(QWheelEvent* event)
+{
+    const int step = ScrollBox->verticalScrollBar()->singleStep();
+    const int delta = event->angleDelta().y();
+    if (delta != 0)
+        ScrollTo(ScrollPosition() + (delta < 0 ? step : -step));
+    return true;
 }
 
 void TTaxFormScreen::FieldEnter(QWidget*)

@@ -10,9 +10,11 @@
 #include <functional>
 
 class QHBoxLayout;
+class QKeyEvent;
 class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
+class QWheelEvent;
 class ReportSystem;
 class TEnterAsTab;
 class TFocusFrame;
@@ -110,6 +112,12 @@ protected:
     // Page Up and Page Down: 256 pixels, or the ends where a screen jumps.
     virtual void PageUp();
     virtual void PageDown();
+    // The window's keys before its entries see them; true when the key was used. The frame's
+    // scrolling and jump keys unless a screen has its own (a navigator's keys, say).
+    virtual bool FormKeyDown(QKeyEvent* event);
+    // A notch of the wheel over the pages; true when it was used. One step up or down unless a
+    // screen scrolls the usual way (false).
+    virtual bool FormMouseWheel(QWheelEvent* event);
 
     // The print step: Calculate, validate (throws, leaving the window as it is), the output set,
     // the copy dialog under `caption` (adjusted before it shows), and on OK the report. Whatever
@@ -132,7 +140,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool FormKeyDown(QKeyEvent* event);
     void watchEntry(QWidget* entry);
     void applyBrowseOnly();
 

@@ -2,16 +2,20 @@
 
 #include "client/PayRecords.h"
 #include "client/ui/HelpWindow.h"
+#include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
+#include "components/ui/LayoutPicture.h"
 #include "forms/ScheduleB.h"
+#include "forms/ui/FormLaunchers.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/ShellOpen.h"
 #include "platform/ui/ShowModal.h"
 
 #include <QApplication>
@@ -76,6 +80,7 @@ TEST_F(ScheduleBScreenTest, ShowsTheHeaderAndTheStoredTotalsWithoutRecomputing)
     ASSERT_GT(january, 0) << "the posting of 01/09 owes";
     CompanyRec.TaxLibMonth[1][32] = 1.23;   // as stored, however stale
     run([&](TFrmScheduleB& w) {
+        w.TaxLibMonth1[10]->setFocus(Qt::TabFocusReason);
         screenshot(w, QStringLiteral("ScheduleB.png"));
         EXPECT_EQ(w.windowTitle(),
                   QStringLiteral("Schedule B (Form 941): Report of Tax Liability for Semiweekly Schedule Depositors"));
@@ -356,6 +361,91 @@ TEST_F(ScheduleBScreenTest, ABrowseOnlyClientIsShownReadOnlyAndItsCompanyFileSta
     second.RSEmployee.CloseRecSet();
     FrmDataModule = module.get();
     EXPECT_EQ(storedCompany(), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScheduleBScreenTest, ShrinksWithTheScalingSetting)
+{
+    int fullWidth = 0;
+    run([&](TFrmScheduleB& w) {
+        fullWidth = w.findChild<TLayoutPicture*>(QStringLiteral("ImgScheduleB"))->sizeHint().width();
+        w.done(QDialog::Rejected);
+    });
+    ScalingPercent = 85;
+    run([&](TFrmScheduleB& w) {
+        const int scaledWidth = w.findChild<TLayoutPicture*>(QStringLiteral("ImgScheduleB"))->sizeHint().width();
+        EXPECT_NEAR(scaledWidth, fullWidth * 0.85, 2);
+        w.done(QDialog::Rejected);
+    });
+    ScalingPercent = 100;
+}
+
+TEST_F(ScheduleBScreenTest, TheMenuCommandOpensTheScreenOrSaysWhyItCannot)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmScheduleB));
+    dialogs.onNextModal([](QDialog& shown) {
+        EXPECT_NE(dynamic_cast<TFrmScheduleB*>(&shown), nullptr);
+        shown.reject();
+    });
+    OpenFormScreen<TFrmScheduleB>();
+
+    ASSERT_TRUE(QFile::remove(TTaxFormScreen::PictureFile(kScheduleBLayout, 1)));
+    messages.expect(IdOk, QStringLiteral("ScheduleBPg1.jpg"));
+    OpenFormScreen<TFrmScheduleB>();
+    EXPECT_EQ(messages.last().flags & MbIconStop, MbIconStop);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScheduleBScreenTest, TabAndEnterWalkTheDaysInOrderPastTheTotals)
+{
+    run([](TFrmScheduleB& w) {
+        w.TaxLibMonth1[30]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w.TaxLibMonth1[31]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), w.TaxLibMonth2[1]) << "the month total takes no stop";
+        w.done(QDialog::Rejected);
+    });
+}
+
+} // namespace
+
+namespace {
+
+// The frame's instruction documents, as the 941, 944, W-2 and 1095-C screens open them.
+class InstructionsScreen : public TFrmScheduleB {
+public:
+    using TTaxFormScreen::ShowInstructions;
+};
+
+TEST_F(ScheduleBScreenTest, InstructionDocumentsOpenThroughTheShellOrAreReportedMissing)
+{
+    std::vector<QUrl> opened;
+    const ShellOpenHook previous = SetShellOpenHook([&opened](const QUrl& target) {
+        opened.push_back(target);
+        return true;
+    });
+    InstructionsScreen screen;
+    const QString document = programDir() + QStringLiteral("/Inst 941.pdf");
+
+    messages.expect(IdOk, QStringLiteral("The IRS Instructions cannot no be found"));
+    screen.ShowInstructions(document, QStringLiteral("The IRS Instructions cannot no be found"));
+    EXPECT_EQ(messages.last().flags, MbOk | MbIconStop);
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Ledgora 2026"));
+    EXPECT_TRUE(opened.empty());
+
+    WriteTestFile(document, QByteArray("%PDF-1.4"));
+    screen.ShowInstructions(document, QStringLiteral("The IRS Instructions cannot no be found"));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(document));
+    SetShellOpenHook(previous);
 }
 
 } // namespace

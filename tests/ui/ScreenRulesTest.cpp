@@ -240,6 +240,19 @@ TEST_F(ScreenRulesTest, FocusFrameFollowsTheFocusOnlyInItsWindow)
     EXPECT_EQ(image.pixelColor(corner), QColor(Qt::black));
 }
 
+TEST_F(ScreenRulesTest, AFocusFrameForSomeEntriesStaysPutForOthers)
+{
+    auto* frame = new TFocusFrame(&screen);
+    frame->setFramedEntries([](const QWidget* w) { return qobject_cast<const TFilterEdit*>(w) != nullptr; });
+    showScreen();
+    screen.Other->setFocus();
+    EXPECT_EQ(frame->framed(), screen.Other);
+    screen.Choice->setFocus();
+    EXPECT_EQ(frame->framed(), screen.Other) << "a choice list is not framed";
+    screen.Name->setFocus();
+    EXPECT_EQ(frame->framed(), screen.Name);
+}
+
 TEST_F(ScreenRulesTest, ScalingShrinksFontAndStartingSize)
 {
     ScaleScreen(&screen, QSize(400, 300));
