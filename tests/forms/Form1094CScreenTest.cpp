@@ -8,6 +8,7 @@
 #include "forms/ui/Form1094C.h"
 #include "forms/ui/PayFormCopy.h"
 #include "platform/AppMessageBox.h"
+#include "platform/ShellOpen.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/ShowModal.h"
@@ -298,6 +299,28 @@ TEST_F(Form1094CScreenTest, ClosingStoresTheFormUnchecked)
     EXPECT_EQ(stored.F1094CBoxb[3], 12);
     EXPECT_EQ(stored.F1094CPIVName[5].get(), QStringLiteral("Quay Foods"));
     EXPECT_EQ(stored.F1094CBoxe[3], u' ') << "an empty relief indicator is stored as a blank";
+}
+
+TEST_F(Form1094CScreenTest, HelpOpensTheIRSInstructionsBesideTheProgram)
+{
+    QList<QUrl> opened;
+    const ShellOpenHook previous = SetShellOpenHook([&opened](const QUrl& target) {
+        opened << target;
+        return true;
+    });
+    run([&](TFrm1094C& w) {
+        messages.expect(IdOk, QStringLiteral("The IRS Instructions cannot be found"));
+        w.BtnHelp->click();
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_EQ(messages.last().flags & MbIconStop, MbIconStop);
+        EXPECT_TRUE(opened.isEmpty());
+        WriteTestFile(programDir() + QStringLiteral("/Inst 1094-95-C.pdf"), QByteArray("%PDF-1.4"));
+        w.BtnHelp->click();
+        ASSERT_EQ(opened.size(), 1);
+        EXPECT_EQ(opened[0].toLocalFile(), QDir(programDir()).filePath(QStringLiteral("Inst 1094-95-C.pdf")));
+        w.BtnClose->click();
+    });
+    SetShellOpenHook(previous);
 }
 
 } // namespace

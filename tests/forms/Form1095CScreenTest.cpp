@@ -14,6 +14,7 @@
 #include "forms/ui/Form1095C.h"
 #include "forms/ui/FormLaunchers.h"
 #include "platform/AppMessageBox.h"
+#include "platform/ShellOpen.h"
 #include "platform/report/ReportSystem.h"
 #include "platform/ui/ShowModal.h"
 
@@ -425,6 +426,28 @@ TEST_F(Form1095CScreenTest, ABrowseOnlyClientNeitherChecksNorPosts)
     second.RSEmployee.CloseRecSet();
     FrmDataModule = module.get();
     EXPECT_EQ(ReadTestFile(clientPath()), before);
+}
+
+TEST_F(Form1095CScreenTest, HelpOpensTheIRSInstructionsBesideTheProgram)
+{
+    QList<QUrl> opened;
+    const ShellOpenHook previous = SetShellOpenHook([&opened](const QUrl& target) {
+        opened << target;
+        return true;
+    });
+    run([&](TFrm1095C& w) {
+        messages.expect(IdOk, QStringLiteral("The IRS Instructions cannot be found"));
+        w.BtnHelp->click();
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_EQ(messages.last().flags & MbIconStop, MbIconStop);
+        EXPECT_TRUE(opened.isEmpty());
+        WriteTestFile(programDir() + QStringLiteral("/Inst 1094-95-C.pdf"), QByteArray("%PDF-1.4"));
+        w.BtnHelp->click();
+        ASSERT_EQ(opened.size(), 1);
+        EXPECT_EQ(opened[0].toLocalFile(), QDir(programDir()).filePath(QStringLiteral("Inst 1094-95-C.pdf")));
+        w.BtnClose->click();
+    });
+    SetShellOpenHook(previous);
 }
 
 } // namespace
