@@ -2,6 +2,7 @@
 
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
+#include "client/ui/ScreenRules.h"
 #include "components/PrinterSetup.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/FilterEdit.h"
@@ -321,6 +322,37 @@ TEST_F(Form1094CScreenTest, HelpOpensTheIRSInstructionsBesideTheProgram)
         w.BtnClose->click();
     });
     SetShellOpenHook(previous);
+}
+
+TEST_F(Form1094CScreenTest, ABrowseOnlyClientPrintsButStoresNothing)
+{
+    CompanyRec.FW3Contact = QStringLiteral("Dana Price");
+    CompanyRec.F1094CBox20 = 2;
+    CompanyRec.F1094CBox21N = true;
+    CompanyRec.F1094CBoxaY[0] = true;
+    CompanyRec.F1094CBoxb[0] = 52;
+    CompanyRec.F1094CBoxc[0] = 60;
+    module->RSCompany.PostRec();
+    module->RSEmployee.CloseRecSet();
+    openClient();
+    const QByteArray before = ReadTestFile(companyFile());
+    TFrmDataModule second;
+    FrmDataModule = &second;
+    messages.expect(IdOk, QStringLiteral(" is already in use!"));
+    ASSERT_TRUE(second.OpenClient(clientPath()));
+
+    messages.expect(IdOk, TSetupScreen::kBrowseOnlyNotice);
+    run([&](TFrm1094C& w) {
+        EXPECT_TRUE(w.CompFW3Contact->isReadOnly());
+        const auto document = print(w);
+        ASSERT_TRUE(document);
+        EXPECT_EQ(document->pages.size(), 2u);
+        w.BtnClose->click();
+        EXPECT_FALSE(w.isVisible());
+    });
+    second.RSEmployee.CloseRecSet();
+    FrmDataModule = module.get();
+    EXPECT_EQ(ReadTestFile(companyFile()), before);
 }
 
 } // namespace
