@@ -10,6 +10,9 @@
 // Puts the tax-form screens into the main window's launcher table.
 void InstallFormLaunchers();
 
+// Opens the Form 1095-C screen, or says that the client has no employee records.
+void Open1095CScreen();
+
 // How a form screen is opened from a menu or another screen: built on the open client, shown
 // modally and released. A screen that cannot be built (its layout or page picture missing or
 // damaged) says why and opens nothing.

@@ -237,6 +237,12 @@ QPushButton* TTaxFormScreen::AddButton(const char* name, const QString& caption,
     return button;
 }
 
+void TTaxFormScreen::AddNoteStrip(QWidget* strip)
+{
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    outer->insertWidget(outer->indexOf(PanelContainer), strip);
+}
+
 void TTaxFormScreen::FinishFrame(int framedClasses, QSize clientSize)
 {
     focusFrame_ = new TFocusFrame(pages_);

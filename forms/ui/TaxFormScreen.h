@@ -93,6 +93,9 @@ protected:
     QPushButton* AddButton(const char* name, const QString& caption, const QString& hint = QString());
     // Room between buttons, and the row's own layout for anything else.
     QHBoxLayout* ButtonRow() const { return buttonRow_; }
+    // A strip between the pages and the button row, for notes that stay in view while the pages
+    // scroll.
+    void AddNoteStrip(QWidget* strip);
     // Last step of the constructor: the focus frame for these classes, the start size (scaled).
     void FinishFrame(int framedClasses, QSize clientSize);
 

@@ -43,6 +43,8 @@
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
+#include "forms/ui/Form1094C.h"
+#include "forms/ui/Form1095C.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/PayNJUDI.h"
 #include "forms/ui/PayNJUIDIRateAdjt.h"
@@ -467,6 +469,14 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmNJUDI>(PostedClient());
      }},
     {"NJUIDIRateChange", [] { return std::make_shared<TFrmNJUIDIRA>(); }},
+    {"Form1095C", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm1095C>(PostedClient());
+     }},
+    {"Form1094C", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm1094C>(PostedClient());
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)

@@ -1,0 +1,71 @@
+#include "forms/ui/FormEntries.h"
+
+#include "components/ui/CheckBoxEdit.h"
+#include "components/ui/FilterEdit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+TCheckBoxEdit* CheckEntry(const QString& name)
+{
+    auto* box = new TCheckBoxEdit;
+    box->setObjectName(name);
+    return box;
+}
+
+TFilterEdit* TextEntry(const QString& name, const QString& validChars, int maxLength)
+{
+    auto* box = new TFilterEdit;
+    box->setObjectName(name);
+    if (!validChars.isEmpty())
+        box->setValidChars(validChars);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+TFilterEdit* HeaderEntry(const QString& name)
+{
+    auto* box = new TFilterEdit;
+    box->setObjectName(name);
+    MakeHeader(box);
+    return box;
+}
+
+QLineEdit* MaskedEntry(const QString& name, const QString& mask)
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setInputMask(mask + QStringLiteral("; "));
+    return box;
+}
+
+void MakeHeader(QLineEdit* entry)
+{
+    entry->setReadOnly(true);
+    entry->setFocusPolicy(Qt::ClickFocus);
+}
+
+QString MaskedText(const QLineEdit* entry)
+{
+    const QString text = entry->displayText();
+    const bool anyFilled = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return anyFilled ? text : QString();
+}
+
+void ShowTextsFromTheStart(QWidget* window)
+{
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (!box->hasFocus())
+            box->setCursorPosition(0);
+}
+
+QLabel* NotApprovedLabel(const QString& name)
+{
+    auto* label = new QLabel(QStringLiteral("NOT APPROVED BY I.R.S. — DO NOT FILE"));
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));
+    return label;
+}

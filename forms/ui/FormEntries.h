@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+class TCheckBoxEdit;
+class TFilterEdit;
+
+// The entries the form screens lay over their pages, made alike.
+
+// A check box of the form, "X" when checked.
+TCheckBoxEdit* CheckEntry(const QString& name);
+// A text box taking only validChars ("[]" or empty for every character), at most maxLength long.
+TFilterEdit* TextEntry(const QString& name, const QString& validChars, int maxLength);
+// A box the screen fills from the records and the user only reads.
+TFilterEdit* HeaderEntry(const QString& name);
+// A masked box ("99-9999999"); its hyphens stay in the text, empty places show as blanks.
+QLineEdit* MaskedEntry(const QString& name, const QString& mask);
+// Makes an entry read-only and out of the Tab order.
+void MakeHeader(QLineEdit* entry);
+// What a masked box holds: its text, or the empty text when no place is filled.
+QString MaskedText(const QLineEdit* entry);
+// Puts the cursor of every text box of the window at its start, so that a text longer than its
+// box shows its beginning.
+void ShowTextsFromTheStart(QWidget* window);
+// The red, bold, centred warning across a page of a form not approved for filing.
+QLabel* NotApprovedLabel(const QString& name);
