@@ -58,7 +58,9 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayReconcileRpt.h"
 #include "reports/ui/PayReports.h"
+#include "reports/ui/PayTaxLiability.h"
 
 #include <QApplication>
 #include <QDate>
@@ -416,6 +418,8 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmReports>(SampleClient());
      }},
     {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
+    {"PayrollRegister", [] { return OnClient<TFrmReconcileRpt>(PostedClient()); }},
+    {"TaxLiability", [] { return OnClient<TFrmTaxLiability>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
