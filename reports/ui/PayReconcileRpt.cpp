@@ -27,6 +27,7 @@ TFrmReconcileRpt::TFrmReconcileRpt(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     GroupBox1 = new TPayDateRangeBox(QStringLiteral("Payroll Pay Dates"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     CbxPayDateFrom = GroupBox1->CbxPayDateFrom;
     CbxPayDateTo = GroupBox1->CbxPayDateTo;
     GroupBox2 = new QGroupBox(QStringLiteral("Payroll Period Description (optional)"), this);
