@@ -71,7 +71,9 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayReconcileRpt.h"
 #include "reports/ui/PayReports.h"
+#include "reports/ui/PayTaxLiability.h"
 
 #include <QApplication>
 #include <QDate>
@@ -477,6 +479,8 @@ const WindowMaker kWindows[] = {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm1094C>(PostedClient());
      }},
+    {"PayrollRegister", [] { return OnClient<TFrmReconcileRpt>(PostedClient()); }},
+    {"TaxLiability", [] { return OnClient<TFrmTaxLiability>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
