@@ -7,6 +7,7 @@
 #include "checks/ui/PayCheckGen.h"
 #include "checks/ui/PayCheckSetup.h"
 #include "checks/ui/PayChecks.h"
+#include "checks/ui/PayPriorPayDates.h"
 #include "checks/ui/PayReportType.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -58,6 +59,8 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayCustomRpt.h"
+#include "reports/ui/PayIndEmpPayRpt.h"
 #include "reports/ui/PayReports.h"
 
 #include <QApplication>
@@ -416,6 +419,9 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmReports>(SampleClient());
      }},
     {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
+    {"PriorPayDatesReport", [] { return OnClient<TFrmPriorPayDatesRpt>(PostedClient()); }},
+    {"CustomPayReport", [] { return OnClient<TFrmCustomPayRpt>(PostedClient()); }},
+    {"IndividualEmployeeReport", [] { return OnClient<TFrmIndEmpPayRpt>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
