@@ -2,7 +2,6 @@
 
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
-#include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
@@ -234,11 +233,6 @@ QString EarningsReportName(int firstSlot, int lastSlot, int periodCount)
     if (firstSlot == 1 && lastSlot == periodCount)
         return QStringLiteral("Year-to-Date Earnings Report");
     return QStringLiteral("Periodic Earnings Report");
-}
-
-bool PayDatesInOrder(const QString& fromLine, const QString& toLine)
-{
-    return DaysBetweenDates(fromLine.left(10), toLine.left(10)) >= 0;
 }
 
 bool CheckPriorPayPeriodsStored()

@@ -76,9 +76,6 @@ PriorPeriodSums SumPayPeriodOfAllEmployees(int slot);
 // The name of the other-periods report over slots first..last of periodCount stored periods.
 QString EarningsReportName(int firstSlot, int lastSlot, int periodCount);
 
-// Whether the pay date of a To line ("mm/dd/yyyy (n)") is not before that of a From line.
-bool PayDatesInOrder(const QString& fromLine, const QString& toLine);
-
 // The windows that show stored periods need one: without any, says "There are no prior payroll
 // periods to show." and returns false.
 bool CheckPriorPayPeriodsStored();

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QLabel;
+class TPayDateRangeBox;
 
 // Other Payroll Periods: the current employee's stored periods from one pay date to another,
 // added up and laid out as an earnings statement. Opened from manual entry (PPPOtherFromManual
@@ -18,18 +19,16 @@ public:
     QLabel* LblReportName = nullptr;
     QLabel* EmployeeFullName = nullptr;
     QLabel* PPPDateFromTo = nullptr;
+    TPayDateRangeBox* PayDates = nullptr;
     QComboBox* CbxPayDateFrom = nullptr;
     QComboBox* CbxPayDateTo = nullptr;
 
 private:
     void FormShow();
-    void ComboBoxChange();
     void SumPayPeriods();
     void ShowAmounts();
 
     int periodCount_ = 0;
-    int firstSlot_ = 1;
-    int lastSlot_ = 1;
     PriorPeriodSums sums_{true};
 };
 

@@ -46,14 +46,6 @@ TEST(PriorPeriodStatementNames, ReportNameFollowsTheRange)
             << c.first << " to " << c.last << " of " << c.count;
 }
 
-TEST(PriorPeriodStatementNames, PayDatesInOrderComparesTheDatesNotTheText)
-{
-    EXPECT_TRUE(PayDatesInOrder(QStringLiteral("01/09/2026 (2)"), QStringLiteral("01/09/2026 (3)")));
-    EXPECT_TRUE(PayDatesInOrder(QStringLiteral("09/30/2026 (40)"), QStringLiteral("10/02/2026 (41)")));
-    EXPECT_FALSE(PayDatesInOrder(QStringLiteral("02/06/2026 (6)"), QStringLiteral("01/30/2026 (5)")));
-    EXPECT_FALSE(PayDatesInOrder(QStringLiteral("12/31/2026 (9)"), QStringLiteral("01/02/2026 (1)")));
-}
-
 class PriorPeriodSumsTest : public PriorPeriodTest {};
 
 TEST_F(PriorPeriodSumsTest, FiveWeeksOfAWeeklySingleEmployeeAddUpByHand)

@@ -328,6 +328,14 @@ TEST_F(PriorPayPeriodsWindowTest, OtherViewNamesItsRangeAndRefusesToBeforeFrom)
         EXPECT_EQ(w.CbxPayDateTo->currentIndex(), 3);
         EXPECT_EQ(w.LblReportName->text(), QStringLiteral("Periodic Earnings Report"));
         EXPECT_EQ(Amount(*w.Columns, 0), QStringLiteral("3,000.00"));
+
+        // A later slot of the same pay date as From, before To: refused as well.
+        CompanyRec.PriorPayDate[5] = CompanyRec.PriorPayDate[4].get();
+        w.CbxPayDateTo->setCurrentIndex(3);
+        messages.expect(IdOk, QStringLiteral("The pay date from cannot be"));
+        w.CbxPayDateFrom->setCurrentIndex(4);
+        EXPECT_EQ(w.CbxPayDateFrom->currentIndex(), 1);
+        EXPECT_EQ(Amount(*w.Columns, 0), QStringLiteral("3,000.00"));
         w.BtnClose->click();
     });
     ShowPPPOther();
