@@ -25,17 +25,6 @@ bool HasPostedPay(const StoredPayPeriod& period)
     return period.Amount(G::GrossWages) != 0.0 || period.Amount(G::NetPay) != 0.0 || period.Amount(G::TPSPGross) != 0.0;
 }
 
-std::array<double, kAmountGroupCount> SumStoredPayPeriods(int firstSlot, int lastSlot)
-{
-    std::array<double, kAmountGroupCount> sums{};
-    for (int slot = firstSlot; slot <= lastSlot; ++slot) {
-        const StoredPayPeriod period = ReadStoredPayPeriod(slot);
-        for (int group = 0; group < kAmountGroupCount; ++group)
-            sums[static_cast<std::size_t>(group)] += period.Amount(group);
-    }
-    return sums;
-}
-
 double PostedStatementSource::GrossYearToDate() const
 {
     double gross = YearToDate(G::Tips);
@@ -99,7 +88,7 @@ PriorPayDateSource::PriorPayDateSource(int slot)
 void PriorPayDateSource::BeginEmployee()
 {
     period_ = ReadStoredPayPeriod(slot_);
-    yearToDate_ = SumStoredPayPeriods(1, slot_);
+    yearToDate_ = SumStoredPayPeriods(PayDateRange{1, slot_});
 }
 
 bool PriorPayDateSource::Listed() const
@@ -117,9 +106,8 @@ int PriorPayDateSource::PaidCount() const
     return count;
 }
 
-EmployeePayDateSource::EmployeePayDateSource(int firstSlot, int lastSlot)
-    : firstSlot_(firstSlot)
-    , lastSlot_(lastSlot)
+EmployeePayDateSource::EmployeePayDateSource(const PayDateRange& range)
+    : range_(range)
 {
 }
 
@@ -134,14 +122,13 @@ void EmployeePayDateSource::VisitSlot(int slot)
     listed_ = ListsEmployee(period_);
     if (!listed_)
         return;
-    for (int group = 0; group < kAmountGroupCount; ++group)
-        yearToDate_[static_cast<std::size_t>(group)] += period_.Amount(group);
+    yearToDate_.Add(period_);
 }
 
 int EmployeePayDateSource::PaidCount() const
 {
     int count = 0;
-    for (int slot = firstSlot_; slot <= lastSlot_; ++slot)
+    for (int slot = range_.First; slot <= range_.Last; ++slot)
         count += ListsEmployee(ReadStoredPayPeriod(slot));
     return count;
 }

@@ -2,17 +2,12 @@
 
 #include "checks/StatementSource.h"
 #include "client/PayHistoryMap.h"
+#include "payroll/PayDateRange.h"
 #include "payroll/PayHistory.h"
-
-#include <array>
 
 // Gross wages, net pay or gross third-party sick pay was stored for the pay date: the test that
 // decides who was paid on a posted pay date.
 bool HasPostedPay(const StoredPayPeriod& period);
-
-// The amounts of every group summed over slots first..last of the current employee's pay
-// history, in slot order; all 0 when first is after last.
-std::array<double, kAmountGroupCount> SumStoredPayPeriods(int firstSlot, int lastSlot);
 
 // Statements of a pay date that posting kept: each figure is read from the employee's pay history
 // slot, never from the to-date columns or the employee's present rates. Rates are what the pay
@@ -21,7 +16,7 @@ std::array<double, kAmountGroupCount> SumStoredPayPeriods(int firstSlot, int las
 class PostedStatementSource : public StatementSource {
 public:
     double ThisPeriod(int group) const override { return period_.Amount(group); }
-    double YearToDate(int group) const override { return yearToDate_.at(static_cast<std::size_t>(group)); }
+    double YearToDate(int group) const override { return yearToDate_.Amount(group); }
     // Every earnings group but the cost of group-term life insurance, tips always included.
     double GrossYearToDate() const override;
     // Tips only when the company counts them in gross pay.
@@ -40,7 +35,7 @@ public:
 
 protected:
     StoredPayPeriod period_;
-    std::array<double, kAmountGroupCount> yearToDate_{};
+    StoredAmountSums yearToDate_;
 };
 
 // The statements of one posted pay date for every employee paid on it; the year to date adds the
@@ -57,13 +52,12 @@ private:
     int slot_;
 };
 
-// The statements of the employee in EmployeeRec, one for each pay date of slots first..last that
-// lists it; the year to date runs over the pay dates listed so far. A pay date lists the employee
+// The statements of the employee in EmployeeRec, one for each pay date of a range that lists it; the year to date runs over the pay dates listed so far. A pay date lists the employee
 // when it stored pay or a fringe benefit, so that a statement of a fringe benefit alone is also
 // counted when the statements are placed on the pages.
 class EmployeePayDateSource : public PostedStatementSource {
 public:
-    EmployeePayDateSource(int firstSlot, int lastSlot);
+    explicit EmployeePayDateSource(const PayDateRange& range);
 
     // Reads the pay date of a slot; when it is listed, adds it to the year to date.
     void VisitSlot(int slot);
@@ -73,7 +67,6 @@ public:
 private:
     static bool ListsEmployee(const StoredPayPeriod& period);
 
-    int firstSlot_;
-    int lastSlot_;
+    PayDateRange range_;
     bool listed_ = false;
 };

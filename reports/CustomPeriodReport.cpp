@@ -5,8 +5,6 @@
 #include "client/PayRecords.h"
 #include "components/TextRoutines.h"
 
-#include <algorithm>
-
 namespace {
 
 int Group(const char* name)
@@ -14,9 +12,9 @@ int Group(const char* name)
     return AmountGroupNumber(QString::fromLatin1(name));
 }
 
-bool PaidInRange(int firstSlot, int lastSlot)
+bool PaidInRange(const PayDateRange& range)
 {
-    for (int slot = firstSlot; slot <= lastSlot; ++slot) {
+    for (int slot = range.First; slot <= range.Last; ++slot) {
         if (HasPostedPay(ReadStoredPayPeriod(slot)))
             return true;
     }
@@ -25,8 +23,8 @@ bool PaidInRange(int firstSlot, int lastSlot)
 
 QString RangeLine(const char* lead, const CustomPeriod& period)
 {
-    return QString::fromLatin1(lead) + CompanyRec.PriorPayDateFrom[period.firstSlot].get() + QStringLiteral(" to ")
-           + CompanyRec.PriorPayDateTo[period.lastSlot].get();
+    return QString::fromLatin1(lead) + CompanyRec.PriorPayDateFrom[period.range.First].get() + QStringLiteral(" to ")
+           + CompanyRec.PriorPayDateTo[period.range.Last].get();
 }
 
 } // namespace
@@ -39,8 +37,9 @@ CustomPeriodDetailedSource::CustomPeriodDetailedSource(const CustomPeriod& perio
 DetailedAmounts CustomPeriodDetailedSource::EmployeeAmounts()
 {
     DetailedAmounts amounts;
-    const auto sums = SumStoredPayPeriods(period_.firstSlot, period_.lastSlot);
-    std::copy(sums.begin(), sums.end(), amounts.group.begin());
+    const StoredAmountSums sums = SumStoredPayPeriods(period_.range);
+    for (int group = 0; group < kAmountGroupCount; ++group)
+        amounts.group[group] = sums.Amount(group);
     for (const DetailedRow& row : DetailedEarningsRows()) {
         if (row.group != Group("Tips") || CompanyRec.IncludeTips)
             amounts.totalEarnings += amounts.group[row.group];
@@ -48,7 +47,7 @@ DetailedAmounts CustomPeriodDetailedSource::EmployeeAmounts()
     amounts.totalDeductions = amounts.group[Group("TotalDeduct")];
     amounts.netAmount = amounts.totalEarnings - amounts.totalDeductions;
     amounts.totalLiabilities = amounts.group[Group("TotalLib")];
-    paidInRange_ = PaidInRange(period_.firstSlot, period_.lastSlot);
+    paidInRange_ = PaidInRange(period_.range);
     return amounts;
 }
 
@@ -112,15 +111,14 @@ bool CustomPeriodJournalRows::Next(JournalRow& row)
 {
     if (!loop_.Next())
         return false;
-    const auto sums = SumStoredPayPeriods(period_.firstSlot, period_.lastSlot);
-    const auto amount = [&sums](const char* group) { return sums[static_cast<std::size_t>(Group(group))]; };
-    row.listed = amount("GrossWages") != 0.0 || amount("NetPay") != 0.0 || amount("TPSPGross") != 0.0;
+    const StoredAmountSums sums = SumStoredPayPeriods(period_.range);
+    row.listed = sums.Amount("GrossWages") != 0.0 || sums.Amount("NetPay") != 0.0 || sums.Amount("TPSPGross") != 0.0;
     row.counted = row.listed;
     row.name = row.listed ? GetEmployeeName(1, true).trimmed() : QString();
     row.identification = QStringLiteral("***") + RightChars(EmployeeRec.SocSecNum, 4);
     const auto& groups = JournalAmountGroups();
     for (int column = 0; column < kJournalColumns; ++column)
-        row.amounts[column] = sums[static_cast<std::size_t>(groups[column])];
+        row.amounts[column] = sums.Amount(groups[column]);
     return true;
 }
 

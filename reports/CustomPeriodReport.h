@@ -1,14 +1,14 @@
 #pragma once
 
 #include "client/EmployeeLoop.h"
+#include "payroll/PayDateRange.h"
 #include "reports/DetailedReport.h"
 #include "reports/PayrollJournal.h"
 
-// The payroll of a range of posted pay dates, slots first..last: every amount is the sum of the
-// range's slots of the employee's pay history.
+// The payroll of a range of posted pay dates: every amount is the sum of the range's slots of the
+// employee's pay history.
 struct CustomPeriod {
-    int firstSlot = 1;
-    int lastSlot = 1;
+    PayDateRange range;
     QString reportName;   // replaces the report's name line when not blank
     QString period;       // replaces the period line when not blank
 };

@@ -5,22 +5,22 @@
 #include "checks/StatementGroups.h"
 #include "client/PayRecords.h"
 
-int PayDatesWithNetPay(int firstSlot, int lastSlot)
+int PayDatesWithNetPay(const PayDateRange& range)
 {
     int count = 0;
-    for (int slot = firstSlot; slot <= lastSlot; ++slot)
+    for (int slot = range.First; slot <= range.Last; ++slot)
         count += ReadStoredPayPeriod(slot).Amount(StatementGroup::NetPay) != 0.0;
     return count;
 }
 
-void PrintEmployeeStatements(ReportCanvas& report, int firstSlot, int lastSlot)
+void PrintEmployeeStatements(ReportCanvas& report, const PayDateRange& range)
 {
-    EmployeePayDateSource source(firstSlot, lastSlot);
+    EmployeePayDateSource source(range);
     StatementStyle style;
     style.boldArialTitle = true;
     style.frameOffset = 1.05;
     StatementPages pages(report, source.PaidCount(), style);
-    for (int slot = firstSlot; slot <= lastSlot; ++slot) {
+    for (int slot = range.First; slot <= range.Last; ++slot) {
         source.VisitSlot(slot);
         if (!source.Listed())
             continue;
@@ -29,9 +29,9 @@ void PrintEmployeeStatements(ReportCanvas& report, int firstSlot, int lastSlot)
     }
 }
 
-EmployeeJournalRows::EmployeeJournalRows(int firstSlot, int lastSlot)
-    : slot_(firstSlot)
-    , lastSlot_(lastSlot)
+EmployeeJournalRows::EmployeeJournalRows(const PayDateRange& range)
+    : slot_(range.First)
+    , lastSlot_(range.Last)
 {
 }
 
@@ -65,8 +65,8 @@ JournalHeading EmployeeJournalHeading()
     return heading;
 }
 
-void PrintEmployeeJournal(ReportCanvas& report, int firstSlot, int lastSlot)
+void PrintEmployeeJournal(ReportCanvas& report, const PayDateRange& range)
 {
-    EmployeeJournalRows rows(firstSlot, lastSlot);
+    EmployeeJournalRows rows(range);
     PrintJournal(report, EmployeeJournalHeading(), rows);
 }

@@ -1,24 +1,25 @@
 #pragma once
 
+#include "payroll/PayDateRange.h"
 #include "reports/PayrollJournal.h"
 
 class ReportCanvas;
 
-// One employee's posted payroll over slots first..last of the pay history, for the employee in
-// EmployeeRec; the record set is not moved.
+// One employee's posted payroll over a range of the pay history, for the employee in EmployeeRec;
+// the record set is not moved.
 
 // The number of pay dates of the range with net pay: without any, there is nothing to report.
-int PayDatesWithNetPay(int firstSlot, int lastSlot);
+int PayDatesWithNetPay(const PayDateRange& range);
 
 // A standard earnings statement for each pay date of the range with pay or a fringe benefit, two
 // a page, the year to date running over the statements printed. No Payroll Summary follows.
-void PrintEmployeeStatements(ReportCanvas& report, int firstSlot, int lastSlot);
+void PrintEmployeeStatements(ReportCanvas& report, const PayDateRange& range);
 
 // The journal rows: one for each pay date of the range with gross wages, net pay or gross
 // third-party sick pay, its period and pay date in place of a name.
 class EmployeeJournalRows : public JournalRowSource {
 public:
-    EmployeeJournalRows(int firstSlot, int lastSlot);
+    explicit EmployeeJournalRows(const PayDateRange& range);
     bool Next(JournalRow& row) override;
 
 private:
@@ -28,4 +29,4 @@ private:
 
 JournalHeading EmployeeJournalHeading();
 
-void PrintEmployeeJournal(ReportCanvas& report, int firstSlot, int lastSlot);
+void PrintEmployeeJournal(ReportCanvas& report, const PayDateRange& range);

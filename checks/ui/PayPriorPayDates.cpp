@@ -21,9 +21,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kWindow = QStringLiteral("TFrmPriorPayDatesRpt");
+// Beside its caption a title bar holds the window's icon and margins.
+constexpr int kTitleBarRoom = 40;
 
 } // namespace
 
@@ -91,6 +95,8 @@ TFrmPriorPayDatesRpt::TFrmPriorPayDatesRpt(QWidget* parent)
 
     FormShow();
     ScaleScreen(this, QSize(213, 213));
+    // The caption is wider than the controls; the title bar shows it whole.
+    setMinimumWidth(std::max(minimumWidth(), fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarRoom));
     CbxPayDate->setFocus();
 }
 

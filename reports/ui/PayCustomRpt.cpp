@@ -4,13 +4,11 @@
 #include "client/ui/ScreenRules.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/PrintoutSetup.h"
-#include "payroll/PayHistory.h"
+#include "payroll/ui/PayDateRangeBox.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "reports/CustomPeriodReport.h"
-#include "reports/ui/PayDateRange.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,17 +46,11 @@ TFrmCustomPayRpt::TFrmCustomPayRpt(QWidget* parent)
     types->addWidget(ChkJournal);
     types->addStretch();
 
-    GrpPayDates = new QGroupBox(QStringLiteral("Payroll Pay Dates"), this);
-    LblFrom = new QLabel(QStringLiteral("From"), GrpPayDates);
-    CbxPayDateFrom = new QComboBox(GrpPayDates);
-    LblTo = new QLabel(QStringLiteral("To"), GrpPayDates);
-    CbxPayDateTo = new QComboBox(GrpPayDates);
-    auto* dates = new QGridLayout(GrpPayDates);
-    dates->addWidget(LblFrom, 0, 0);
-    dates->addWidget(CbxPayDateFrom, 0, 1);
-    dates->addWidget(LblTo, 1, 0);
-    dates->addWidget(CbxPayDateTo, 1, 1);
-    dates->setColumnStretch(1, 1);
+    GrpPayDates = new TPayDateRangeBox(QStringLiteral("Payroll Pay Dates"), this);
+    LblFrom = GrpPayDates->LblFrom;
+    CbxPayDateFrom = GrpPayDates->CbxPayDateFrom;
+    LblTo = GrpPayDates->LblTo;
+    CbxPayDateTo = GrpPayDates->CbxPayDateTo;
 
     GrpReportName = new QGroupBox(QStringLiteral("Report Name (Optional)"), this);
     CustPayPerRptName = TextIn(GrpReportName);
@@ -75,7 +67,7 @@ TFrmCustomPayRpt::TFrmCustomPayRpt(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    for (QGroupBox* box : {GrpReportType, GrpPayDates, GrpReportName, GrpPeriodName})
+    for (QGroupBox* box : std::initializer_list<QGroupBox*>{GrpReportType, GrpPayDates, GrpReportName, GrpPeriodName})
         layout->addWidget(box);
     layout->addStretch();
     layout->addLayout(buttons);
@@ -97,7 +89,7 @@ TFrmCustomPayRpt::TFrmCustomPayRpt(QWidget* parent)
     SetUpPrintout(RptCustomPay, this, kWindow, QStringLiteral("RptCustomPay"));
     SetUpPrintout(RptCustomPayJ, this, kWindow, QStringLiteral("RptCustomPayJ"));
     const auto period = [this] {
-        return CustomPeriod{CustomFromIndex, CustomToIndex, CustPayPerRptName->text(), CustPayPerRpt->text()};
+        return CustomPeriod{{CustomFromIndex, CustomToIndex}, CustPayPerRptName->text(), CustPayPerRpt->text()};
     };
     RptCustomPay.OnPrint = [period](ReportCanvas& report) { PrintCustomPeriodReport(report, period()); };
     RptCustomPayJ.OnPrint = [period](ReportCanvas& report) { PrintCustomPeriodJournal(report, period()); };
@@ -109,20 +101,22 @@ TFrmCustomPayRpt::TFrmCustomPayRpt(QWidget* parent)
 
 void TFrmCustomPayRpt::FormShow()
 {
-    CustomFromIndex = 1;
-    CustomToIndex = CompanyRec.PriorPeriodCount;
+    const PayDateRange all = PayDateRange::AllStored();
+    CustomFromIndex = all.First;
+    CustomToIndex = all.Last;
     ChkStandard->setChecked(true);
-    FillPayDateLists(CbxPayDateFrom, CbxPayDateTo, CustomFromIndex, CustomToIndex);
+    GrpPayDates->SetRange(all);
     CustPayPerRptName->setText(CustomReportName);
     CustPayPerRpt->setText(ReportPeriodText);
 }
 
 void TFrmCustomPayRpt::BtnOkClick()
 {
+    if (!GrpPayDates->AcceptChoice())
+        return;
+    CustomFromIndex = GrpPayDates->Range().First;
+    CustomToIndex = GrpPayDates->Range().Last;
     try {
-        const PayDateRange range = CheckedPayDateRange(CbxPayDateFrom, CbxPayDateTo);
-        CustomFromIndex = range.firstSlot;
-        CustomToIndex = range.lastSlot;
         (ChkStandard->isChecked() ? RptCustomPay : RptCustomPayJ).Execute();
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);

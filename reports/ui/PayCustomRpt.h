@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TPayDateRangeBox;
 
 // The payroll of any range of posted pay dates, as a detailed report or as a journal, with an
 // optional report name and period description. The window stays open for further reports; the
@@ -22,7 +23,7 @@ public:
     QGroupBox* GrpReportType = nullptr;
     QRadioButton* ChkStandard = nullptr;
     QRadioButton* ChkJournal = nullptr;
-    QGroupBox* GrpPayDates = nullptr;
+    TPayDateRangeBox* GrpPayDates = nullptr;
     QLabel* LblFrom = nullptr;
     QComboBox* CbxPayDateFrom = nullptr;
     QLabel* LblTo = nullptr;

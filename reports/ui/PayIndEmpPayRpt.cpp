@@ -5,13 +5,12 @@
 #include "client/ui/ScreenRules.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/PrintoutSetup.h"
+#include "payroll/ui/PayDateRangeBox.h"
 #include "platform/Exceptions.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "reports/IndividualEmployeeReport.h"
-#include "reports/ui/PayDateRange.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,18 +42,11 @@ TFrmIndEmpPayRpt::TFrmIndEmpPayRpt(QWidget* parent)
     types->addWidget(ChkJournal);
     types->addStretch();
 
-    GrpPayDates = new QGroupBox(QStringLiteral("Payroll Pay Dates"), this);
-    LblFrom = new QLabel(QStringLiteral("From"), GrpPayDates);
-    CbxPayDateFrom = new QComboBox(GrpPayDates);
-    LblTo = new QLabel(QStringLiteral("To"), GrpPayDates);
-    CbxPayDateTo = new QComboBox(GrpPayDates);
-    auto* dates = new QGridLayout(GrpPayDates);
-    dates->addWidget(LblFrom, 0, 0);
-    dates->addWidget(CbxPayDateFrom, 0, 1);
-    dates->addWidget(LblTo, 0, 2);
-    dates->addWidget(CbxPayDateTo, 0, 3);
-    dates->setColumnStretch(1, 1);
-    dates->setColumnStretch(3, 1);
+    GrpPayDates = new TPayDateRangeBox(QStringLiteral("Payroll Pay Dates"), this);
+    LblFrom = GrpPayDates->LblFrom;
+    CbxPayDateFrom = GrpPayDates->CbxPayDateFrom;
+    LblTo = GrpPayDates->LblTo;
+    CbxPayDateTo = GrpPayDates->CbxPayDateTo;
 
     BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
     BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -66,7 +58,7 @@ TFrmIndEmpPayRpt::TFrmIndEmpPayRpt(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    for (QGroupBox* box : {GrpEmployee, GrpReportType, GrpPayDates})
+    for (QGroupBox* box : std::initializer_list<QGroupBox*>{GrpEmployee, GrpReportType, GrpPayDates})
         layout->addWidget(box);
     layout->addStretch();
     layout->addLayout(buttons);
@@ -87,8 +79,8 @@ TFrmIndEmpPayRpt::TFrmIndEmpPayRpt(QWidget* parent)
 
     SetUpPrintout(RptEarnings, this, kWindow, QStringLiteral("RptEarnings"));
     SetUpPrintout(RptJournal, this, kWindow, QStringLiteral("RptJournal"));
-    RptEarnings.OnPrint = [this](ReportCanvas& report) { PrintEmployeeStatements(report, FromSlot, ToSlot); };
-    RptJournal.OnPrint = [this](ReportCanvas& report) { PrintEmployeeJournal(report, FromSlot, ToSlot); };
+    RptEarnings.OnPrint = [this](ReportCanvas& report) { PrintEmployeeStatements(report, {FromSlot, ToSlot}); };
+    RptJournal.OnPrint = [this](ReportCanvas& report) { PrintEmployeeJournal(report, {FromSlot, ToSlot}); };
 
     FormShow();
     ScaleScreen(this, QSize(311, 237));
@@ -104,16 +96,25 @@ void TFrmIndEmpPayRpt::FormShow()
     BuildRecIndex();
     RecIndexLastNameFirst = true;
     RebuildRecIndex = true;
-    for (const RecIndexData& entry : RecIndex) {
-        CbxEmployeeName->addItem(QString(entry.Name));
-        records_.push_back(entry.Index + 1);
+    if (EmployeeCount == 1) {
+        // The index keeps no name for a single employee.
+        const EmployeeRecord& e = EmployeeRec;
+        CbxEmployeeName->addItem(e.LastName.get().trimmed() + QLatin1Char(' ') + e.Suffix.get().trimmed() + QLatin1Char(' ')
+                                 + e.FirstName.get().trimmed() + QLatin1Char(' ') + e.MiddleInitial.get().trimmed());
+        records_.push_back(1);
+    } else {
+        for (const RecIndexData& entry : RecIndex) {
+            CbxEmployeeName->addItem(QString(entry.Name));
+            records_.push_back(entry.Index + 1);
+        }
     }
     if (CbxEmployeeName->count() > 0)
         CbxEmployeeName->setCurrentIndex(0);
 
-    FromSlot = 1;
-    ToSlot = CompanyRec.PriorPeriodCount;
-    FillPayDateLists(CbxPayDateFrom, CbxPayDateTo, FromSlot, ToSlot);
+    const PayDateRange all = PayDateRange::AllStored();
+    FromSlot = all.First;
+    ToSlot = all.Last;
+    GrpPayDates->SetRange(all);
     ChkEarnings->setChecked(true);
     ReportTypeClick();
 }
@@ -128,15 +129,16 @@ void TFrmIndEmpPayRpt::ReportTypeClick()
 
 void TFrmIndEmpPayRpt::BtnOkClick()
 {
+    if (!GrpPayDates->AcceptChoice())
+        return;
+    FromSlot = GrpPayDates->Range().First;
+    ToSlot = GrpPayDates->Range().Last;
     try {
-        const PayDateRange range = CheckedPayDateRange(CbxPayDateFrom, CbxPayDateTo);
-        FromSlot = range.firstSlot;
-        ToSlot = range.lastSlot;
         const int chosen = CbxEmployeeName->currentIndex();
         if (chosen < 0)
             return;
         ReadEmployeeRecord(records_[static_cast<std::size_t>(chosen)]);
-        if (PayDatesWithNetPay(FromSlot, ToSlot) == 0)
+        if (PayDatesWithNetPay({FromSlot, ToSlot}) == 0)
             throw EFieldException(QStringLiteral("There is no payroll data available for the period selected."));
         (ChkEarnings->isChecked() ? RptEarnings : RptJournal).Execute();
     } catch (const std::exception& error) {

@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class TPayDateRangeBox;
 
 // One employee's posted payroll over a range of pay dates: earnings statements from the first
 // stored pay date up to a chosen one, or a journal of any range. The chosen employee stays the
@@ -25,7 +26,7 @@ public:
     QGroupBox* GrpReportType = nullptr;
     QRadioButton* ChkEarnings = nullptr;
     QRadioButton* ChkJournal = nullptr;
-    QGroupBox* GrpPayDates = nullptr;
+    TPayDateRangeBox* GrpPayDates = nullptr;
     QLabel* LblFrom = nullptr;
     QComboBox* CbxPayDateFrom = nullptr;
     QLabel* LblTo = nullptr;

@@ -148,3 +148,17 @@ TEST_F(PayDateReportWindowsTest, YearToDateGoesStraightToItsPreview)
     EXPECT_TRUE(FindText(*shown, 0, QStringLiteral("As of January 23, 2026")));
     EXPECT_EQ(AmountBeside(*shown, 0, QStringLiteral("Total earnings")), QStringLiteral("3,000.00"));
 }
+
+TEST_F(PayDateReportWindowsTest, IndividualWindowOfASingleEmployeeListsThatEmployee)
+{
+    addHourlyEmployee(QStringLiteral("Able"), QStringLiteral("Ann"), 25.0);
+    EmployeeRec.MiddleName = QStringLiteral("Beth");
+    EmployeeRec.MiddleInitial = QStringLiteral("B");
+    module->RSEmployee.PostRec();
+    postPeriod(QDate(2026, 1, 9));
+    TFrmIndEmpPayRpt window;
+    EXPECT_EQ(Entries(window.CbxEmployeeName), QStringList{QStringLiteral("Able  Ann B")});
+    window.BtnOk->click();
+    ASSERT_TRUE(window.RptEarnings.Document());
+    EXPECT_EQ(PageTexts(*window.RptEarnings.Document(), 0).filter(QStringLiteral("ABLE")).size(), 1);
+}

@@ -36,7 +36,7 @@ double Amount(QString text)
 TEST_F(CustomPeriodReportTest, DetailedReportOfTheWholeRangeAddsItsPayDates)
 {
     postThreeWeeks();
-    const auto document = print([](ReportCanvas& report) { PrintCustomPeriodReport(report, CustomPeriod{1, 3, {}, {}}); });
+    const auto document = print([](ReportCanvas& report) { PrintCustomPeriodReport(report, CustomPeriod{{1, 3}, {}, {}}); });
     ASSERT_TRUE(document);
     ASSERT_EQ(document->PageCount(), 4);
     EXPECT_EQ(AmountBeside(*document, 0, QStringLiteral("Total earnings")), QStringLiteral("3,000.00"));
@@ -66,7 +66,7 @@ TEST_F(CustomPeriodReportTest, DetailedReportOfTheWholeRangeAddsItsPayDates)
 TEST_F(CustomPeriodReportTest, NameAndPeriodTextsReplaceTheHeadingLines)
 {
     postThreeWeeks();
-    const CustomPeriod period{2, 2, QStringLiteral("Second Week"), QStringLiteral("Week of January 16")};
+    const CustomPeriod period{{2, 2}, QStringLiteral("Second Week"), QStringLiteral("Week of January 16")};
     const auto detailed = print([&](ReportCanvas& report) { PrintCustomPeriodReport(report, period); });
     ASSERT_EQ(detailed->PageCount(), 3) << "Carter unpaid on 01/16";
     EXPECT_TRUE(FindText(*detailed, 0, QStringLiteral("Second Week")));
@@ -90,7 +90,7 @@ TEST_F(CustomPeriodReportTest, JournalTotalsAreTheSumsOfItsRows)
     module->RSEmployee.PostRec();
     writeSlot(5, 1, {{QStringLiteral("HealthIns"), 10.0}, {QStringLiteral("TotalDeduct"), 10.0}});
 
-    const auto document = print([](ReportCanvas& report) { PrintCustomPeriodJournal(report, CustomPeriod{1, 3, {}, {}}); },
+    const auto document = print([](ReportCanvas& report) { PrintCustomPeriodJournal(report, CustomPeriod{{1, 3}, {}, {}}); },
                                 PageOrientation::Landscape);
     ASSERT_TRUE(document);
     const QStringList texts = PageTexts(*document, 0);
@@ -113,7 +113,7 @@ TEST_F(IndividualEmployeeReportTest, StatementsOfAnEmployeeRunTheYearToDateOverI
 {
     postThreeWeeks();
     readEmployee(3);
-    const auto document = print([](ReportCanvas& report) { PrintEmployeeStatements(report, 1, 3); });
+    const auto document = print([](ReportCanvas& report) { PrintEmployeeStatements(report, {1, 3}); });
     ASSERT_TRUE(document);
     ASSERT_EQ(document->PageCount(), 1);
     EXPECT_EQ(CountText(*document, 0, QStringLiteral("CY CARTER")), 2);
@@ -137,7 +137,7 @@ TEST_F(IndividualEmployeeReportTest, AFringeBenefitAloneGetsAStatementOnAPageOfI
     postThreeWeeks();
     writeSlot(3, 2, {{QStringLiteral("FringeBen"), 50.0}});
     readEmployee(3);
-    const auto document = print([](ReportCanvas& report) { PrintEmployeeStatements(report, 1, 3); });
+    const auto document = print([](ReportCanvas& report) { PrintEmployeeStatements(report, {1, 3}); });
     ASSERT_TRUE(document);
     ASSERT_EQ(document->PageCount(), 2) << "three statements, two a page";
     EXPECT_EQ(CountText(*document, 0, QStringLiteral("CY CARTER")), 2);
@@ -149,9 +149,9 @@ TEST_F(IndividualEmployeeReportTest, JournalHasARowForEachPaidPayDate)
 {
     postThreeWeeks();
     readEmployee(3);
-    EXPECT_EQ(PayDatesWithNetPay(1, 3), 2);
-    EXPECT_EQ(PayDatesWithNetPay(2, 2), 0);
-    const auto document = print([](ReportCanvas& report) { PrintEmployeeJournal(report, 1, 3); }, PageOrientation::Landscape);
+    EXPECT_EQ(PayDatesWithNetPay({1, 3}), 2);
+    EXPECT_EQ(PayDatesWithNetPay({2, 2}), 0);
+    const auto document = print([](ReportCanvas& report) { PrintEmployeeJournal(report, {1, 3}); }, PageOrientation::Landscape);
     ASSERT_TRUE(document);
     const QStringList texts = PageTexts(*document, 0);
     EXPECT_TRUE(texts.contains(QStringLiteral("01/03/2026  to  01/09/2026")));
