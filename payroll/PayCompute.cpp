@@ -84,6 +84,11 @@ void SubtractFromAllBases(double amount)
 void CalculateEmployeePay()
 {
     ApplyRecurringAmounts();
+    CalculateEmployeePayAsEntered();
+}
+
+void CalculateEmployeePayAsEntered()
+{
     RunPayComputationPass();
     for (int round = 0; round < kUserFieldRounds; ++round)
         ApplyUserFieldActions();

@@ -10,6 +10,10 @@
 // employee and posts the record afterwards.
 void CalculateEmployeePay();
 
+// The same without the recurring amounts: the hours and amounts entered by hand are computed as
+// they stand.
+void CalculateEmployeePayAsEntered();
+
 // One pass: earnings and wage bases, the federal, state, city, unemployment and disability taxes,
 // the totals and the qualified overtime, in that order.
 void RunPayComputationPass();

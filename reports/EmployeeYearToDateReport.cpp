@@ -29,10 +29,28 @@ public:
     }
 };
 
+// Puts the employee record back as it was when it goes out of scope.
+class KeptEmployee {
+public:
+    KeptEmployee()
+        : kept_(EmployeeRec)
+    {
+    }
+    ~KeptEmployee() { EmployeeRec = kept_; }
+    KeptEmployee(const KeptEmployee&) = delete;
+    KeptEmployee& operator=(const KeptEmployee&) = delete;
+
+private:
+    EmployeeRecord kept_;
+};
+
 } // namespace
 
 void PrintEmployeeYearToDate(ReportCanvas& report)
 {
+    // The totals are recomputed only to be printed: the manual entry window stores the record it
+    // shows, and it must store what it showed.
+    const KeptEmployee kept;
     SetRulePen(report);
     report.SetFont(QStringLiteral("Arial"), 14);
     report.SetBold(true);

@@ -16,6 +16,7 @@
 #include "components/ui/ReportPreviewHandler.h"
 #include "forms/ui/FormLaunchers.h"
 #include "payroll/ClosePeriod.h"
+#include "payroll/ui/ManualEntryLaunchers.h"
 #include "payroll/ui/PayRunLaunchers.h"
 #include "payroll/ui/PriorPeriodLaunchers.h"
 #include "platform/AppMessageBox.h"
@@ -45,6 +46,7 @@ void InstallLaunchers()
     InstallClientFileLaunchers();
     InstallPriorPeriodLaunchers();
     InstallPayRunLaunchers();
+    InstallManualEntryLaunchers();
     InstallEmployeeLaunchers();
     InstallHelpLaunchers();
     InstallSetupScreenLaunchers();

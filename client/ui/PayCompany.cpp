@@ -15,6 +15,7 @@
 #include "components/ui/NavigatorGlyphs.h"
 #include "components/ui/StateEdit.h"
 #include "components/ui/StateList.h"
+#include "forms/ui/PayNJUIDIRateAdjt.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -704,10 +705,9 @@ void TFrmCompany::RuntheNJUIDIRateChangeUtilityClick()
                       QLatin1String(kApplicationTitle), MbOk | MbIconStop);
         return;
     }
+    // The report uses the rates just typed.
     SaveCompanyForm(false);
-    // The rate change report window belongs to the tax forms, which this program does not have yet.
-    AppMessageBox(QStringLiteral("This command is not available yet."), QLatin1String(kApplicationTitle),
-                  MbOk | MbIconInformation);
+    ShowNJUIDIRateAdjustment();
 }
 
 void TFrmCompany::showEvent(QShowEvent* event)

@@ -172,6 +172,8 @@ TEST_F(EmployeeYearToDateTest, PageShowsThePostedYearToDateAsOfTheDayBeforeTheOp
     EmployeeRec.OtherTimePaid[kYearToDateColumn] = 3.0;
     // What is entered for the open period is not posted yet.
     EmployeeRec.Wages[kCurrentColumn] = 500.0;
+    // A stale total is printed recomputed, and stays in the record the manual entry window shows.
+    EmployeeRec.GrossWages[kYearToDateColumn] = 1234.0;
     // Payroll date, line printed.
     for (const auto& [from, asOf] : {std::pair{"01/10/2026", "As of January 9, 2026"},
                                      std::pair{"01/01/2026", "As of December 31, 2025"}}) {
@@ -187,6 +189,8 @@ TEST_F(EmployeeYearToDateTest, PageShowsThePostedYearToDateAsOfTheDayBeforeTheOp
         EXPECT_EQ(FindText(*document, 0, QStringLiteral("Earnings:"))->y1, 1.51);
         EXPECT_FALSE(PageTexts(*document, 0).filter(QStringLiteral("Employee name:")).size());
         EXPECT_TRUE(OpsOffPage(*document).isEmpty());
+        EXPECT_DOUBLE_EQ(EmployeeRec.GrossWages[kYearToDateColumn], 1234.0);
+        EXPECT_DOUBLE_EQ(EmployeeRec.Wages[kCurrentColumn], 500.0);
     }
     renderPage(1, QStringLiteral("employee-year-to-date"));
     EXPECT_TRUE(flatText().contains(QStringLiteral("Total earnings 2,000.00")));

@@ -330,9 +330,16 @@ TEST_F(CompanyScreenTest, NewJerseyReportNeedsAPostedPayroll)
     EXPECT_EQ(CompanyRec.UnempTaxRate[nj], 0);
 
     CompanyRec.PayrollPosted = true;
-    messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+    bool shown = false;
+    dialogs.onNextModal([&](QDialog& window) {
+        shown = true;
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("New Jersey UI/DI Rate Change Utility Report"));
+        // The report reads the rate just typed.
+        EXPECT_EQ(CompanyRec.UnempTaxRate[nj], 2.8);
+        window.reject();
+    });
     s.RuntheNJUIDIRateChangeUtility->trigger();
-    EXPECT_EQ(CompanyRec.UnempTaxRate[nj], 2.8);
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(CompanyScreenTest, CountryCodesOpenOnlyWhenTheListIsThere)

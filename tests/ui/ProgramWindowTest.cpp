@@ -45,10 +45,21 @@
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJUIDIRateAdjt.h"
 #include "forms/ui/ScheduleB.h"
+#include "forms/ui/FormW2.h"
+#include "forms/ui/IRSBox12Codes.h"
+#include "forms/ui/TTOBox14bCodes.h"
+#include "forms/ui/W2FormType.h"
+#include "forms/ui/Form941.h"
+#include "forms/ui/Form944.h"
 #include "payroll/AutoProcessing.h"
+#include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
+#include "payroll/ui/PayClock.h"
+#include "payroll/ui/PayManual.h"
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
 #include "payroll/ui/PayPeriodDlg.h"
@@ -211,6 +222,24 @@ void PostFiveWeeks(TFrmDataModule& module)
 QString PostedClient()
 {
     return SampleClient(QStringLiteral("Posted Client"), PostFiveWeeks);
+}
+
+// The sample client with its weekly pay period open, the employee's pay computed.
+QString OpenPeriodClient()
+{
+    return SampleClient(QStringLiteral("Open Period Client"), [](TFrmDataModule& module) {
+        LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
+        CompanyRec.PayDateFrom = QStringLiteral("01/05/2026");
+        CompanyRec.PayDateTo = QStringLiteral("01/11/2026");
+        CompanyRec.PayDate = QStringLiteral("01/16/2026");
+        CompanyRec.LastChkNum = 1001;
+        module.RSCompany.PostRec();
+        module.RSEmployee.GetRec();
+        EmployeeRec.RegularTime = 40;
+        EmployeeRec.CheckNumber = 1001;
+        CalculateEmployeePay();
+        module.RSEmployee.PostRec();
+    });
 }
 
 // A screen over an open client; the screen goes before the client closes.
@@ -422,6 +451,28 @@ const WindowMaker kWindows[] = {
     {"PriorPayDatesReport", [] { return OnClient<TFrmPriorPayDatesRpt>(PostedClient()); }},
     {"CustomPayReport", [] { return OnClient<TFrmCustomPayRpt>(PostedClient()); }},
     {"IndividualEmployeeReport", [] { return OnClient<TFrmIndEmpPayRpt>(PostedClient()); }},
+    {"ManualEntry", [] { return OnClient<TFrmManual>(OpenPeriodClient()); }},
+    {"PayrollClock", [] { return std::make_shared<TFrmClock>(); }},
+    {"FormW2", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmW2>(PostedClient());
+     }},
+    {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
+    {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
+    {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
+    {"Form941", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm941>(PostedClient());
+     }},
+    {"Form944", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm944>(PostedClient());
+     }},
+    {"NJUDI", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmNJUDI>(PostedClient());
+     }},
+    {"NJUIDIRateChange", [] { return std::make_shared<TFrmNJUIDIRA>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)

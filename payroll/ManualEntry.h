@@ -1,0 +1,31 @@
+#pragma once
+
+// The rules of the manual entry window that work on the records alone: which employees it may
+// show, the recomputation of one employee, clearing an employee's pay and renumbering the checks.
+
+// Recomputes the current employee's pay from the hours and amounts as entered (no recurring
+// amounts) and clears ManualEntryModified. The caller posts the employee.
+void RecalculateManualPay();
+
+// The number of employees the eligibility check admits for the open pay period, without messages.
+// The current employee stays current.
+int CountEligibleEmployees();
+
+// Moves forward (or backward) through the employee file, wrapping at its ends, to the next
+// employee the eligibility check admits, without messages; at most one round. When the round
+// finds nobody admitted, the employee that was current is read again and false is returned.
+// With includeCurrent the current employee is tried first.
+bool MoveToEligibleEmployee(bool forward, bool includeCurrent);
+
+// Takes the current employee out of the pay run: the period's hours, the check number and the
+// current column of every amount group become 0. Nothing is posted.
+void ClearCurrentPay();
+
+// Posts the current employee, then gives the paid employees consecutive check numbers from
+// CompanyRec.StartChkNum in file order and posts them; CompanyRec.LastChkNum keeps the last one.
+// Employees without pay keep their number. The current employee is read again afterwards.
+void RenumberPaidChecks();
+
+// After the window closed: the pay run awaits posting when anybody has pay, and the company record
+// is posted with that and the check numbers given out.
+void FinishManualEntry();
