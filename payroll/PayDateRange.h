@@ -16,7 +16,7 @@ struct PayDateRange {
     int First = 1;
     int Last = 1;
 
-    // Every slot in use: 1..CompanyRec.PriorPeriodCount (at most 65).
+    // Every slot in use: 1..CompanyRec.PriorPeriodCount (at most 65); 1..1 while none is.
     static PayDateRange AllStored();
     // The range that list lines fromIndex and toIndex (counted from 0) stand for.
     static PayDateRange OfListLines(int fromIndex, int toIndex);

@@ -6,6 +6,8 @@
 #include "platform/report/TextFit.h"
 #include "reports/ReportPages.h"
 
+#include <utility>
+
 namespace {
 
 constexpr double kLeft = 0.25;
@@ -55,6 +57,8 @@ void PrintHeading(ReportCanvas& report, const JournalHeading& heading)
     const auto heads = [&](double y, const QString& name, const QString& identification, bool first) {
         report.SetYPos(y);
         report.PrintLeft(name, kLeft);
+        if (heading.dateX > 0)
+            report.PrintRight(first ? heading.dateHead1 : heading.dateHead2, heading.dateX);
         report.PrintRight(identification, heading.idX);
         for (int column = 0; column < kJournalColumns; ++column)
             report.PrintRight(first ? heading.columnHeads[column].line1 : heading.columnHeads[column].line2, ColumnX(column));
@@ -109,27 +113,40 @@ void PrintJournal(ReportCanvas& report, const JournalHeading& heading, JournalRo
     double y = kHeadY2;
     int rowsOnPage = 0;
     std::array<double, kJournalColumns> totals{};
+    const auto newPage = [&] {
+        rowsOnPage = 0;
+        report.NewPage();
+        PrintHeading(report, heading);
+        report.SetFont(kNarrow, heading.rowSize);
+        y = kHeadY2;
+    };
+    // One row is read ahead, so the page rule knows whether another row follows.
     JournalRow row;
-    while (rows.Next(row)) {
+    JournalRow next;
+    bool more = rows.Next(row);
+    while (more) {
+        more = rows.Next(next);
         if (row.counted) {
             for (int column = 0; column < kJournalColumns; ++column)
                 totals[column] += row.amounts[column];
         }
-        if (!row.listed)
-            continue;
-        y += kRowStep;
-        report.SetYPos(y);
-        const double idLeft = heading.idX - report.TextWidth(row.identification);
-        PrintFitted(report, row.name, kLeft, idLeft - kCellGap - kLeft);
-        report.PrintRight(row.identification, heading.idX);
-        PrintAmounts(report, row.amounts);
-        if (++rowsOnPage == kRowsPerPage) {
-            rowsOnPage = 0;
-            report.NewPage();
-            PrintHeading(report, heading);
-            report.SetFont(kNarrow, heading.rowSize);
-            y = kHeadY2;
+        if (row.listed) {
+            y += kRowStep;
+            report.SetYPos(y);
+            const double idLeft = heading.idX - report.TextWidth(row.identification);
+            double nameEnd = idLeft;
+            if (heading.dateX > 0) {
+                nameEnd = heading.dateX - report.TextWidth(row.date);
+                report.PrintRight(row.date, heading.dateX);
+            }
+            PrintFitted(report, row.name, kLeft, nameEnd - kCellGap - kLeft);
+            report.PrintRight(row.identification, heading.idX);
+            PrintAmounts(report, row.amounts);
+            ++rowsOnPage;
         }
+        if (heading.pageFullY > 0 ? y >= heading.pageFullY && more : row.listed && rowsOnPage == kRowsPerPage)
+            newPage();
+        std::swap(row, next);
     }
 
     report.Line(kLeft, y + kRuleDrop, kRight, y + kRuleDrop);

@@ -23,6 +23,7 @@ struct JournalRow {
     bool counted = false;         // its amounts go into the grand totals
     QString name;                 // the name cell at x 0.25
     QString identification;       // right-aligned at the heading's identification x
+    QString date;                 // right-aligned at the heading's date x, when it has one
     std::array<double, kJournalColumns> amounts{};
 };
 
@@ -52,6 +53,12 @@ struct JournalHeading {
     QString idHead1;
     QString idHead2;
     double idX = 2.2;             // the identification cell and its heads end here
+    QString dateHead1;
+    QString dateHead2;
+    double dateX = 0;             // a date cell and its heads end here; 0: no date column
+    // 0: a new page after every 48th listed row (also after the last). Otherwise a new page once
+    // a row has reached this y, unless no row follows: the totals then share the last page.
+    double pageFullY = 0;
     double rowSize = 8.0;         // Helvetica Narrow, regular
     double totalsSize = 8.0;      // Helvetica Narrow
     bool totalsBold = true;
@@ -59,7 +66,7 @@ struct JournalHeading {
     std::array<JournalColumnHead, kJournalColumns> columnHeads = StandardJournalColumnHeads();
 };
 
-// Draws the journal from the first page of report: the heading, the listed rows, a new page
-// with its heading after every 48th row (also after the last), then the rule and the totals line
-// of every counted row.
+// Draws the journal from the first page of report: the heading, the listed rows with a new page
+// and its heading as the heading's page rule says, then the rule and the totals line of every
+// counted row.
 void PrintJournal(ReportCanvas& report, const JournalHeading& heading, JournalRowSource& rows);

@@ -9,10 +9,15 @@
 #include "components/ui/DateEdit.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/PrintoutSetup.h"
+#include "components/ui/StateList.h"
+#include "platform/ui/ShowModal.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Clock.h"
 #include "platform/ui/LedgoraApplication.h"
+#include "client/PayDataModule.h"
+#include "reports/DepartmentalReport.h"
 #include "reports/EmployeeRoster.h"
+#include "reports/StateReport.h"
 #include "reports/ReportPages.h"
 #include "reports/ToDateDetailedReport.h"
 #include "reports/ToDateJournal.h"
@@ -60,6 +65,13 @@ bool IsJournal(int kind)
 bool IsDetailed(int kind)
 {
     return kind == 2 || kind == 4 || kind == 6;
+}
+
+constexpr int kStateKind = 8;
+
+bool IsDepartmental(int kind)
+{
+    return kind >= 9 && kind <= 12;
 }
 
 // The current journal and the current report by department print the open period's pay date.
@@ -125,6 +137,8 @@ TFrmReports::TFrmReports(QWidget* parent)
     SetUpPrintout(RptEmpRoster, this, QStringLiteral("TFrmReports"), QStringLiteral("RptEmpRoster"));
     SetUpPrintout(RptToDate, this, QStringLiteral("TFrmReports"), QStringLiteral("RptToDate"));
     SetUpPrintout(RptToDateJ, this, QStringLiteral("TFrmReports"), QStringLiteral("RptToDateJ"));
+    SetUpPrintout(RptState, this, QStringLiteral("TFrmReports"), QStringLiteral("RptState"));
+    SetUpPrintout(RptDepartmental, this, QStringLiteral("TFrmReports"), QStringLiteral("RptDepartmental"));
     const auto texts = [this] { return ReportTexts{ReportName->text(), ReportPeriod->text(), ReportDateText}; };
     RptEmpRoster.OnPrint = [texts](ReportCanvas& report) { PrintEmployeeRoster(report, texts()); };
     RptToDate.OnPrint = [texts](ReportCanvas& report) {
@@ -132,6 +146,10 @@ TFrmReports::TFrmReports(QWidget* parent)
     };
     RptToDateJ.OnPrint = [texts](ReportCanvas& report) {
         PrintToDateJournal(report, ReportColumn(ReportKind), texts());
+    };
+    RptState.OnPrint = [texts](ReportCanvas& report) { PrintStateReport(report, texts()); };
+    RptDepartmental.OnPrint = [texts](ReportCanvas& report) {
+        PrintDepartmentalReport(report, DepartmentalColumn(ReportKind), texts());
     };
 
     FormShow();
@@ -145,8 +163,8 @@ void TFrmReports::FormShow()
     if (kind < kKindCount) {
         ReportName->setText(QString::fromLatin1(kKinds[kind].name));
         const char* title = kKinds[kind].title;
-        if (title && (IsJournal(kind) || IsDetailed(kind))) {
-            ReportSystem& system = IsJournal(kind) ? RptToDateJ : RptToDate;
+        if (title && (IsJournal(kind) || IsDetailed(kind) || IsDepartmental(kind))) {
+            ReportSystem& system = IsJournal(kind) ? RptToDateJ : IsDetailed(kind) ? RptToDate : RptDepartmental;
             const QString base = QString::fromLatin1(title);
             system.TitlePreview = base + QStringLiteral(" Preview");
             system.TitleSetup = base + QStringLiteral(" Setup");
@@ -185,10 +203,33 @@ void TFrmReports::BtnOkClick()
         execute(RptToDateJ);
     else if (IsDetailed(kind))
         execute(RptToDate);
-    else if (kind < kKindCount)
-        AppMessageBox(QStringLiteral("This command is not available yet."), QLatin1String(kApplicationTitle),
-                      MbOk | MbIconInformation);
+    else if (IsDepartmental(kind))
+        execute(RptDepartmental);
+    else if (kind == kStateKind)
+        runStateReport();
     accept();
+}
+
+void TFrmReports::runStateReport()
+{
+    int selection = -1;
+    {
+        TFrmStateList picker(this);
+        picker.AssignLabels(QStringLiteral("Select state to which"), QStringLiteral("this report applies"));
+        ShowModal(picker);
+        selection = picker.Selection;
+    }
+    if (selection == -1)
+        return;
+    try {
+        TRecordSet& states = DataModule().RSState;
+        states.SetCurrentRecord(selection + 1);
+        states.GetRec();
+    } catch (const std::exception& error) {
+        LedgoraApplication::ShowException(error);
+        return;
+    }
+    execute(RptState);
 }
 
 void TFrmReports::FormClose()

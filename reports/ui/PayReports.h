@@ -32,6 +32,8 @@ public:
     ReportSystem RptEmpRoster;
     ReportSystem RptToDate;
     ReportSystem RptToDateJ;
+    ReportSystem RptState;
+    ReportSystem RptDepartmental;
 
     void BtnOkClick();
     void done(int result) override;
@@ -40,4 +42,6 @@ private:
     void FormShow();
     void FormClose();
     void execute(ReportSystem& system);
+    // Asks for the state and runs the state report on it; nothing when the picker is cancelled.
+    void runStateReport();
 };

@@ -1,4 +1,4 @@
-#include "tests/reports/PostedWeeksFixture.h"
+#include "tests/reports/PayDateHistoryFixture.h"
 
 #include "checks/CondensedStatement.h"
 #include "checks/EarningsStatement.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-using PriorPayDateStatementsTest = PostedWeeksTest;
+using PriorPayDateStatementsTest = PayDateHistoryTest;
 
 // The names of the statements on a page, upper case as the statements print them.
 QStringList StatementNames(const ReportDocument& document, int page)

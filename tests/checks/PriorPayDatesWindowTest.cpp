@@ -1,4 +1,4 @@
-#include "tests/reports/PostedWeeksFixture.h"
+#include "tests/reports/PayDateHistoryFixture.h"
 
 #include "checks/ui/PayPriorPayDates.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using PriorPayDatesWindowTest = PostedWeeksTest;
+using PriorPayDatesWindowTest = PayDateHistoryTest;
 
 } // namespace
 

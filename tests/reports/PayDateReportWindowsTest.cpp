@@ -1,4 +1,4 @@
-#include "PostedWeeksFixture.h"
+#include "PayDateHistoryFixture.h"
 
 #include "components/ui/ReportPreviewWindow.h"
 #include "reports/ui/EmployeeYearToDatePreview.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using PayDateReportWindowsTest = PostedWeeksTest;
+using PayDateReportWindowsTest = PayDateHistoryTest;
 
 const QString kReversed = QStringLiteral("greater than the pay date to.");
 

@@ -1,4 +1,4 @@
-#include "PostedWeeksFixture.h"
+#include "PayDateHistoryFixture.h"
 
 #include "reports/CustomPeriodReport.h"
 #include "reports/EmployeeYearToDateReport.h"
@@ -6,9 +6,9 @@
 
 namespace {
 
-using CustomPeriodReportTest = PostedWeeksTest;
-using IndividualEmployeeReportTest = PostedWeeksTest;
-using EmployeeYearToDateTest = PostedWeeksTest;
+using CustomPeriodReportTest = PayDateHistoryTest;
+using IndividualEmployeeReportTest = PayDateHistoryTest;
+using EmployeeYearToDateTest = PayDateHistoryTest;
 
 constexpr double kGrossX = 2.75;
 constexpr double kTotalDeductedX = 10.25;

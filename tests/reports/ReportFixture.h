@@ -70,7 +70,8 @@ protected:
         if (fill)
             fill(window);
         window.BtnOk->click();
-        for (ReportSystem* system : {&window.RptEmpRoster, &window.RptToDate, &window.RptToDateJ}) {
+        for (ReportSystem* system : {&window.RptEmpRoster, &window.RptToDate, &window.RptToDateJ, &window.RptState,
+                                      &window.RptDepartmental}) {
             if (system->Document())
                 return system->Document();
         }

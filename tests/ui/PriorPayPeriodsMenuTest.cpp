@@ -9,6 +9,8 @@
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
 #include "payroll/ui/PayPriorPayPeriods.h"
+#include "reports/ui/PayReconcileRpt.h"
+#include "reports/ui/PayTaxLiability.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,8 +130,30 @@ TEST_F(PriorPayPeriodsMenuTest, ProcessingMenuOpensTheWindowAndItsTwoViews)
                                  QStringLiteral("Year-to-Date Earnings Report")}));
 }
 
+TEST_F(PriorPayPeriodsMenuTest, TheRegisterAndTheTaxLiabilitiesOpenOverTheStoredPeriods)
+{
+    start(makeClient(2));
+    QStringList seen;
+    dialogs.onNextModal([&](QDialog& dialog) {
+        auto& w = dynamic_cast<TFrmReconcileRpt&>(dialog);
+        seen << w.windowTitle() << w.CbxPayDateTo->currentText();
+        w.BtnCancel->click();
+    });
+    main->item(MenuItem::MnuReconcileRpt)->trigger();
+    dialogs.onNextModal([&](QDialog& dialog) {
+        auto& w = dynamic_cast<TFrmTaxLiability&>(dialog);
+        seen << w.windowTitle() << w.LblTaxWithholdingAmount->text();
+        w.BtnClose->click();
+    });
+    main->item(MenuItem::MnuFederalAndStateTaxLiabilities)->trigger();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Payroll Register Report"), QStringLiteral("01/14/2026 (2)"),
+                                 QStringLiteral("Employer Federal and State Tax Liabilities"), QStringLiteral("200.00")}));
+}
+
 TEST_F(PriorPayPeriodsMenuTest, WithoutStoredPeriodsTheItemIsOff)
 {
     start(makeClient(0));
     EXPECT_FALSE(main->item(MenuItem::MnuPriorPayrollPeriods)->isEnabled());
+    EXPECT_FALSE(main->item(MenuItem::MnuReconcileRpt)->isEnabled());
+    EXPECT_FALSE(main->item(MenuItem::MnuFederalAndStateTaxLiabilities)->isEnabled());
 }

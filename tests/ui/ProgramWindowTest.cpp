@@ -72,7 +72,9 @@
 #include "platform/Registry.h"
 #include "reports/ui/PayCustomRpt.h"
 #include "reports/ui/PayIndEmpPayRpt.h"
+#include "reports/ui/PayReconcileRpt.h"
 #include "reports/ui/PayReports.h"
+#include "reports/ui/PayTaxLiability.h"
 
 #include <QApplication>
 #include <QDate>
@@ -473,6 +475,8 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmNJUDI>(PostedClient());
      }},
     {"NJUIDIRateChange", [] { return std::make_shared<TFrmNJUIDIRA>(); }},
+    {"PayrollRegister", [] { return OnClient<TFrmReconcileRpt>(PostedClient()); }},
+    {"TaxLiability", [] { return OnClient<TFrmTaxLiability>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
