@@ -25,18 +25,6 @@ constexpr double kRuleDrop = 0.03;
 constexpr int kRowsPerPage = 48;
 const QString kNarrow = QStringLiteral("Helvetica Narrow");
 
-struct ColumnHead {
-    const char* line1;
-    const char* line2;
-};
-
-constexpr std::array<ColumnHead, kJournalColumns> kHeads = {{
-    {"Gross", "pay"}, {"F.I.C.A.", "tax"}, {"Federal", "tax"}, {"Medicare", "tax"}, {"State", "tax"},
-    {"City", "tax"}, {"State un-", "emp. tax"}, {"State", "disb. tax"}, {"Health", "ins."}, {"Pension", "plan"},
-    {"Other", "(1)"}, {"Other", "(2)"}, {"Other", "(3)"}, {"Other", "(4)"}, {"Other", "(5)"},
-    {"Total", "deducted"}, {"Net", "pay"},
-}};
-
 double ColumnX(int column)
 {
     return kFirstColumnX + column * kColumnPitch;
@@ -73,7 +61,7 @@ void PrintHeading(ReportCanvas& report, const JournalHeading& heading)
             report.PrintRight(first ? heading.dateHead1 : heading.dateHead2, heading.dateX);
         report.PrintRight(identification, heading.idX);
         for (int column = 0; column < kJournalColumns; ++column)
-            report.PrintRight(QString::fromLatin1(first ? kHeads[column].line1 : kHeads[column].line2), ColumnX(column));
+            report.PrintRight(first ? heading.columnHeads[column].line1 : heading.columnHeads[column].line2, ColumnX(column));
     };
     heads(kHeadY1, heading.nameHead1, heading.idHead1, true);
     heads(kHeadY2, heading.nameHead2, heading.idHead2, false);
@@ -87,6 +75,20 @@ void PrintAmounts(ReportCanvas& report, const std::array<double, kJournalColumns
 }
 
 } // namespace
+
+std::array<JournalColumnHead, kJournalColumns> StandardJournalColumnHeads()
+{
+    static const char* const kHeads[kJournalColumns][2] = {
+        {"Gross", "pay"}, {"F.I.C.A.", "tax"}, {"Federal", "tax"}, {"Medicare", "tax"}, {"State", "tax"},
+        {"City", "tax"}, {"State un-", "emp. tax"}, {"State", "disb. tax"}, {"Health", "ins."}, {"Pension", "plan"},
+        {"Other", "(1)"}, {"Other", "(2)"}, {"Other", "(3)"}, {"Other", "(4)"}, {"Other", "(5)"},
+        {"Total", "deducted"}, {"Net", "pay"},
+    };
+    std::array<JournalColumnHead, kJournalColumns> heads;
+    for (int column = 0; column < kJournalColumns; ++column)
+        heads[column] = {QString::fromLatin1(kHeads[column][0]), QString::fromLatin1(kHeads[column][1])};
+    return heads;
+}
 
 const std::array<int, kJournalColumns>& JournalAmountGroups()
 {

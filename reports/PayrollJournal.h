@@ -35,6 +35,15 @@ public:
     virtual bool Next(JournalRow& row) = 0;
 };
 
+// The two head lines of an amount column.
+struct JournalColumnHead {
+    QString line1;
+    QString line2;
+};
+
+// The usual heads of the seventeen amount columns.
+std::array<JournalColumnHead, kJournalColumns> StandardJournalColumnHeads();
+
 // The texts and type of one journal's heading, rows and totals.
 struct JournalHeading {
     QString title;                // y 0.82
@@ -54,6 +63,7 @@ struct JournalHeading {
     double totalsSize = 8.0;      // Helvetica Narrow
     bool totalsBold = true;
     double totalsOffset = 0.16;   // "Totals" below the rule's line
+    std::array<JournalColumnHead, kJournalColumns> columnHeads = StandardJournalColumnHeads();
 };
 
 // Draws the journal from the first page of report: the heading, the listed rows with a new page

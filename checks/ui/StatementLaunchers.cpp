@@ -4,6 +4,7 @@
 #include "checks/EarningsStatement.h"
 #include "checks/EmployeeLabels.h"
 #include "checks/StatementSource.h"
+#include "checks/ui/PayPriorPayDates.h"
 #include "checks/ui/PayReportType.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -112,4 +113,5 @@ void InstallStatementLaunchers()
 {
     SetLauncher(Launch::MnuStandardClick, [](TFrmMain& main, MenuItem) { RunEarningsStatements(&main); });
     SetLauncher(Launch::MnuEmployeeLabelsClick, [](TFrmMain& main, MenuItem) { RunEmployeeLabels(&main); });
+    SetLauncher(Launch::TFrmPriorPayDatesRpt, [](TFrmMain&, MenuItem) { OpenModalWindow<TFrmPriorPayDatesRpt>(); });
 }

@@ -24,6 +24,7 @@
 #include "platform/Exceptions.h"
 #include "platform/ui/LedgoraApplication.h"
 #include "platform/ui/ShowModal.h"
+#include "reports/ui/EmployeeYearToDatePreview.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -414,11 +415,7 @@ QHBoxLayout* TFrmManual::buildBottomRow()
     connect(BtnEmployees, &QPushButton::clicked, this, guarded(&TFrmManual::BtnEmployeesClick));
     connect(BtnRecurring, &QPushButton::clicked, this, guarded(&TFrmManual::BtnRecurringClick));
     connect(BtnPriorPeriods, &QPushButton::clicked, this, guarded(&TFrmManual::BtnPriorPeriodsClick));
-    connect(BtnYTD, &QPushButton::clicked, this, [] {
-        // The employee's year-to-date report belongs to the payroll reports, which this program
-        // does not print yet.
-        AppMessageBox(QStringLiteral("This command is not available yet."), AppTitle(), MbOk | MbIconInformation);
-    });
+    connect(BtnYTD, &QPushButton::clicked, this, [this] { ShowEmployeeYearToDate(this); });
     return row;
 }
 

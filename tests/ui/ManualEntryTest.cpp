@@ -11,6 +11,7 @@
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/RSNavigator.h"
+#include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateEdit.h"
 #include "payroll/ui/PayClock.h"
 #include "payroll/ui/PayManual.h"
@@ -428,8 +429,19 @@ TEST_F(ManualEntryTest, PriorPeriodsNeedPayThisYearAndAStoredPeriod)
     manual([&](TFrmManual& w) {
         EXPECT_TRUE(w.BtnYTD->isEnabled());
         EXPECT_FALSE(w.BtnPriorPeriods->isEnabled()) << "no period stored yet";
-        messages.expect(IdOk, QStringLiteral("This command is not available yet."));
+        // The shown employee's posted year to date goes straight to its preview.
+        QString previewTitle;
+        QStringList printed;
+        dialogs.onNextModal([&](QDialog& preview) {
+            previewTitle = preview.windowTitle();
+            const auto document = dynamic_cast<TFrmReportPreview&>(preview).InputStream;
+            for (const DrawOp& op : document->pages.at(0).ops)
+                printed << op.text;
+            preview.reject();
+        });
         w.BtnYTD->click();
+        EXPECT_EQ(previewTitle, QStringLiteral("Year-to-Date Report Preview"));
+        EXPECT_TRUE(printed.contains(QStringLiteral("Of Employee ") + shownName(w))) << printed.join('|').toStdString();
         press(w, nbLast);
         EXPECT_FALSE(w.BtnYTD->isEnabled());
         w.BtnClose->click();

@@ -9,6 +9,9 @@
 #include "payroll/ui/PayPPPOther.h"
 #include "payroll/ui/PayPPPSummary.h"
 #include "payroll/ui/PayPriorPayPeriods.h"
+#include "checks/ui/PayPriorPayDates.h"
+#include "reports/ui/PayCustomRpt.h"
+#include "reports/ui/PayIndEmpPayRpt.h"
 #include "reports/ui/PayReconcileRpt.h"
 #include "reports/ui/PayTaxLiability.h"
 
@@ -148,6 +151,33 @@ TEST_F(PriorPayPeriodsMenuTest, TheRegisterAndTheTaxLiabilitiesOpenOverTheStored
     main->item(MenuItem::MnuFederalAndStateTaxLiabilities)->trigger();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Payroll Register Report"), QStringLiteral("01/14/2026 (2)"),
                                  QStringLiteral("Employer Federal and State Tax Liabilities"), QStringLiteral("200.00")}));
+}
+
+TEST_F(PriorPayPeriodsMenuTest, ThePostedPayDateReportsOpenOverTheStoredPeriods)
+{
+    start(makeClient(2));
+    QStringList seen;
+    dialogs.onNextModal([&](QDialog& dialog) {
+        auto& w = dynamic_cast<TFrmPriorPayDatesRpt&>(dialog);
+        seen << w.windowTitle() << w.CbxPayDate->currentText();
+        w.BtnCancel->click();
+    });
+    main->item(MenuItem::MnuPriorPayDatesRpt)->trigger();
+    dialogs.onNextModal([&](QDialog& dialog) {
+        auto& w = dynamic_cast<TFrmCustomPayRpt&>(dialog);
+        seen << w.windowTitle() << w.CbxPayDateFrom->currentText();
+        w.BtnCancel->click();
+    });
+    main->item(MenuItem::MnuCustPerPayRpt)->trigger();
+    dialogs.onNextModal([&](QDialog& dialog) {
+        auto& w = dynamic_cast<TFrmIndEmpPayRpt&>(dialog);
+        seen << w.windowTitle() << w.CbxPayDateTo->currentText();
+        w.BtnCancel->click();
+    });
+    main->item(MenuItem::MnuIndEmpPayRpt)->trigger();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Prior Earnings Statement Report"), QStringLiteral("01/14/2026 (2)"),
+                                 QStringLiteral("Custom Period Payroll Report"), QStringLiteral("01/07/2026 (1)"),
+                                 QStringLiteral("Individual Employee Payroll Report"), QStringLiteral("01/14/2026 (2)")}));
 }
 
 TEST_F(PriorPayPeriodsMenuTest, WithoutStoredPeriodsTheItemIsOff)

@@ -7,6 +7,7 @@
 #include "checks/ui/PayCheckGen.h"
 #include "checks/ui/PayCheckSetup.h"
 #include "checks/ui/PayChecks.h"
+#include "checks/ui/PayPriorPayDates.h"
 #include "checks/ui/PayReportType.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -71,6 +72,8 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "reports/ui/PayCustomRpt.h"
+#include "reports/ui/PayIndEmpPayRpt.h"
 #include "reports/ui/PayReconcileRpt.h"
 #include "reports/ui/PayReports.h"
 #include "reports/ui/PayTaxLiability.h"
@@ -449,6 +452,9 @@ const WindowMaker kWindows[] = {
          return OnClient<TFrmReports>(SampleClient());
      }},
     {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
+    {"PriorPayDatesReport", [] { return OnClient<TFrmPriorPayDatesRpt>(PostedClient()); }},
+    {"CustomPayReport", [] { return OnClient<TFrmCustomPayRpt>(PostedClient()); }},
+    {"IndividualEmployeeReport", [] { return OnClient<TFrmIndEmpPayRpt>(PostedClient()); }},
     {"ManualEntry", [] { return OnClient<TFrmManual>(OpenPeriodClient()); }},
     {"PayrollClock", [] { return std::make_shared<TFrmClock>(); }},
     {"FormW2", [] {
