@@ -2,14 +2,10 @@
 
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
+#include "forms/FormParams.h"
 #include "forms/W2Forms.h"
 
 namespace {
-
-bool IsZero(double amount)
-{
-    return RoundToDecimals(amount, 2) == 0;
-}
 
 QString Box12Letter(int entry)
 {
@@ -31,7 +27,7 @@ std::optional<W2EntryProblem> CheckW2Entries(const EmployeeRecord& e, bool forPr
                                   QStringLiteral("Box 12%1 code is missing.").arg(Box12Letter(entry))};
     }
     for (int entry = 1; entry <= 12; ++entry) {
-        if (!IsBlank(e.FW2Box12Code[entry].get()) && IsZero(e.FW2Box12Amt[entry]))
+        if (!IsBlank(e.FW2Box12Code[entry].get()) && IsZeroAtCents(e.FW2Box12Amt[entry]))
             return W2EntryProblem{W2Entry::Box12Amount, entry,
                                   QStringLiteral("Box 12%1 amount is missing.").arg(Box12Letter(entry))};
     }
@@ -43,7 +39,7 @@ std::optional<W2EntryProblem> CheckW2Entries(const EmployeeRecord& e, bool forPr
                                   QStringLiteral("Box 14 description %1 is missing.").arg(line)};
     }
     for (int line = 1; line <= 3; ++line) {
-        if (!IsBlank(descriptions[line - 1]) && IsZero(amounts[line - 1]))
+        if (!IsBlank(descriptions[line - 1]) && IsZeroAtCents(amounts[line - 1]))
             return W2EntryProblem{W2Entry::Box14Amount, line, QStringLiteral("Box 14 amount %1 is missing.").arg(line)};
     }
     if (HasBox12Code(e, QStringLiteral("TP")) && IsBlank(e.FW2Box14bTTOC.get()))

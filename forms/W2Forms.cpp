@@ -4,6 +4,7 @@
 #include "client/PayRecords.h"
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
+#include "forms/FormParams.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ std::vector<Box12Entry> FilledBox12Entries(const EmployeeRecord& employee)
     for (int entry = 1; entry <= 12; ++entry) {
         const QString code = employee.FW2Box12Code[entry].get();
         const double amount = employee.FW2Box12Amt[entry];
-        if (!IsBlank(code) && RoundToDecimals(amount, 2) != 0)
+        if (!IsBlank(code) && !IsZeroAtCents(amount))
             filled.push_back({code, amount});
     }
     return filled;

@@ -6,6 +6,7 @@
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "components/Validators.h"
+#include "forms/FormParams.h"
 #include "forms/W2Forms.h"
 #include "platform/report/ReportCanvas.h"
 #include "platform/report/ReportLayout.h"
@@ -31,34 +32,23 @@ struct BannerSpot {
 };
 constexpr BannerSpot kVoidBanners[kFourUpSlots + 1] = {{0, 0}, {0, 0}, {1.83, 6.3}, {7.25, 2.2}, {7.25, 6.3}};
 
-// Letters a to z become A to Z; every other character stays as it is.
-QString Upper(const QString& text)
-{
-    QString result = text;
-    for (QChar& c : result) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    }
-    return result;
-}
-
 // The printed text of an amount: empty when it is 0 at cents.
 QString Amount(double value, bool thousands)
 {
-    return RoundToDecimals(value, 2) == 0 ? QString() : FormatAmount(value, 2, thousands);
+    return IsZeroAtCents(value) ? QString() : FormatAmount(value, 2, thousands);
 }
 
 // Lines 1 to 4 of box c. Copy A keeps the address at the bottom of the box and leaves the top
 // line empty when there is no trade name; the other copies close up from the top.
 QStringList EmployerLines(const CompanyRecord& company, const QString& companyCityStateZip, W2Copy copy)
 {
-    QString street = Upper(company.Address.get());
+    QString street = FormUpperCase(company.Address.get());
     if (!IsBlank(company.SuiteNum.get()))
         street += QStringLiteral(" STE ") + company.SuiteNum.get();
-    const QString name = Upper(company.Name.get());
-    const QString city = Upper(companyCityStateZip);
+    const QString name = FormUpperCase(company.Name.get());
+    const QString city = FormUpperCase(companyCityStateZip);
     if (!IsBlank(company.TradeName.get()))
-        return {name, Upper(company.TradeName.get()), street, city};
+        return {name, FormUpperCase(company.TradeName.get()), street, city};
     if (copy == W2Copy::CopyA)
         return {QString(), name, street, city};
     return {name, street, city, QString()};
@@ -146,7 +136,8 @@ public:
         employees_.SetCurrentRecord(form.record);
         employees_.GetRec();
         const QString suffix = slot > 0 ? QString::number(slot) : QString();
-        for (const auto& [name, value] : W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, copy, form.form, maskSSN))
+        const FormParams params = W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, copy, form.form, maskSSN);
+        for (const auto& [name, value] : params.Values())
             project_.SetParam(SuffixedFieldName(name, suffix), value);
     }
 
@@ -170,7 +161,7 @@ QString W2FormTypeTitle(W2Copy copy)
     }
 }
 
-W2Params W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, const QString& companyCityStateZip,
+FormParams W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, const QString& companyCityStateZip,
                       W2Copy copy, int form, bool maskSSN)
 {
     const bool thousands = copy != W2Copy::CopyA;
@@ -180,8 +171,8 @@ W2Params W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, con
     const auto mark = [&](bool set) { return first && set ? QStringLiteral("X") : QString(); };
     const int y = kYearToDateColumn;
 
-    W2Params params;
-    const auto add = [&](const QString& name, const QString& value) { params.emplace_back(name, value); };
+    FormParams params;
+    const auto add = [&](const QString& name, const QString& value) { params.Set(name, value); };
     add(QStringLiteral("Boxa"), SocialSecurityNumber(e, copy, maskSSN));
     add(QStringLiteral("Boxb"), company.FederalID.get());
     const QStringList employer = EmployerLines(company, companyCityStateZip, copy);
@@ -190,11 +181,11 @@ W2Params W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, con
     add(QStringLiteral("Boxd"), e.FW2CtrlNum.get());
     const bool initial = copy == W2Copy::Copy1 || copy == W2Copy::CopyA;
     const QString middle = initial ? e.MiddleInitial.get() : e.MiddleName.get();
-    add(QStringLiteral("Boxe1"), Upper(e.FirstName.get() + QLatin1Char(' ') + middle).trimmed());
-    add(QStringLiteral("Boxe2"), Upper(e.LastName.get()));
-    add(QStringLiteral("Boxe3"), Upper(e.Suffix.get()));
-    add(QStringLiteral("Boxf1"), Upper(e.Address.get()));
-    add(QStringLiteral("Boxf2"), Upper(e.CityStateZip.get()));
+    add(QStringLiteral("Boxe1"), FormUpperCase(e.FirstName.get() + QLatin1Char(' ') + middle).trimmed());
+    add(QStringLiteral("Boxe2"), FormUpperCase(e.LastName.get()));
+    add(QStringLiteral("Boxe3"), FormUpperCase(e.Suffix.get()));
+    add(QStringLiteral("Boxf1"), FormUpperCase(e.Address.get()));
+    add(QStringLiteral("Boxf2"), FormUpperCase(e.CityStateZip.get()));
 
     // Box 1 always prints on the first form, so a W-2 owed for code II alone shows 0.00.
     add(QStringLiteral("Box1"), first ? FormatAmount(e.FedEarnings[y], 2, thousands) : QString());
@@ -225,7 +216,7 @@ W2Params W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, con
     for (int line = 0; line < 3; ++line) {
         const QString letter = QChar(QLatin1Char('a').unicode() + line);
         const QString value = amount(amounts14[line]);
-        add(QStringLiteral("Box14") + letter + QLatin1Char('1'), value.isEmpty() ? QString() : Upper(descriptions[line]));
+        add(QStringLiteral("Box14") + letter + QLatin1Char('1'), value.isEmpty() ? QString() : FormUpperCase(descriptions[line]));
         add(QStringLiteral("Box14") + letter + QLatin1Char('2'), value);
     }
     const QString ttoc = e.FW2Box14bTTOC.get();
@@ -244,7 +235,7 @@ W2Params W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, con
     add(QStringLiteral("Box19a"), amount(e.CityTax[y]));
     add(QStringLiteral("Box19b"), amount(e.FW2Box19Amt));
     add(QStringLiteral("Box20a"), e.CityIndex == 1 ? QString() : text(e.CityName.get()));
-    add(QStringLiteral("Box20b"), text(Upper(e.FW2Box20Text.get())));
+    add(QStringLiteral("Box20b"), text(FormUpperCase(e.FW2Box20Text.get())));
     return params;
 }
 

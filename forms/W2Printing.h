@@ -2,11 +2,10 @@
 
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
+#include "forms/FormParams.h"
 
 #include <QString>
 
-#include <utility>
-#include <vector>
 
 class ReportCanvas;
 class ReportProject;
@@ -21,13 +20,11 @@ enum class W2Copy {
     CopyA,     // for the Social Security Administration, two forms a page ("FormW2_SSA")
 };
 
-using W2Params = std::vector<std::pair<QString, QString>>;
-
 // The parameters of one form of the employee, by their names on "FormW2" (a slot's names follow
 // from SuffixedFieldName): form 0 holds every box and box 12 entries 1 to 4 of those that print;
 // a further form (1, 2) the boxes a to f and the next four entries only. Every name is there,
 // empty where the form shows nothing, so nothing of an earlier form stays behind.
-W2Params W2FormParams(const EmployeeRecord& employee, const CompanyRecord& company, const QString& companyCityStateZip,
+FormParams W2FormParams(const EmployeeRecord& employee, const CompanyRecord& company, const QString& companyCityStateZip,
                       W2Copy copy, int form, bool maskSSN);
 
 // The title "FormType" of Copy D and Copy 1.

@@ -19,8 +19,8 @@ namespace {
 constexpr int ClientWidth = 620;
 constexpr int ClientHeight = 360;
 constexpr int HeaderHeight = 20;
-// The description column starts at this tab stop, in average character widths.
-constexpr int DescriptionStop = 6;
+// The description column starts at least this many average character widths in.
+constexpr int MinDescriptionStop = 6;
 } // namespace
 
 TCodeListDialog::TCodeListDialog(const QString& caption, const QString& listName, const QStringList& items, QWidget* parent)
@@ -42,12 +42,19 @@ TCodeListDialog::TCodeListDialog(const QString& caption, const QString& listName
     CodesListBox = new TTabbedListBox(this);
     CodesListBox->setObjectName(listName);
     CodesListBox->addItems(items);
-    TIntegerList stops;
-    stops.Add(DescriptionStop);
-    CodesListBox->SetTabStops(stops);
-    // The heading of the descriptions stands over their tab stop; long descriptions scroll sideways.
+
+    // The descriptions start at a tab stop under their heading, past the heading of the codes;
+    // long descriptions scroll sideways.
     const QFontMetrics metrics(CodesListBox->font());
-    CodesHeader->resizeSection(0, metrics.averageCharWidth() * DescriptionStop + CodesListBox->frameWidth());
+    const QFontMetrics headerMetrics(CodesHeader->font());
+    const int codeRoom = std::max(metrics.averageCharWidth() * MinDescriptionStop,
+                                  headerMetrics.horizontalAdvance(QStringLiteral("Code")) + 12);
+    const int stop = (codeRoom + metrics.averageCharWidth() - 1) / metrics.averageCharWidth();
+    TIntegerList stops;
+    stops.Add(stop);
+    CodesListBox->SetTabStops(stops);
+    CodesHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    CodesHeader->resizeSection(0, stop * metrics.averageCharWidth() + CodesListBox->frameWidth());
     int widest = 0;
     for (const QString& item : items)
         widest = std::max(widest, metrics.horizontalAdvance(QString(item).replace(QLatin1Char('\t'), QStringLiteral("        "))));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormChecks.h"
 #include "tests/client/ClientFixture.h"
 
 #include "client/PayRecords.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QRectF>
-#include <QRegularExpression>
 
 #include <functional>
 #include <memory>
@@ -104,37 +104,6 @@ protected:
                 texts << op.text;
         }
         return texts;
-    }
-
-    // A word of a PDF page as pdftotext -bbox reads it, in inches from the page's top left corner.
-    struct PdfWord {
-        int page = 0;  // from 1
-        QString text;
-        QRectF box;
-    };
-
-    std::vector<PdfWord> pdfWords(const QString& fileName)
-    {
-        QProcess process;
-        process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), tempPath(fileName), QStringLiteral("-")});
-        EXPECT_TRUE(process.waitForFinished(60000));
-        const QString html = QString::fromUtf8(process.readAllStandardOutput());
-        std::vector<PdfWord> words;
-        int page = 0;
-        static const QRegularExpression tag(QStringLiteral(
-            R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-        auto it = tag.globalMatch(html);
-        while (it.hasNext()) {
-            const QRegularExpressionMatch m = it.next();
-            if (m.captured(0).startsWith(QLatin1String("<page"))) {
-                ++page;
-                continue;
-            }
-            const double x1 = m.captured(1).toDouble() / 72, y1 = m.captured(2).toDouble() / 72;
-            const double x2 = m.captured(3).toDouble() / 72, y2 = m.captured(4).toDouble() / 72;
-            words.push_back({page, m.captured(5), QRectF(QPointF(x1, y1), QPointF(x2, y2))});
-        }
-        return words;
     }
 
     // Renders the PDF's pages to PNGs in LEDGORA_SCREENSHOT_DIR, when set, to be looked at.

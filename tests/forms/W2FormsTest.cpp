@@ -13,7 +13,8 @@ protected:
     static std::map<QString, QString> Params(W2Copy copy, int form = 0, bool maskSSN = false)
     {
         std::map<QString, QString> params;
-        for (const auto& [name, value] : W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, copy, form, maskSSN)) {
+        const FormParams all = W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, copy, form, maskSSN);
+        for (const auto& [name, value] : all.Values()) {
             EXPECT_EQ(params.count(name), 0u) << name.toStdString();
             params[name] = value;
         }

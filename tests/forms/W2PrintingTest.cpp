@@ -176,7 +176,8 @@ TEST_F(W2PrintingTest, EveryParameterNamesAFieldOfItsLayout)
         ASSERT_NE(layout, nullptr) << l.layout;
         QStringList expected;
         for (int slot = l.slotCount == 0 ? 0 : 1; slot <= l.slotCount; ++slot) {
-            for (const auto& [name, value] : W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, l.copy, 0, true))
+            const FormParams params = W2FormParams(EmployeeRec, CompanyRec, CompanyCityStateZip, l.copy, 0, true);
+            for (const auto& [name, value] : params.Values())
                 expected << SuffixedFieldName(name, slot == 0 ? QString() : QString::number(slot));
         }
         if (l.copy == W2Copy::CopyD)
@@ -217,7 +218,7 @@ TEST_F(W2PrintingTest, TheEmployeeCopyPdfHoldsBox1And12aInsideTheirBoxesOnAllFou
     print([&](ReportCanvas& report) { PrintW2EmployeeCopies(report, module->RaveProject, 1, 1, true); },
           QStringLiteral("w2.pdf"));
     renderPages(QStringLiteral("w2.pdf"), QStringLiteral("w2-employee"));
-    const std::vector<PdfWord> words = pdfWords(QStringLiteral("w2.pdf"));
+    const std::vector<PdfWord> words = ReadPdfWords(tempPath(QStringLiteral("w2.pdf")));
     // The boxes as drawn, in each quarter of the page.
     const QRectF box1(1.95, 0.60, 1.075, 0.30);
     const QRectF code12a(3.025, 2.10, 0.305, 0.30);
@@ -243,7 +244,7 @@ TEST_F(W2PrintingTest, ACopyDPageOfOneFormShowsVoidInTheThreeEmptyQuarters)
     printFourUp(W2Copy::CopyD, QStringLiteral("copyd.pdf"));
     renderPages(QStringLiteral("copyd.pdf"), QStringLiteral("w2-copyd"));
     std::vector<QPointF> voids;
-    for (const PdfWord& w : pdfWords(QStringLiteral("copyd.pdf"))) {
+    for (const PdfWord& w : ReadPdfWords(tempPath(QStringLiteral("copyd.pdf")))) {
         if (w.text == QStringLiteral("VOID"))
             voids.push_back(w.box.center());
     }
