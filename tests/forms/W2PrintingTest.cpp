@@ -119,6 +119,23 @@ TEST_F(W2PrintingTest, CopyAPairsFormsInNameOrderAndVoidsTheEmptySecond)
     EXPECT_TRUE(Texts(document->pages.back()).contains(QStringLiteral("1001.00")));
 }
 
+TEST_F(W2PrintingTest, CopyAPdfMarksTheSecondFormOfAnOddLastPageVoid)
+{
+    addPaid(3);
+    print([&](ReportCanvas& report) { PrintW2CopyA(report, module->RaveProject); }, QStringLiteral("copya.pdf"));
+    renderPages(QStringLiteral("copya.pdf"), QStringLiteral("w2-copya"));
+    const QRectF voidBox(2.83, 5.5 + 0.12, 0.16, 0.18);
+    int marks = 0;
+    for (const PdfWord& w : ReadPdfWords(tempPath(QStringLiteral("copya.pdf")))) {
+        if (w.text == QStringLiteral("X")) {
+            EXPECT_EQ(w.page, 2);
+            EXPECT_TRUE(voidBox.contains(w.box.center())) << w.box.x() << "," << w.box.y();
+            ++marks;
+        }
+    }
+    EXPECT_EQ(marks, 1);
+}
+
 TEST_F(W2PrintingTest, EmployeeAndFourUpCopiesGoInRecordOrder)
 {
     addPaid(5);

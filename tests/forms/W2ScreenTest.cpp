@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include "client/PayRecords.h"
+#include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DollarEdit.h"
@@ -70,7 +71,12 @@ protected:
         QTest::keyClicks(box, keys);
     }
 
-    static void next(TFrmW2& w) { w.RSNavigator->KeyDownHandler(Qt::Key_N, Qt::AltModifier); }
+    // Alt+N in the entry that has the focus, as the user moves to the next employee.
+    static void next(TFrmW2& w)
+    {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused && focused->window() == &w ? focused : w.FW2CtrlNum, Qt::Key_N, Qt::AltModifier);
+    }
 };
 
 TEST_F(W2ScreenTest, ShowsTheEmployeeOverTheFormAndPrintAllOnceEveryoneWasShown)
@@ -94,6 +100,49 @@ TEST_F(W2ScreenTest, ShowsTheEmployeeOverTheFormAndPrintAllOnceEveryoneWasShown)
         EXPECT_FALSE(w.isVisible());
     });
     EXPECT_EQ(W2W3VisitCount, 1);
+}
+
+TEST_F(W2ScreenTest, TabWalksTheEntriesInTheFormsOrder)
+{
+    run([&](TFrmW2& w) {
+        QList<QWidget*> expected = {w.FW2CtrlNum};
+        for (int entry = 1; entry <= 12; ++entry)
+            expected << w.FW2Box12Code[entry] << w.FW2Box12Amt[entry];
+        expected << w.FW2Box13Chk1 << w.FW2Box13Chk2 << w.FW2Box13Chk3;
+        for (int line = 1; line <= 3; ++line)
+            expected << w.FW2Box14Desc[line] << w.FW2Box14Amt[line];
+        expected << w.FW2Box14bTTOC << w.FW2Box15Text << w.FW2StateID2 << w.FW2Box16Amt << w.FW2Box17Amt << w.FW2Box18Amt
+                 << w.FW2Box19Amt << w.FW2Box20Text;
+        QList<QWidget*> walked;
+        QWidget* at = w.FW2CtrlNum;
+        do {
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&w) && at->isEnabled() && !walked.contains(at))
+                walked << at;
+            at = at->nextInFocusChain();
+        } while (at != w.FW2CtrlNum);
+        const auto names = [](const QList<QWidget*>& widgets) {
+            QStringList list;
+            for (const QWidget* widget : widgets)
+                list << widget->objectName();
+            return list;
+        };
+        EXPECT_EQ(names(walked).join(QLatin1Char(' ')).toStdString(), names(expected).join(QLatin1Char(' ')).toStdString());
+        w.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(W2ScreenTest, CtrlHomeAndCtrlEndJumpToTheFirstAndLastEntry)
+{
+    run([&](TFrmW2& w) {
+        w.FW2Box14Desc[2]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.FW2Box14Desc[2], Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2Box20Text);
+        QTest::keyClick(w.FW2Box20Text, Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
+        QTest::keyClick(w.FW2CtrlNum, Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
+        w.done(QDialog::Rejected);
+    });
 }
 
 TEST_F(W2ScreenTest, ClosingBeforeEveryoneWasShownKeepsTheVisitCount)
@@ -155,6 +204,7 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
             list.BtnOk->click();
         });
         QTest::mouseDClick(w.FW2Box14bTTOC, Qt::LeftButton);
+        QApplication::setActiveWindow(&w);
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101"));
         QTest::keyClicks(w.FW2Box14bTTOC, QStringLiteral("9"));
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101")) << "only the list fills box 14b";
@@ -171,6 +221,30 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
     EXPECT_EQ(EmployeeRec.FW2Box14bTTOC.get(), QStringLiteral("101"));
     EXPECT_EQ(EmployeeRec.FW2Box15Text.get(), QString());
     EXPECT_EQ(EmployeeRec.FW2StateID2.get(), QStringLiteral("123-456-789"));
+}
+
+TEST_F(W2ScreenTest, PrintOnePrintsTheShownEmployeesCopiesWithoutAskingForACopy)
+{
+    printTo(tempPath(QStringLiteral("one.pdf")));
+    run([&](TFrmW2& w) {
+        next(w);
+        w.FW2CtrlNum->setText(QStringLiteral("A-17"));
+        w.BtnPrintOne->click();
+        w.BtnClose->click();
+    });
+    QStringList texts;
+    int pages = 0;
+    for (const PdfWord& word : ReadPdfWords(tempPath(QStringLiteral("one.pdf")))) {
+        texts << word.text;
+        pages = std::max(pages, word.page);
+    }
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(texts.count(QStringLiteral("1,800.00")), 4) << "box 1 on Copies B, C and 2";
+    EXPECT_EQ(texts.count(QStringLiteral("3,000.00")), 0);
+    EXPECT_EQ(texts.count(QStringLiteral("***-**-6790")), 4) << "masked";
+    EXPECT_EQ(texts.count(QStringLiteral("A-17")), 4) << "what Print One saved is printed";
+    readEmployee(2);
+    EXPECT_EQ(EmployeeRec.FW2CtrlNum.get(), QStringLiteral("A-17"));
 }
 
 TEST_F(W2ScreenTest, PrintAllAsksForTheCopyAndCancelPrintsNothing)
@@ -243,6 +317,29 @@ TEST_F(W2ScreenTest, ABrowseOnlyClientNeitherChecksNorPosts)
     second.RSEmployee.CloseRecSet();
     FrmDataModule = module.get();
     EXPECT_EQ(ReadTestFile(clientPath()), before);
+}
+
+} // namespace
+
+namespace {
+
+class W2ScreenOpeningTest : public ClientTest {};
+
+TEST_F(W2ScreenOpeningTest, WithoutEmployeeRecordsTheScreenSaysSoAndOpensNothing)
+{
+    // A client whose employee file holds no record (its reading would fail on the screen).
+    FileIsOpen = true;
+    ASSERT_EQ(GetEmployeeCount(), 0);
+    messages.expect(IdOk, QStringLiteral("There are no employee records."));
+    OpenW2Screen();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(dialogs.allUsed());
+}
+
+TEST_F(W2ScreenOpeningTest, TheTaxFormsMenuOpensTheW2Screen)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmW2));
 }
 
 } // namespace
