@@ -49,6 +49,8 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/FormW3.h"
+#include "forms/ui/Form940.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/Posting.h"
@@ -427,6 +429,14 @@ const WindowMaker kWindows[] = {
     {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
     {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
+    {"FormW3", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmW3>(PostedClient());
+     }},
+    {"Form940", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm940>(PostedClient());
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
