@@ -11,6 +11,7 @@
 #include "components/ui/LayoutPicture.h"
 #include "components/ui/StateEdit.h"
 #include "forms/FormHeader.h"
+#include "forms/ui/FittedLabel.h"
 #include "forms/ui/PayFormCopy.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportLayout.h"
@@ -26,13 +27,14 @@ const QString TFrm940::kNotApproved = QStringLiteral("NOT APPROVED BY I.R.S. —
 
 namespace {
 
-const QSize kClientSize(716, 640);
+// Wide enough for the window's long caption.
+const QSize kClientSize(890, 640);
 const QString kGrey = QStringLiteral("background: #E2E2E2;");
 // Where the screen's own notes stand on the pages, in inches.
 const QRectF kNotApprovedStrip1(2.0, 0.2, 4.5, 0.22);
 const QRectF kNotApprovedStrip2(2.0, 0.2, 4.5, 0.22);
-const QRectF kLine9Note(4.3, 7.52, 1.45, 0.16);
-const QRectF kCreditReductionNote(6.1, 1.8, 1.9, 0.85);
+const QRectF kLine9Note(4.28, 7.53, 1.49, 0.17);
+const QRectF kCreditReductionNote(6.15, 1.4, 1.85, 1.52);
 
 TFilterEdit* HeaderBox(const QString& name)
 {
@@ -147,7 +149,7 @@ TFrm940::TFrm940(QWidget* parent)
     }
     F940StateCode = new TStateEdit;
     F940StateCode->setObjectName(QStringLiteral("F940StateCode"));
-    on1(F940StateCode, QStringLiteral("F940StateCode1"), 0.55);
+    on1(F940StateCode, QStringLiteral("F940StateCode1"), 0.64);
     F940SchAChk1 = Mark(QStringLiteral("F940SchAChk1"));
     on1(F940SchAChk1, QStringLiteral("F940SchAChk1"), 0.14);
     F940SchAChk2 = Mark(QStringLiteral("F940SchAChk2"));
@@ -164,9 +166,12 @@ TFrm940::TFrm940(QWidget* parent)
         if (line == F940::AllWagesExcluded) {
             F940NoWages = Mark(QStringLiteral("F940NoWages"));
             on1(F940NoWages, QStringLiteral("F940NoWages"), 0.14);
-            page1->place(Note(QStringLiteral("LblNoWages"), QStringLiteral("Check to calculate line 9"),
-                              QStringLiteral("QLabel { color: blue; font-weight: bold; background: white; }")),
-                         kLine9Note);
+            auto* note = new TFittedLabel;
+            note->setObjectName(QStringLiteral("LblNoWages"));
+            note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            note->setStyleSheet(QStringLiteral("QLabel { color: blue; font-weight: bold; background: white; }"));
+            note->ShowText(QStringLiteral("Check to calculate line 9"));
+            page1->place(note, kLine9Note);
         }
     }
     F940OverPay1 = Mark(QStringLiteral("F940OverPay1"));

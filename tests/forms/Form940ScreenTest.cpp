@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -42,6 +43,15 @@ protected:
         for (int q = F940::Quarter1; q <= F940::YearLiability; ++q)
             CompanyRec.F940Amount[q] = 0;
         module->RSCompany.PostRec();
+    }
+
+    // Renders the PDF's pages to PNGs in LEDGORA_SCREENSHOT_DIR, when set, to be looked at.
+    static void renderPages(const QString& pdf, const QString& image)
+    {
+        const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), pdf, QDir(folder).filePath(image)});
     }
 
     void run(const std::function<void(TFrm940&)>& drive)
@@ -163,6 +173,13 @@ TEST_F(Form940ScreenTest, PrintsTheReturnTheVoucherAndScheduleA)
     WriteFilledLayoutPdf(ReportProjectFileName(), kScheduleALayout, ScheduleAParams(CompanyRec, false), schedule);
     EXPECT_TRUE(ValueInFieldBox(ReadPdfWords(schedule), shippedLayout(kScheduleALayout), QStringLiteral("F940States39"),
                                 QStringLiteral("X")));
+    const QString voucher = tempPath(QStringLiteral("Form940V.pdf"));
+    WriteFilledLayoutPdf(ReportProjectFileName(), kForm940VLayout, Form940VParams(CompanyRec, true), voucher);
+    EXPECT_TRUE(ValueInFieldBox(ReadPdfWords(voucher), shippedLayout(kForm940VLayout), QStringLiteral("F940VBalDue1"),
+                                QStringLiteral("72")));
+    renderPages(pdf, QStringLiteral("Form940Printed"));
+    renderPages(schedule, QStringLiteral("ScheduleAPrinted"));
+    renderPages(voucher, QStringLiteral("Form940VPrinted"));
     EXPECT_TRUE(ParamsNameFields(form, Form940Params(CompanyRec, PreparerRec, {})));
     EXPECT_TRUE(ParamsNameFields(shippedLayout(kForm940VLayout), Form940VParams(CompanyRec, false)));
     EXPECT_TRUE(ParamsNameFields(shippedLayout(kScheduleALayout), ScheduleAParams(CompanyRec, false)));

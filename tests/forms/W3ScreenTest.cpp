@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -188,6 +189,10 @@ TEST_F(W3ScreenTest, PrintsTheFormWithItsNotice)
     const auto notice = std::find_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == QStringLiteral("S.S.A."); });
     ASSERT_NE(notice, words.end()) << "the printout says it is not to be filed";
     EXPECT_LT(notice->box.top(), 0.5) << "in the top margin";
+    const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), pdf,
+                                                       QDir(folder).filePath(QStringLiteral("FormW3Printed"))});
     EXPECT_TRUE(ParamsNameFields(layout, W3Params(CompanyRec, 2, CalcW3Totals(CompanyRec), true, TaxFormPrintDateText)));
 }
 

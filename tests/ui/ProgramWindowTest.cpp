@@ -431,7 +431,11 @@ const WindowMaker kWindows[] = {
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
     {"FormW3", [] {
          CopyShippedForms(ProgramDir());
-         return OnClient<TFrmW3>(PostedClient());
+         auto window = OnClient<TFrmW3>(PostedClient());
+         // A complete W-3 closes without a word.
+         CompanyRec.FW3ChkMark[1] = CompanyRec.FW3ChkMark[8] = true;
+         CompanyRec.FW3Contact = QStringLiteral("Pat Doe");
+         return window;
      }},
     {"Form940", [] {
          CopyShippedForms(ProgramDir());
