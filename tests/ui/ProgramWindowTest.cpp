@@ -442,6 +442,7 @@ const WindowMaker kWindows[] = {
     {"Form940", [] {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm940>(PostedClient());
+     }},
     {"Form941", [] {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm941>(PostedClient());
