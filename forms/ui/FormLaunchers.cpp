@@ -5,9 +5,11 @@
 #include "client/ui/Launchers.h"
 #include "forms/ui/Form1094C.h"
 #include "forms/ui/Form1095C.h"
+#include "forms/ui/Form940.h"
 #include "forms/ui/Form941.h"
 #include "forms/ui/Form944.h"
 #include "forms/ui/FormW2.h"
+#include "forms/ui/FormW3.h"
 #include "forms/ui/PayNJUDI.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
@@ -21,6 +23,8 @@ void InstallFormLaunchers()
     SetLauncher(Launch::TFrmNJUDI, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmNJUDI>(); });
     SetLauncher(Launch::TFrm1095C, [](TFrmMain&, MenuItem) { Open1095CScreen(); });
     SetLauncher(Launch::TFrm1094C, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm1094C>(); });
+    SetLauncher(Launch::TFrmW3, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmW3>(); });
+    SetLauncher(Launch::TFrm940, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm940>(); });
 }
 
 void Open1095CScreen()
