@@ -10,6 +10,7 @@
 #include "client/PayUtil.h"
 #include "client/PostingJournal.h"
 #include "components/DateRoutines.h"
+#include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayHistory.h"
@@ -20,6 +21,7 @@
 #include "platform/HourglassCursor.h"
 
 #include <QDir>
+#include <QStringList>
 
 #include <algorithm>
 #include <exception>
@@ -29,6 +31,10 @@ std::function<bool()> PostingConfirmation;
 std::function<void(int employeesPosted)> AfterEmployeePosted;
 
 namespace {
+
+const QString kUnplacedBox12Message = QStringLiteral(
+    "The payroll was posted, but box 12 of Form W-2 has no free entry for:~~%1~~Clear an entry from 12f to 12l on "
+    "the Form W-2 screen; the next posting puts the code there.");
 
 bool AskPostingConfirmation()
 {
@@ -88,8 +94,9 @@ void CloseClientWithoutSaving(TFrmDataModule& module)
     }
 }
 
-// Stores the current employee's period and adds it into the to-date columns.
-void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount)
+// Stores the current employee's period and adds it into the to-date columns. Box 12 codes that
+// found no free entry are added to unplaced, one line each naming the employee.
+void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount, QStringList& unplaced)
 {
     EmployeeRecord& e = EmployeeRec;
     SavePayPeriodToHistory();
@@ -105,13 +112,14 @@ void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount)
         if (e.WorkState.get().compare(QStringLiteral("NJ"), Qt::CaseInsensitive) == 0)
             ++njPaidCount;
     }
-    RebuildW2Box12();
+    for (const Box12Amount& code : RebuildW2Box12())
+        unplaced << QStringLiteral("%1: code %2, %3").arg(e.FullName.get().trimmed(), code.code, FormatAmount(code.amount, 2, true));
     UpdateTotalColumns(kCurrentColumn);
 }
 
 // Everything posting changes, from the history slot to the cleared current columns. Runs while
 // the journal marks the client as being posted.
-void PostPayRun(TFrmDataModule& module, int historySlot)
+void PostPayRun(TFrmDataModule& module, int historySlot, QStringList& unplacedBox12)
 {
     CompanyRec.PriorPeriodCount = historySlot;
 
@@ -131,7 +139,7 @@ void PostPayRun(TFrmDataModule& module, int historySlot)
     int posted = 0;
     EmployeeLoop loop;
     while (loop.Next()) {
-        PostEmployee(monthOfQuarter, paidCount, njPaidCount);
+        PostEmployee(monthOfQuarter, paidCount, njPaidCount, unplacedBox12);
         module.RSEmployee.PostRec();
         ++posted;
         if (AfterEmployeePosted)
@@ -238,12 +246,16 @@ void PostPayroll()
     } catch (const Exception& e) {
         throw ECustomException(TildeToLineBreak(e.message() + QStringLiteral("~~Posting was stopped and nothing was posted.")));
     }
+    QStringList unplacedBox12;
     try {
-        PostPayRun(module, historySlot);
+        PostPayRun(module, historySlot, unplacedBox12);
         EndPostingJournal(employeeFile);
     } catch (...) {
         RollBack(module, employeeFile, std::current_exception());
     }
+    if (!unplacedBox12.isEmpty())
+        AppMessageBox(kUnplacedBox12Message.arg(unplacedBox12.join(QStringLiteral("~"))),
+                      QStringLiteral("Ledgora Post Current Payroll"), MbOk | MbIconWarning);
 
     RunHook(PayRunWindows.SetupProcessingMenu);
     ShowReminder(month, day);

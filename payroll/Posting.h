@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 // Posting closes the computed pay run of the open client: it copies both client files into the
 // Backup folder, writes the direct-deposit file, accumulates the dated tax liabilities into the
@@ -40,10 +41,18 @@ void PostTaxLiabilities();
 // an employee with pay.
 void AddBaseWeeks();
 
-// Refills entries 1..5 of the current employee's Form W-2 box 12 from the year-to-date amounts:
-// the retirement plan, group-term life, third-party sick pay, tips and qualified overtime, in
-// that order; sets the box 13 retirement plan and third-party sick pay marks where they apply.
-void RebuildW2Box12();
+// A Form W-2 box 12 code with its amount.
+struct Box12Amount {
+    QString code;
+    double amount = 0;
+};
+
+// Refills the current employee's Form W-2 box 12 from the year-to-date amounts: every retirement
+// plan with deferrals (D, E, F, G, S), group-term life (C), third-party sick pay (J), tips (TP)
+// and qualified overtime (TT), in that order; sets the box 13 retirement plan and third-party sick
+// pay marks where they apply. The codes fill entries 1..5; more go into entries from 6 on that are
+// empty or hold the same code, never over a typed one. Returns the codes that found no entry.
+std::vector<Box12Amount> RebuildW2Box12();
 
 // Days the period dates move on after posting, by the company's processed frequency.
 int PeriodDays(int processFrequency);

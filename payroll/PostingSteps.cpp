@@ -23,16 +23,36 @@ const QString kQuarterEndReminder = QStringLiteral(
     "The payroll which has just been posted may have~been  the  final  pay  period of the quarter.  Check~your records  "
     "and  if  this  is the case,  don't forget~to execute the \"Close Quarter\" command.");
 
-// Puts code and amount into the first of box 12 entries 1..5 whose code is blank.
-void PutBox12(const QString& code, double amount)
+// Box 12 entries 1..5 belong to posting; entries from 6 on are typed on the Form W-2 screen.
+constexpr int kPostedBox12Entries = 5;
+
+// Puts code and amount into the first empty entry of 1..5; when those are taken, into an entry
+// from 6 on that holds the same code (placed there by an earlier posting) or else the first empty
+// one. A typed entry is never overwritten. False when no entry is left.
+bool PutBox12(const QString& code, double amount)
 {
-    for (int entry = 1; entry <= 5; ++entry) {
-        if (IsBlank(EmployeeRec.FW2Box12Code[entry].get())) {
-            EmployeeRec.FW2Box12Code[entry] = code;
-            EmployeeRec.FW2Box12Amt[entry] = amount;
-            return;
+    EmployeeRecord& e = EmployeeRec;
+    for (int entry = 1; entry <= kPostedBox12Entries; ++entry) {
+        if (IsBlank(e.FW2Box12Code[entry].get())) {
+            e.FW2Box12Code[entry] = code;
+            e.FW2Box12Amt[entry] = amount;
+            return true;
         }
     }
+    int target = 0;
+    for (int entry = kPostedBox12Entries + 1; entry <= 12 && target == 0; ++entry) {
+        if (e.FW2Box12Code[entry].get().trimmed().compare(code, Qt::CaseInsensitive) == 0)
+            target = entry;
+    }
+    for (int entry = kPostedBox12Entries + 1; entry <= 12 && target == 0; ++entry) {
+        if (IsBlank(e.FW2Box12Code[entry].get()))
+            target = entry;
+    }
+    if (target == 0)
+        return false;
+    e.FW2Box12Code[target] = code;
+    e.FW2Box12Amt[target] = amount;
+    return true;
 }
 
 } // namespace
@@ -142,31 +162,42 @@ void AddBaseWeeks()
         e.BaseWeeks += weeks;
 }
 
-void RebuildW2Box12()
+std::vector<Box12Amount> RebuildW2Box12()
 {
     EmployeeRecord& e = EmployeeRec;
-    for (int entry = 1; entry <= 5; ++entry) {
+    for (int entry = 1; entry <= kPostedBox12Entries; ++entry) {
         e.FW2Box12Code[entry] = QString();
         e.FW2Box12Amt[entry] = 0;
     }
 
-    int plan = 0;
-    if (GetPayCategory(plan)) {
-        const TPeriodAmounts* amounts[] = {&e.Plan401k, &e.Plan403b, &e.Plan408k6, &e.Plan457b, &e.IRASimple};
-        const char* const codes[] = {"D", "E", "F", "G", "S"};
-        PutBox12(QString::fromLatin1(codes[plan - 1]), (*amounts[plan - 1])[kYearToDateColumn]);
-        e.FW2Box13Chk2 = true;
+    std::vector<Box12Amount> unplaced;
+    const auto put = [&](const QString& code, double amount) {
+        if (!PutBox12(code, amount))
+            unplaced.push_back({code, amount});
+    };
+    // Every plan with deferrals gets its own code: a second plan's deferrals belong on the W-2 too.
+    const struct {
+        const TPeriodAmounts* amounts;
+        const char* code;
+    } plans[] = {{&e.Plan401k, "D"}, {&e.Plan403b, "E"}, {&e.Plan408k6, "F"}, {&e.Plan457b, "G"}, {&e.IRASimple, "S"}};
+    for (const auto& plan : plans) {
+        const double deferred = (*plan.amounts)[kYearToDateColumn];
+        if (RoundToDecimals(deferred, 2) > 0) {
+            put(QString::fromLatin1(plan.code), deferred);
+            e.FW2Box13Chk2 = true;
+        }
     }
     if (e.GTLIAmount[kYearToDateColumn] != 0)
-        PutBox12(QStringLiteral("C"), e.GTLIAmount[kYearToDateColumn]);
+        put(QStringLiteral("C"), e.GTLIAmount[kYearToDateColumn]);
     if (e.TPSPGross[kYearToDateColumn] != 0) {
-        PutBox12(QStringLiteral("J"), e.TPSPGross[kYearToDateColumn] - e.TPSPTaxable[kYearToDateColumn]);
+        put(QStringLiteral("J"), e.TPSPGross[kYearToDateColumn] - e.TPSPTaxable[kYearToDateColumn]);
         e.FW2Box13Chk3 = true;
     }
     if (e.Tips[kYearToDateColumn] != 0)
-        PutBox12(QStringLiteral("TS"), e.Tips[kYearToDateColumn]);
+        put(QStringLiteral("TP"), e.Tips[kYearToDateColumn]);
     if (e.QualifiedOT[kYearToDateColumn] != 0)
-        PutBox12(QStringLiteral("TT"), e.QualifiedOT[kYearToDateColumn]);
+        put(QStringLiteral("TT"), e.QualifiedOT[kYearToDateColumn]);
+    return unplaced;
 }
 
 QString ReminderText(int iMonth, int iDay)

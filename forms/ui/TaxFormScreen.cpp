@@ -185,6 +185,21 @@ TLayoutPicture* TTaxFormScreen::AddPage(const ReportLayout& layout, int page)
     return shown;
 }
 
+TLayoutPicture* TTaxFormScreen::AddPageRegion(const ReportLayout& layout, int page, const QRectF& region, int dotsPerInch)
+{
+    QImage picture = ReadJpegFile(PictureFile(layout.name, page));
+    int shownDotsPerInch = dotsPerInch;
+    if (scaled_ && ScalingPercent < 100) {
+        shownDotsPerInch = dotsPerInch * ScalingPercent / 100;
+        picture = picture.scaledToWidth(picture.width() * shownDotsPerInch / dotsPerInch, Qt::SmoothTransformation);
+    }
+    pictureDotsPerInch_ = shownDotsPerInch;
+    auto* shown = new TLayoutPicture(picture, shownDotsPerInch, region, pages_);
+    shown->setObjectName(QStringLiteral("Img%1Pg%2").arg(layout.name).arg(page));
+    pageColumn_->insertWidget(pageColumn_->count() - 1, shown, 0, Qt::AlignHCenter);
+    return shown;
+}
+
 void TTaxFormScreen::PlaceOnField(TLayoutPicture* picture, const ReportLayout& layout, QWidget* entry,
                                   const QString& fieldName, double width)
 {

@@ -4,6 +4,7 @@
 #include "client/ui/ScreenRules.h"
 #include "forms/FormOutput.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -80,6 +81,9 @@ protected:
     // Building, in the screen's constructor.
     // Appends page `page` (from 1) of the layout below the pages before, shown whole.
     TLayoutPicture* AddPage(const ReportLayout& layout, int page);
+    // Appends a region (inches) of the page, whose picture the build renders at dotsPerInch: a
+    // screen that shows one form of a page holding several.
+    TLayoutPicture* AddPageRegion(const ReportLayout& layout, int page, const QRectF& region, int dotsPerInch);
     // Lays the entry over the layout's field `field` (by default the entry's object name): the
     // field's room wide (or `width` inches when given), its text on the field's baseline. Raises
     // EReportException when the layout has no such field.
@@ -130,6 +134,9 @@ protected:
     // The company header into the entries named EIN1..EIN9, CompanyName and the address entries
     // the screen has (found by name; missing ones are skipped).
     void LoadCompanyHeader(const QString& nameEntry = QStringLiteral("CompanyName"));
+
+    // Lets the screen see the focus of an entry it lays out itself (FieldEnter, FieldExit).
+    void WatchEntry(QWidget* entry) { watchEntry(entry); }
 
     void SaveScreen() override;
     void RevertScreen() override;

@@ -86,6 +86,8 @@ struct Scope {
     std::map<QString, int> vars;
     double dx = 0;
     double dy = 0;
+    bool inDrawing = false;
+    QString suffix;   // added to the name of every field of a placed drawing
 };
 
 class Parser {
@@ -106,9 +108,15 @@ public:
             fail(lines_[0].number, QStringLiteral("format %1 belongs to a newer version of Ledgora").arg(format));
         i = 1;
 
+        collectDrawings(1);
+
         ReportProjectContent content;
         while (i < lines_.size()) {
             const SourceLine& line = lines_[i];
+            if (line.tokens[0] == QLatin1String("drawing")) {
+                i = matchingEnd(i) + 1;
+                continue;
+            }
             if (line.tokens[0] != QLatin1String("layout"))
                 fail(line.number, QStringLiteral("\"%1\" stands outside a layout").arg(line.tokens[0]));
             if (line.tokens.size() != 3)
@@ -128,6 +136,32 @@ public:
     }
 
 private:
+    struct Drawing {
+        size_t first;   // its first statement
+        size_t end;     // its "end"
+    };
+
+    // The drawings of the whole project, so a layout may place one defined further down.
+    void collectDrawings(size_t i)
+    {
+        while (i < lines_.size()) {
+            const SourceLine& line = lines_[i];
+            const QString& word = line.tokens[0];
+            if (word != QLatin1String("drawing") && word != QLatin1String("layout"))
+                fail(line.number, QStringLiteral("\"%1\" stands outside a layout").arg(word));
+            const size_t end = matchingEnd(i);
+            if (word == QLatin1String("drawing")) {
+                if (line.tokens.size() != 2)
+                    fail(line.number, QStringLiteral("a drawing needs a name"));
+                const QString name = unquoted(line.tokens[1]).toLower();
+                if (drawings_.count(name))
+                    fail(line.number, QStringLiteral("the drawing \"%1\" is defined twice").arg(unquoted(line.tokens[1])));
+                drawings_[name] = Drawing{i + 1, end};
+            }
+            i = end + 1;
+        }
+    }
+
     struct State {
         ReportFont font;
         QRgb color = qRgb(0, 0, 0);
@@ -149,8 +183,8 @@ private:
         int depth = 0;
         for (size_t j = open + 1; j < lines_.size(); ++j) {
             const QString& word = lines_[j].tokens[0];
-            if (word == QLatin1String("layout"))
-                fail(lines_[j].number, QStringLiteral("a layout begins before the one above has its \"end\""));
+            if (word == QLatin1String("layout") || word == QLatin1String("drawing"))
+                fail(lines_[j].number, QStringLiteral("a %1 begins before the one above has its \"end\"").arg(word));
             if (word == QLatin1String("repeat"))
                 ++depth;
             else if (word == QLatin1String("end")) {
@@ -253,6 +287,11 @@ private:
                 i = close + 1;
                 continue;
             }
+            if (word == QLatin1String("place")) {
+                place(line, scope, depth, layout);
+                ++i;
+                continue;
+            }
             statement(line, scope, layout);
             ++i;
         }
@@ -289,6 +328,36 @@ private:
             inner.dy += dy * (v - from);
             block(first, end, inner, depth + 1, layout);
         }
+    }
+
+    // Draws a drawing with its top left corner at X Y, in its own font, pen and brush; those of
+    // the layout are as before afterwards.
+    void place(const SourceLine& line, const Scope& outer, int depth, ReportLayout& layout)
+    {
+        const QStringList& t = line.tokens;
+        const int n = line.number;
+        if (t.size() != 4 && !(t.size() == 6 && t[4] == QLatin1String("suffix")))
+            fail(n, QStringLiteral("\"place\" takes a drawing, a position and perhaps a suffix"));
+        const auto drawing = drawings_.find(unquoted(t[1]).toLower());
+        if (drawing == drawings_.end())
+            fail(n, QStringLiteral("the drawing \"%1\" is not defined").arg(unquoted(t[1])));
+        if (depth >= MaxRepeatDepth)
+            fail(n, QStringLiteral("drawings and repeats are nested more than %1 deep").arg(MaxRepeatDepth));
+        Scope inner;
+        inner.inDrawing = true;
+        inner.dx = position(t[2], n, outer.dx);
+        inner.dy = position(t[3], n, outer.dy);
+        inner.suffix = outer.suffix;
+        if (t.size() == 6) {
+            const QString suffix = substitute(unquoted(t[5]), outer, n);
+            if (suffix.isEmpty())
+                fail(n, QStringLiteral("a suffix cannot be empty"));
+            inner.suffix = SuffixedFieldName(inner.suffix, suffix);
+        }
+        const State saved = state_;
+        state_ = State{};
+        block(drawing->second.first, drawing->second.end, inner, depth + 1, layout);
+        state_ = saved;
     }
 
     void expect(const SourceLine& line, qsizetype count, const QString& usage) const
@@ -392,6 +461,7 @@ private:
             e.text = substitute(unquoted(t[1]), scope, n);
             if (e.text.isEmpty())
                 fail(n, QStringLiteral("a field needs a name"));
+            e.text = SuffixedFieldName(e.text, scope.suffix);
             e.x1 = position(t[2], n, scope.dx);
             e.y1 = position(t[3], n, scope.dy);
             e.align = alignment(t[4], n);
@@ -407,6 +477,8 @@ private:
             expect(line, 1, QStringLiteral("nothing more"));
             if (!scope.vars.empty())
                 fail(n, QStringLiteral("a page cannot begin inside a repeat"));
+            if (scope.inDrawing)
+                fail(n, QStringLiteral("a page cannot begin inside a drawing"));
             if (layout.pageCount >= MaxLayoutPages)
                 fail(n, QStringLiteral("a layout has at most %1 pages").arg(MaxLayoutPages));
             ++layout.pageCount;
@@ -418,11 +490,20 @@ private:
     }
 
     std::vector<SourceLine> lines_;
+    std::map<QString, Drawing> drawings_;
     State state_;
     size_t elementCount_ = 0;
 };
 
 } // namespace
+
+QString SuffixedFieldName(const QString& name, const QString& suffix)
+{
+    if (suffix.isEmpty())
+        return name;
+    const bool digits = !name.isEmpty() && name.back().isDigit() && suffix.front().isDigit();
+    return digits ? name + QLatin1Char('_') + suffix : name + suffix;
+}
 
 QStringList ReportLayout::FieldNames() const
 {

@@ -62,7 +62,17 @@ struct ReportLayout {
 //                                           W inches when a width is given
 //     repeat VAR FIRST LAST [dx STEP] [dy STEP]   the statements up to its "end" once for each
 //                                           VAR from FIRST to LAST, moved by STEP each time
+//     place DRAWING X Y [suffix TEXT]       the drawing with its top left corner at X Y
 //   end
+//   drawing NAME                            artwork that layouts place, up to its "end": the
+//     ...                                   statements of a layout without "page", positions
+//   end                                     from the drawing's own top left corner
+//
+// A drawing starts with the default font, pen and brush wherever it is placed. Placed with a
+// suffix, each of its fields takes the suffix after its name, with an underscore between when
+// the name ends in a digit and the suffix begins with one: "field Box1" placed with "suffix 2"
+// is the field Box1_2, "field Boxa" the field Boxa2. One drawn form thus fills several places of
+// a page, each from its own parameters.
 //
 // Positions are inches from the page's top left corner. Inside a repeat, "{VAR}" in a name or a
 // text becomes the count, "{VAR*K}", "{VAR+C}" and "{VAR*K+C}" a number computed from it, so
@@ -74,6 +84,11 @@ struct ReportProjectContent {
 };
 
 inline constexpr int ReportProjectFormat = 1;
+
+// The name of a drawing's field placed with a suffix: the suffix follows the name, with an
+// underscore between when the name ends in a digit and the suffix begins with one, so "Box1" in
+// slot 2 is "Box1_2", never "Box12". Print handlers name the parameters of a slot by it.
+QString SuffixedFieldName(const QString& name, const QString& suffix);
 
 // Raises EReportException naming the file and the line of the first fault.
 ReportProjectContent ParseReportProject(const QByteArray& text, const QString& sourceName);

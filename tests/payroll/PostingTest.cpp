@@ -238,28 +238,37 @@ TEST_F(PostingTest, UnpaidEmployeeNeedsNoWorkState)
 TEST_F(PostingTest, Box12CodesInTheirOrder)
 {
     struct Amounts {
-        double plan401k = 0, plan403b = 0, plan457b = 0, gtli = 0, tpspGross = 0, tpspTaxable = 0, tips = 0, qualifiedOT = 0;
+        double plan401k = 0, plan403b = 0, plan408k6 = 0, plan457b = 0, simple = 0, gtli = 0, tpspGross = 0,
+               tpspTaxable = 0, tips = 0, qualifiedOT = 0;
     };
+    using Entries = std::vector<std::pair<const char*, double>>;
     const struct {
         Amounts ytd;
-        std::vector<std::pair<const char*, double>> entries;
+        Entries entries;   // entries 1..5
+        Entries unplaced;  // entries 6..12 all hold typed codes
         bool retirement;
         bool sickPay;
     } cases[] = {
-        {{.plan401k = 500, .gtli = 30}, {{"D", 500}, {"C", 30}}, true, false},
-        {{.gtli = 30}, {{"C", 30}}, false, false},
+        {{.plan401k = 500, .gtli = 30}, {{"D", 500}, {"C", 30}}, {}, true, false},
+        {{.gtli = 30}, {{"C", 30}}, {}, false, false},
+        {{.plan401k = 2000, .plan457b = 750}, {{"D", 2000}, {"G", 750}}, {}, true, false},
+        {{.plan401k = 0.004, .plan408k6 = 80, .simple = 60}, {{"F", 80}, {"S", 60}}, {}, true, false},
+        {{.tips = 800, .qualifiedOT = 450}, {{"TP", 800}, {"TT", 450}}, {}, false, false},
         {{.plan403b = 100, .plan457b = 50, .gtli = 10, .tpspGross = 300, .tpspTaxable = 100, .tips = 40, .qualifiedOT = 25},
-         {{"E", 100}, {"C", 10}, {"J", 200}, {"TS", 40}, {"TT", 25}},
+         {{"E", 100}, {"G", 50}, {"C", 10}, {"J", 200}, {"TP", 40}},
+         {{"TT", 25}},
          true,
          true},
-        {{}, {}, false, false},
+        {{}, {}, {}, false, false},
     };
     addPaidEmployee(QStringLiteral("One"), 0);
     for (const auto& c : cases) {
         EmployeeRecord& e = EmployeeRec;
         e.Plan401k[kYearToDateColumn] = c.ytd.plan401k;
         e.Plan403b[kYearToDateColumn] = c.ytd.plan403b;
+        e.Plan408k6[kYearToDateColumn] = c.ytd.plan408k6;
         e.Plan457b[kYearToDateColumn] = c.ytd.plan457b;
+        e.IRASimple[kYearToDateColumn] = c.ytd.simple;
         e.GTLIAmount[kYearToDateColumn] = c.ytd.gtli;
         e.TPSPGross[kYearToDateColumn] = c.ytd.tpspGross;
         e.TPSPTaxable[kYearToDateColumn] = c.ytd.tpspTaxable;
@@ -272,7 +281,7 @@ TEST_F(PostingTest, Box12CodesInTheirOrder)
         e.FW2Box13Chk2 = false;
         e.FW2Box13Chk3 = false;
 
-        RebuildW2Box12();
+        const std::vector<Box12Amount> unplaced = RebuildW2Box12();
 
         for (int entry = 1; entry <= 5; ++entry) {
             const bool used = entry <= static_cast<int>(c.entries.size());
@@ -284,9 +293,68 @@ TEST_F(PostingTest, Box12CodesInTheirOrder)
             EXPECT_EQ(e.FW2Box12Code[entry].get(), QStringLiteral("Z"));
             EXPECT_DOUBLE_EQ(e.FW2Box12Amt[entry], 9);
         }
+        ASSERT_EQ(unplaced.size(), c.unplaced.size());
+        for (size_t k = 0; k < unplaced.size(); ++k) {
+            EXPECT_EQ(unplaced[k].code, QString::fromLatin1(c.unplaced[k].first));
+            EXPECT_DOUBLE_EQ(unplaced[k].amount, c.unplaced[k].second);
+        }
         EXPECT_EQ(static_cast<bool>(e.FW2Box13Chk2), c.retirement);
         EXPECT_EQ(static_cast<bool>(e.FW2Box13Chk3), c.sickPay);
     }
+}
+
+TEST_F(PostingTest, Box12CodesBeyondFiveTakeFreeEntriesAndNeverATypedOne)
+{
+    addPaidEmployee(QStringLiteral("One"), 0);
+    EmployeeRecord& e = EmployeeRec;
+    e.Plan401k[kYearToDateColumn] = 1000;
+    e.Plan403b[kYearToDateColumn] = 200;
+    e.GTLIAmount[kYearToDateColumn] = 12;
+    e.TPSPGross[kYearToDateColumn] = 300;
+    e.Tips[kYearToDateColumn] = 400;
+    e.QualifiedOT[kYearToDateColumn] = 500;
+    e.FW2Box12Code[6] = QStringLiteral("DD");
+    e.FW2Box12Amt[6] = 3000;
+
+    EXPECT_TRUE(RebuildW2Box12().empty());
+    EXPECT_EQ(e.FW2Box12Code[5].get(), QStringLiteral("TP"));
+    EXPECT_EQ(e.FW2Box12Code[6].get(), QStringLiteral("DD"));
+    EXPECT_DOUBLE_EQ(e.FW2Box12Amt[6], 3000);
+    EXPECT_EQ(e.FW2Box12Code[7].get(), QStringLiteral("TT"));
+    EXPECT_DOUBLE_EQ(e.FW2Box12Amt[7], 500);
+
+    // The next posting updates its own entry rather than adding another.
+    e.QualifiedOT[kYearToDateColumn] = 650;
+    EXPECT_TRUE(RebuildW2Box12().empty());
+    EXPECT_EQ(e.FW2Box12Code[7].get(), QStringLiteral("TT"));
+    EXPECT_DOUBLE_EQ(e.FW2Box12Amt[7], 650);
+    EXPECT_TRUE(IsBlank(e.FW2Box12Code[8].get()));
+}
+
+TEST_F(PostingTest, PostingNamesAnEmployeeWhoseBox12CodeFoundNoEntry)
+{
+    addPaidEmployee(QStringLiteral("Full"), 500);
+    EmployeeRecord& e = EmployeeRec;
+    e.Plan401k[kYearToDateColumn] = 100;
+    e.Plan403b[kYearToDateColumn] = 100;
+    e.Plan408k6[kYearToDateColumn] = 100;
+    e.Plan457b[kYearToDateColumn] = 100;
+    e.IRASimple[kYearToDateColumn] = 100;
+    e.QualifiedOT[kYearToDateColumn] = 450;
+    for (int entry = 6; entry <= 12; ++entry) {
+        e.FW2Box12Code[entry] = QStringLiteral("W");
+        e.FW2Box12Amt[entry] = 10;
+    }
+    module->RSEmployee.PostRec();
+    const QString name = e.FullName.get().trimmed();
+
+    messages.expect(IdOk, QStringLiteral("code TT, 450.00"));
+    PostPayroll();
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_TRUE(messages.shown().front().text.contains(name)) << messages.shown().front().text.toStdString();
+    readEmployee(1);
+    EXPECT_EQ(EmployeeRec.FW2Box12Code[5].get(), QStringLiteral("S"));
+    EXPECT_EQ(EmployeeRec.FW2Box12Code[12].get(), QStringLiteral("W"));
 }
 
 TEST_F(PostingTest, Box13MarksAreNeverCleared)

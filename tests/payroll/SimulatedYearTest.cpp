@@ -287,7 +287,7 @@ TEST_F(SimulatedYearTest, WholeYearKeepsTheBooksConsistent)
 
     readEmployee(1);
     EXPECT_NEAR(EmployeeRec.Tips[kYearToDateColumn], 52 * 60, kCent);
-    EXPECT_EQ(EmployeeRec.FW2Box12Code[1].get(), QStringLiteral("TS"));
+    EXPECT_EQ(EmployeeRec.FW2Box12Code[1].get(), QStringLiteral("TP"));
     EXPECT_NEAR(EmployeeRec.FW2Box12Amt[1], 52 * 60, kCent);
     readEmployee(2);
     EXPECT_EQ(EmployeeRec.FW2Box12Code[1].get(), QStringLiteral("D"));

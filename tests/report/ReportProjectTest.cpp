@@ -54,6 +54,29 @@ layout PrinterGrid portrait
 end
 )";
 
+// One drawing placed in four slots, each with its own fields, and once without a suffix.
+const char* const SlipsProject = R"(ledgora-report-project 1
+drawing Slip
+  rect 0 0 4 2
+  font Arial 8
+  text 0.1 0.2 left "Slip"
+  field Name 0.1 0.5 left
+  field Box1 3.9 0.5 right
+end
+
+layout Slips portrait
+  font Arial 14 bold
+  pen 3 red
+  place Slip 0.5 0.5 suffix 1
+  place Slip 4.5 0.5 suffix 2
+  repeat s 3 4 dy 3
+    place Slip 0.5 0.5 suffix {s}
+  end
+  text 4.25 10 center "After the slips"
+  place Slip 0.5 7
+end
+)";
+
 class ReportProjectTest : public LedgoraTest {
 protected:
     void SetUp() override
@@ -254,6 +277,40 @@ TEST_F(ReportProjectTest, RepeatsMakeDigitBoxFields)
     EXPECT_DOUBLE_EQ(w2->elements.back().x1, 1.0 + 8 * 0.2);
 }
 
+TEST_F(ReportProjectTest, ADrawingPlacedInSlotsFillsEachSlotFromItsOwnFields)
+{
+    project->ProjectFile = tempPath(QStringLiteral("SLIPS.RAV"));
+    WriteTestFile(project->ProjectFile, QByteArray(SlipsProject));
+    project->Open();
+    const ReportLayout* slips = project->Layout(QStringLiteral("Slips"));
+    ASSERT_NE(slips, nullptr);
+    EXPECT_EQ(slips->FieldNames(), QStringList({QStringLiteral("Name1"), QStringLiteral("Box1_1"), QStringLiteral("Name2"),
+                                                QStringLiteral("Box1_2"), QStringLiteral("Name3"), QStringLiteral("Box1_3"),
+                                                QStringLiteral("Name4"), QStringLiteral("Box1_4"), QStringLiteral("Name"),
+                                                QStringLiteral("Box1")}));
+    ASSERT_NE(slips->Field(QStringLiteral("Box1_2")), nullptr);
+    EXPECT_DOUBLE_EQ(slips->Field(QStringLiteral("Box1_2"))->x1, 4.5 + 3.9);
+    EXPECT_DOUBLE_EQ(slips->Field(QStringLiteral("Name4"))->y1, 0.5 + 3 + 0.5);
+    EXPECT_DOUBLE_EQ(slips->Field(QStringLiteral("Name"))->y1, 7.5);
+
+    project->SetParam(QStringLiteral("Name2"), QStringLiteral("Second"));
+    project->SetParam(QStringLiteral("Box1_1"), QStringLiteral("1.00"));
+    const ReportDocument& document = run([&](ReportCanvas&) { project->ExecuteReport(QStringLiteral("Slips")); });
+    const ReportPage& page = document.pages.front();
+    EXPECT_EQ(textAt(page, 4.6, 1.0), QStringLiteral("Second"));
+    EXPECT_EQ(textAt(page, 4.4, 1.0), QStringLiteral("1.00"));
+    EXPECT_EQ(textAt(page, 0.6, 3.7), QStringLiteral("Slip"));
+    // A drawing draws in its own font and pen; the layout's come back after it.
+    for (const DrawOp& op : page.ops) {
+        if (op.kind == DrawOp::Kind::Rectangle)
+            EXPECT_NE(op.pen.color, qRgb(255, 0, 0));
+        if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("After the slips"))
+            EXPECT_TRUE(op.font.bold);
+        if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Slip"))
+            EXPECT_FALSE(op.font.bold);
+    }
+}
+
 TEST_F(ReportProjectTest, MissingProjectOrLayoutIsAClearError)
 {
     project->ProjectFile = tempPath(QStringLiteral("TAXFORMS.RAV"));
@@ -295,6 +352,15 @@ TEST_F(ReportProjectTest, DamagedProjectNamesTheLine)
         {"ledgora-report-project 1\nlayout A portrait\n  pen 1 purpleish\nend\n", "line 3: \"purpleish\" is not a colour"},
         {"ledgora-report-project 1\nline 1 1 2 2\n", "line 2: \"line\" stands outside a layout"},
         {"ledgora-report-project 1\nlayout A portrait\n  repeat i 1 2\n  page\n  end\nend\n", "line 4: a page cannot begin inside a repeat"},
+        {"ledgora-report-project 1\nlayout A portrait\n  place B 1 1\nend\n", "line 3: the drawing \"B\" is not defined"},
+        {"ledgora-report-project 1\ndrawing B\n  page\nend\nlayout A portrait\n  place B 1 1\nend\n",
+         "line 3: a page cannot begin inside a drawing"},
+        {"ledgora-report-project 1\ndrawing B\nend\ndrawing b\nend\n", "line 4: the drawing \"b\" is defined twice"},
+        {"ledgora-report-project 1\ndrawing B\n  place B 0 0\nend\nlayout A portrait\n  place B 1 1\nend\n",
+         "line 3: drawings and repeats are nested more than 8 deep"},
+        {"ledgora-report-project 1\ndrawing B\nlayout A portrait\nend\n", "line 3: a layout begins before the one above"},
+        {"ledgora-report-project 1\ndrawing B\nend\nlayout A portrait\n  place B 1 1 slot 2\nend\n",
+         "line 5: \"place\" takes a drawing, a position and perhaps a suffix"},
     };
     for (const auto& c : cases) {
         expectMessage([&] { ParseReportProject(QByteArray(c.text), QStringLiteral("/opt/ledgora/TAXFORMS.RAV")); },

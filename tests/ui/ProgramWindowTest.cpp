@@ -45,6 +45,10 @@
 #include "components/StateTables.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/ScheduleB.h"
+#include "forms/ui/FormW2.h"
+#include "forms/ui/IRSBox12Codes.h"
+#include "forms/ui/TTOBox14bCodes.h"
+#include "forms/ui/W2FormType.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
@@ -439,6 +443,13 @@ const WindowMaker kWindows[] = {
     {"ReportType", [] { return OnClient<TFrmReportType>(SampleClient()); }},
     {"ManualEntry", [] { return OnClient<TFrmManual>(OpenPeriodClient()); }},
     {"PayrollClock", [] { return std::make_shared<TFrmClock>(); }},
+    {"FormW2", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmW2>(PostedClient());
+     }},
+    {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
+    {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
+    {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
