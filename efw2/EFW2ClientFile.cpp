@@ -137,6 +137,22 @@ EFW2EmployerBlock BuildEmployerBlock()
     return block;
 }
 
+int CountW2Employees()
+{
+    int count = 0;
+    ForEachEmployee([&] {
+        if (EmployeeGetsW2(EmployeeRec))
+            ++count;
+    });
+    return count;
+}
+
+void CheckHasW2Employees()
+{
+    if (CountW2Employees() == 0)
+        throw ENoEmployeesException(QStringLiteral("This client file does not have any valid W-2 employees."));
+}
+
 QByteArray JoinEFW2Lines(const QStringList& lines)
 {
     QByteArray bytes;
@@ -198,9 +214,8 @@ void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
 
 int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile)
 {
+    CheckHasW2Employees();
     const EFW2EmployerBlock block = BuildEmployerBlock();
-    if (block.wageRecords == 0)
-        throw ENoEmployeesException(QStringLiteral("This client file does not have any valid W-2 employees."));
     if (const EFW2SubmitterProblem problem = CheckSubmitter(run.submitter); !problem.field.isEmpty())
         throw EFieldException(problem.message);
 

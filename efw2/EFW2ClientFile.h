@@ -19,6 +19,11 @@ struct EFW2EmployerBlock {
 // Walks the open client's employees; the current employee stays current.
 EFW2EmployerBlock BuildEmployerBlock();
 
+// The open client's employees who get a Form W-2, each of whom gets an RW line. With none,
+// CheckHasW2Employees raises ENoEmployeesException.
+int CountW2Employees();
+void CheckHasW2Employees();
+
 // Each line followed by carriage return and line feed, the last one too.
 QByteArray JoinEFW2Lines(const QStringList& lines);
 

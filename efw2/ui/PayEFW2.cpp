@@ -438,6 +438,7 @@ void TFrmEFW2::FormShow()
 void TFrmEFW2::BtnProcessClick()
 {
     try {
+        CheckHasW2Employees();
         ValidateSubmitterData();
         run_.submitter = EFW2SubmitterRec;
         const int count = ProcessClient(files_, run_, CompanyRec.Name, CompanyFileName);

@@ -1,6 +1,7 @@
 #include "EFW2Fixture.h"
 
 #include "client/EFW2SettingsFiles.h"
+#include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/FilterEdit.h"
 #include "efw2/ui/PayEFW2.h"
@@ -155,6 +156,31 @@ TEST_F(EFW2ScreenTest, ClosingWithdrawsAnUnprocessedFinalDesignation)
     LoadSubmitterFile(W2SubmitterFileName, stored);
     EXPECT_FALSE(stored.FinalPending);
     EXPECT_TRUE(stored.ExcludeFinal);
+}
+
+TEST_F(EFW2ScreenTest, AClientWithoutW2EmployeesIsRefusedBeforeTheSubmitterChecks)
+{
+    for (int n = 1; n <= 2; ++n) {
+        module->RSEmployee.SetCurrentRecord(n);
+        module->RSEmployee.GetRec();
+        for (TPeriodAmounts* amounts : {&EmployeeRec.FedEarnings, &EmployeeRec.FICAEarnings, &EmployeeRec.MedEarnings})
+            (*amounts)[kYearToDateColumn] = 0;
+        EmployeeRec.Tips[kYearToDateColumn] = 0;
+        module->RSEmployee.PostRec();
+    }
+    EFW2SubmitterRecord empty {};
+    auto screen = open(empty);
+    messages.expect(IdOk, QStringLiteral("This client file does not have any valid W-2 employees."));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("0"));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, TheToolsMenuOpensTheScreen)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmEFW2));
 }
 
 } // namespace
