@@ -24,7 +24,7 @@ qint64 EFW2Cents(double amount, const QString& owner, const QString& field)
                                      .arg(FieldOf(owner, field), QString::number(amount, 'f', 2)));
     if (cents >= 1e17)
         throw EEFW2DataException(QStringLiteral("%1 is too large for the EFW2 file.").arg(FieldOf(owner, field)));
-    return std::llround(amount * 100.0);
+    return static_cast<qint64>(cents);
 }
 
 QByteArray EFW2Money(qint64 cents, int width, const QString& owner, const QString& field)

@@ -433,6 +433,7 @@ void TFrmEFW2::FormShow()
     UpdateFieldColors();
     CurClientPanel->setText(QStringLiteral(" Current Client:  ") + CompanyRec.Name.get());
     refreshRunControls();
+    EIN->setFocus();
 }
 
 void TFrmEFW2::BtnProcessClick()
