@@ -67,7 +67,9 @@ TEST_F(EFW2ScreenTest, ValidationFocusesTheFirstFaultAndColoursTheFields)
 {
     EFW2SubmitterRecord empty {};
     auto screen = open(empty);
-    EXPECT_EQ(PaintedColor(screen->EIN), kMissingFieldColor);
+    EXPECT_EQ(screen->focusWidget(), static_cast<QWidget*>(screen->EIN));
+    EXPECT_EQ(PaintedColor(screen->EIN), kFocusedFieldColor);
+    EXPECT_EQ(PaintedColor(screen->UserID), kMissingFieldColor);
     EXPECT_EQ(PaintedColor(screen->PreparerCode), kMissingFieldColor);
     EXPECT_FALSE(PaintedColor(screen->CompanyName).isValid());
     EXPECT_FALSE(screen->ResubID->isEnabled());
