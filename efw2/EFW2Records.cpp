@@ -3,6 +3,7 @@
 #include "components/DateRoutines.h"
 #include "components/Validators.h"
 #include "efw2/EFW2Fields.h"
+#include "forms/W2Forms.h"
 
 #include <QRegularExpression>
 
@@ -116,7 +117,7 @@ EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& e)
     const std::array<double, kWageAmountCount> wage = {
         Ytd(e.FedEarnings),
         Ytd(e.FederalTax) + Ytd(e.TPSPFederalTax),
-        Ytd(e.FICAEarnings) - Ytd(e.Tips),
+        W2SocialSecurityWages(e),
         Ytd(e.FICATax) + Ytd(e.TPSPFICATax),
         Ytd(e.MedEarnings),
         Ytd(e.MedicareTax) + Ytd(e.TPSPMedicareTax),
