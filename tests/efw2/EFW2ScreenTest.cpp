@@ -147,6 +147,10 @@ TEST_F(EFW2ScreenTest, ClosingWithdrawsAnUnprocessedFinalDesignation)
     screen->ChkSubmitter->click();
     EXPECT_TRUE(screen->ChkSubmitter->isChecked());
 
+    messages.expect(IdNo, QStringLiteral("Will this be the last Client to be Processed?"));
+    screen->ChkFinal->click();
+    EXPECT_TRUE(screen->ChkFinal->isChecked());
+    EXPECT_FALSE(EFW2SubmitterRec.FinalPending);
     messages.expect(IdYes, QStringLiteral("Will this be the last Client to be Processed?"));
     screen->ChkFinal->click();
     EXPECT_TRUE(EFW2SubmitterRec.FinalPending);
