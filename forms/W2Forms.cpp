@@ -8,38 +8,9 @@
 
 #include <algorithm>
 
-namespace {
-
-bool AboveZeroAtCents(double amount)
+std::vector<Box12Amount> FilledBox12Entries(const EmployeeRecord& employee)
 {
-    return RoundToDecimals(amount, 2) > 0;
-}
-
-} // namespace
-
-double W2SocialSecurityWages(const EmployeeRecord& employee)
-{
-    return employee.FICAEarnings[kYearToDateColumn] - employee.Tips[kYearToDateColumn];
-}
-
-bool HasBox12Code(const EmployeeRecord& employee, const QString& code)
-{
-    for (int entry = 1; entry <= 12; ++entry) {
-        if (employee.FW2Box12Code[entry].get().compare(code, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-bool EmployeeGetsW2(const EmployeeRecord& employee)
-{
-    return AboveZeroAtCents(employee.FedEarnings[kYearToDateColumn]) || AboveZeroAtCents(W2SocialSecurityWages(employee))
-           || AboveZeroAtCents(employee.MedEarnings[kYearToDateColumn]) || HasBox12Code(employee, QStringLiteral("II"));
-}
-
-std::vector<Box12Entry> FilledBox12Entries(const EmployeeRecord& employee)
-{
-    std::vector<Box12Entry> filled;
+    std::vector<Box12Amount> filled;
     for (int entry = 1; entry <= 12; ++entry) {
         const QString code = employee.FW2Box12Code[entry].get();
         const double amount = employee.FW2Box12Amt[entry];

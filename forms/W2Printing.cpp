@@ -199,7 +199,7 @@ FormParams W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, c
     add(QStringLiteral("Box10"), amount(e.DepCareBen[y]));
     add(QStringLiteral("Box11"), amount(e.NonQualPlan[y]));
 
-    const std::vector<Box12Entry> entries = FilledBox12Entries(e);
+    const std::vector<Box12Amount> entries = FilledBox12Entries(e);
     for (int place = 0; place < kBox12EntriesPerForm; ++place) {
         const size_t index = static_cast<size_t>(form * kBox12EntriesPerForm + place);
         const QString letter = QChar(QLatin1Char('a').unicode() + place);

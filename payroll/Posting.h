@@ -1,5 +1,7 @@
 #pragma once
 
+#include "payroll/W2Recipients.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -40,12 +42,6 @@ void PostTaxLiabilities();
 // pay (tips always included) against the work state's base wages. Reads the state table only for
 // an employee with pay.
 void AddBaseWeeks();
-
-// A Form W-2 box 12 code with its amount.
-struct Box12Amount {
-    QString code;
-    double amount = 0;
-};
 
 // Refills the current employee's Form W-2 box 12 from the year-to-date amounts: every retirement
 // plan with deferrals (D, E, F, G, S), group-term life (C), third-party sick pay (J), tips (TP)

@@ -256,13 +256,6 @@ TFrmW2::TFrmW2(QWidget* parent)
     connect(BtnHelp, &QPushButton::clicked, this, [this] {
         ShowInstructions(ProgramDir() + QStringLiteral("Inst W2W3.pdf"), QStringLiteral("The IRS Instructions cannot no be found"));
     });
-    // Alt+F, N, P, L and I move through the employees.
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->modifiers() == Qt::AltModifier)
-            RSNavigator->KeyDownHandler(event->key(), event->modifiers());
-        return false;
-    });
-
     setUpReports();
     FinishFrame(FrameDollarEdit | FrameCheckBoxEdit | FrameFilterEdit | FrameStateEdit, kClientSize);
 }
@@ -557,6 +550,25 @@ void TFrmW2::UpdatePrintAll()
     BtnPrintAll->setEnabled(BtnPrintOne->isEnabled() && allShown);
 }
 
+bool TFrmW2::FormKeyDown(QKeyEvent* event)
+{
+    // The whole form is in view: no key scrolls. Ctrl+Home and Ctrl+End jump to the first and
+    // last entry; every other key may move through the employees (Alt+F, N, P, L and I).
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        if (modifiers == Qt::ControlModifier)
+            (event->key() == Qt::Key_Home ? FirstField() : LastField())->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    RSNavigator->KeyDownHandler(event->key(), modifiers);
+    return false;
+}
+
+bool TFrmW2::FormMouseWheel(QWheelEvent*)
+{
+    return false;
+}
+
 QWidget* TFrmW2::FirstField() const
 {
     return FW2CtrlNum;
@@ -569,6 +581,8 @@ QWidget* TFrmW2::LastField() const
 
 void TFrmW2::FieldEnter(QWidget* entry)
 {
+    if (ScrollBox_Box12->isAncestorOf(entry))
+        ScrollBox_Box12->ensureWidgetVisible(entry, 0, 0);
     if (entry == FW2Box12Code[1])
         ScrollBox_Box12->verticalScrollBar()->setValue(0);
     if (entry->property("Tag").toInt() == 100)

@@ -110,6 +110,8 @@ protected:
     void SaveScreen() override;
     void RevertScreen() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool FormKeyDown(QKeyEvent* event) override;
+    bool FormMouseWheel(QWheelEvent* event) override;
 
 private:
     void buildBox12(TLayoutPicture* picture);

@@ -71,7 +71,12 @@ protected:
         QTest::keyClicks(box, keys);
     }
 
-    static void next(TFrmW2& w) { w.RSNavigator->KeyDownHandler(Qt::Key_N, Qt::AltModifier); }
+    // Alt+N in the entry that has the focus, as the user moves to the next employee.
+    static void next(TFrmW2& w)
+    {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused && focused->window() == &w ? focused : w.FW2CtrlNum, Qt::Key_N, Qt::AltModifier);
+    }
 };
 
 TEST_F(W2ScreenTest, ShowsTheEmployeeOverTheFormAndPrintAllOnceEveryoneWasShown)
@@ -122,6 +127,20 @@ TEST_F(W2ScreenTest, TabWalksTheEntriesInTheFormsOrder)
             return list;
         };
         EXPECT_EQ(names(walked).join(QLatin1Char(' ')).toStdString(), names(expected).join(QLatin1Char(' ')).toStdString());
+        w.done(QDialog::Rejected);
+    });
+}
+
+TEST_F(W2ScreenTest, CtrlHomeAndCtrlEndJumpToTheFirstAndLastEntry)
+{
+    run([&](TFrmW2& w) {
+        w.FW2Box14Desc[2]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.FW2Box14Desc[2], Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2Box20Text);
+        QTest::keyClick(w.FW2Box20Text, Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
+        QTest::keyClick(w.FW2CtrlNum, Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), w.FW2CtrlNum);
         w.done(QDialog::Rejected);
     });
 }
@@ -185,6 +204,7 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
             list.BtnOk->click();
         });
         QTest::mouseDClick(w.FW2Box14bTTOC, Qt::LeftButton);
+        QApplication::setActiveWindow(&w);
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101"));
         QTest::keyClicks(w.FW2Box14bTTOC, QStringLiteral("9"));
         EXPECT_EQ(w.FW2Box14bTTOC->text(), QStringLiteral("101")) << "only the list fills box 14b";
@@ -201,6 +221,30 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
     EXPECT_EQ(EmployeeRec.FW2Box14bTTOC.get(), QStringLiteral("101"));
     EXPECT_EQ(EmployeeRec.FW2Box15Text.get(), QString());
     EXPECT_EQ(EmployeeRec.FW2StateID2.get(), QStringLiteral("123-456-789"));
+}
+
+TEST_F(W2ScreenTest, PrintOnePrintsTheShownEmployeesCopiesWithoutAskingForACopy)
+{
+    printTo(tempPath(QStringLiteral("one.pdf")));
+    run([&](TFrmW2& w) {
+        next(w);
+        w.FW2CtrlNum->setText(QStringLiteral("A-17"));
+        w.BtnPrintOne->click();
+        w.BtnClose->click();
+    });
+    QStringList texts;
+    int pages = 0;
+    for (const PdfWord& word : ReadPdfWords(tempPath(QStringLiteral("one.pdf")))) {
+        texts << word.text;
+        pages = std::max(pages, word.page);
+    }
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(texts.count(QStringLiteral("1,800.00")), 4) << "box 1 on Copies B, C and 2";
+    EXPECT_EQ(texts.count(QStringLiteral("3,000.00")), 0);
+    EXPECT_EQ(texts.count(QStringLiteral("***-**-6790")), 4) << "masked";
+    EXPECT_EQ(texts.count(QStringLiteral("A-17")), 4) << "what Print One saved is printed";
+    readEmployee(2);
+    EXPECT_EQ(EmployeeRec.FW2CtrlNum.get(), QStringLiteral("A-17"));
 }
 
 TEST_F(W2ScreenTest, PrintAllAsksForTheCopyAndCancelPrintsNothing)

@@ -50,6 +50,8 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/FormW3.h"
+#include "forms/ui/Form940.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
@@ -452,6 +454,18 @@ const WindowMaker kWindows[] = {
     {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
     {"EFW2", [] { return OnClient<TFrmEFW2>(PostedClient()); }},
+    {"FormW3", [] {
+         CopyShippedForms(ProgramDir());
+         auto window = OnClient<TFrmW3>(PostedClient());
+         // A complete W-3 closes without a word.
+         CompanyRec.FW3ChkMark[1] = CompanyRec.FW3ChkMark[8] = true;
+         CompanyRec.FW3Contact = QStringLiteral("Pat Doe");
+         return window;
+     }},
+    {"Form940", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm940>(PostedClient());
+     }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)

@@ -1,0 +1,101 @@
+#include "forms/Form941Return.h"
+
+#include "client/EmployeeRecord.h"
+#include "components/DateRoutines.h"
+#include "components/NumberRoutines.h"
+
+using namespace F941;
+
+namespace {
+
+double Cents(double value)
+{
+    return RoundToDecimals(value, 2);
+}
+
+const QString kCannotPrint = QStringLiteral("Unable to print Form 941.~");
+
+} // namespace
+
+void ApplyForm941Totals(CompanyRecord& company, const EmployeeTaxTotals& quarter)
+{
+    const SocialSecurityMedicareLines lines = ComputeSocialSecurityMedicare(quarter);
+    auto& amount = company.F941Amount;
+    company.F941NumEmps = quarter.employeesWithWages;
+    amount[Wages] = Cents(quarter.wages);
+    amount[IncomeTax] = Cents(quarter.incomeTax);
+    amount[SocialSecurityWages] = lines.socialSecurityWages;
+    amount[SocialSecurityTax] = lines.socialSecurityTax;
+    amount[SocialSecurityTips] = lines.socialSecurityTips;
+    amount[SocialSecurityTipsTax] = lines.socialSecurityTipsTax;
+    amount[MedicareWages] = lines.medicareWages;
+    amount[MedicareTax] = lines.medicareTax;
+    amount[AdditionalMedicareWages] = lines.additionalMedicareWages;
+    amount[AdditionalMedicareTax] = lines.additionalMedicareTax;
+    amount[SocialSecurityMedicareTotal] = lines.total;
+    amount[FractionsOfCents] = lines.fractionsOfCents;
+    amount[SickPay] = Cents(-quarter.sickPayTaxes);
+}
+
+bool GatherForm941Totals(CompanyRecord& company)
+{
+    const EmployeeTaxTotals quarter = GatherEmployeeTaxTotals(kQuarterToDateColumn);
+    ApplyForm941Totals(company, quarter);
+    return quarter.thirdPartySickPay;
+}
+
+void CalcForm941Lines(CompanyRecord& company)
+{
+    auto& amount = company.F941Amount;
+    amount[TaxesBeforeAdjustments] = Cents(amount[IncomeTax] + amount[SocialSecurityMedicareTotal] + amount[NoticeAndDemandTax]);
+    amount[TaxesAfterAdjustments] =
+        Cents(amount[TaxesBeforeAdjustments] + amount[FractionsOfCents] + amount[SickPay] + amount[TipsAndLifeInsurance]);
+    amount[TotalTaxes] = Cents(amount[TaxesAfterAdjustments] - amount[SmallBusinessCredit]);
+    const double taxes = amount[TotalTaxes];
+    const double deposits = Cents(amount[Deposits]);
+    amount[BalanceDue] = taxes > deposits ? Cents(taxes - deposits) : 0.0;
+    amount[Overpayment] = deposits > taxes ? Cents(deposits - taxes) : 0.0;
+    if (amount[Overpayment] == 0) {
+        company.F941ChkMark[ApplyToNextReturn] = false;
+        company.F941ChkMark[SendRefund] = false;
+    }
+}
+
+void SetForm941DepositBoxes(CompanyRecord& company)
+{
+    const double line12 = Cents(company.F941Amount[TotalTaxes]);
+    const bool semiweekly = company.DepositStat;
+    company.F941ChkMark[SmallFiler] = line12 < kSmallFilerLimit && !semiweekly;
+    company.F941ChkMark[MonthlyDepositor] = line12 >= kSmallFilerLimit && !semiweekly;
+    company.F941ChkMark[SemiweeklyDepositor] = semiweekly;
+}
+
+void Form941SmallFilerBoxChanged(CompanyRecord& company, bool checkedNow)
+{
+    const bool monthly = !checkedNow && Cents(company.F941Amount[TotalTaxes]) >= kSmallFilerLimit;
+    company.F941ChkMark[MonthlyDepositor] = monthly;
+    company.F941ChkMark[SmallFiler] = !monthly;
+}
+
+std::optional<Form941Problem> CheckForm941(const CompanyRecord& company, bool quarterMissing)
+{
+    const auto& amount = company.F941Amount;
+    const auto& mark = company.F941ChkMark;
+    if (quarterMissing)
+        return Form941Problem{Form941Check::Quarter, kCannotPrint + QStringLiteral("You must select the applicable quarter.")};
+    if (mark[NotSubjectToTaxes] && amount[SocialSecurityMedicareTotal] > 0)
+        return Form941Problem{Form941Check::Line4,
+                              kCannotPrint + QStringLiteral("You have checked the box on line 4, however, line 5e is greater than 0.")};
+    if (Cents(amount[Overpayment]) > kSmallestPayment && !mark[ApplyToNextReturn] && !mark[SendRefund])
+        return Form941Problem{Form941Check::Overpayment,
+                              kCannotPrint + QStringLiteral("Line 15 shows an overpayment, however, you have not checkedto have it "
+                                                            "applied to next return or refunded.")};
+    // A small filer keeps no record of its liabilities, so only a depositor's line 16 must agree.
+    const bool depositor = mark[MonthlyDepositor] || mark[SemiweeklyDepositor];
+    if (depositor && Cents(amount[TotalTaxes]) != Cents(company.TaxLibQtr))
+        return Form941Problem{Form941Check::Line16,
+                              kCannotPrint + QStringLiteral("Line 12 does not equal line 16 (Total liability for quarter).")};
+    if (mark[BusinessClosed] && !IsValidDateStr(company.F941EndDate))
+        return Form941Problem{Form941Check::FinalDate, kCannotPrint + QStringLiteral("The final date wages paid is invalid.")};
+    return std::nullopt;
+}

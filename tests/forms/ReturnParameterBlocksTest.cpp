@@ -1,0 +1,152 @@
+#include "TestSupport.h"
+
+#include "client/CompanyRecord.h"
+#include "forms/ReturnParameterBlocks.h"
+
+#include <QMap>
+#include <memory>
+
+namespace {
+
+QMap<QString, QString> AsMap(const FormParameters& params)
+{
+    QMap<QString, QString> map;
+    for (const auto& [name, value] : params) {
+        EXPECT_FALSE(map.contains(name)) << name.toStdString();
+        map.insert(name, value);
+    }
+    return map;
+}
+
+class ParameterBlocks : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        company->PayTaxBal = true;
+        company->PayRTN = QStringLiteral("021000021");
+        company->PayAcctNum = QStringLiteral("12345");
+        company->PayAcctType = QStringLiteral("checking");
+        company->SignerName = QStringLiteral("Ann Lee");
+        company->SignerTitle = QStringLiteral("Owner");
+        company->PhoneNumber = QStringLiteral("555-123-4567");
+        preparer.PrepName = QStringLiteral("Jo Park");
+        preparer.FirmName = QStringLiteral("Park & Co");
+        preparer.Address = QStringLiteral("1 Main St");
+        preparer.City = QStringLiteral("Trenton");
+        preparer.State = QStringLiteral("NJ");
+        preparer.ZipCode = QStringLiteral("08601");
+        preparer.PTIN = QStringLiteral("P12345678");
+        preparer.EIN = QStringLiteral("12-3456789");
+        preparer.Phone = QStringLiteral("555-987-6543");
+    }
+
+    std::unique_ptr<CompanyRecord> company = std::make_unique<CompanyRecord>(NewCompanyRecord());
+    PreparerRecord preparer{};
+    FormParameters params;
+};
+
+struct BankCase {
+    bool payElectronically;
+    bool applyToNextReturn;
+    double balanceDue, overpayment;
+    bool printed;
+};
+
+class BankData : public ParameterBlocks, public ::testing::WithParamInterface<BankCase> {};
+
+TEST_P(BankData, PrintOnlyForAnElectronicPaymentOrRefundAboveADollarLessACent)
+{
+    const BankCase c = GetParam();
+    company->PayTaxBal = c.payElectronically;
+    AddBankDataParams(params, *company, c.applyToNextReturn, c.balanceDue, c.overpayment);
+    const auto map = AsMap(params);
+    EXPECT_EQ(!map.isEmpty(), c.printed);
+    if (c.printed) {
+        EXPECT_EQ(map.value("RTN1"), "0");
+        EXPECT_EQ(map.value("RTN9"), "1");
+        EXPECT_EQ(map.value("AcctNum5"), "5");
+        EXPECT_FALSE(map.contains("AcctNum6"));
+        EXPECT_EQ(map.value("Checking"), "X");
+        EXPECT_FALSE(map.contains("Savings"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BankData,
+                         ::testing::Values(BankCase{true, false, 1.00, 0, true}, BankCase{true, false, 0.99, 0, false},
+                                           BankCase{true, false, 0, 1.00, true}, BankCase{true, true, 0, 1.00, false},
+                                           BankCase{false, false, 500.00, 0, false}));
+
+TEST_F(ParameterBlocks, SavingsAccountMarksSavings)
+{
+    company->PayAcctType = QStringLiteral("Savings");
+    AddBankDataParams(params, *company, false, 10.00, 0);
+    const auto map = AsMap(params);
+    EXPECT_EQ(map.value("Savings"), "X");
+    EXPECT_FALSE(map.contains("Checking"));
+}
+
+TEST_F(ParameterBlocks, DesigneeOrTheNoBox)
+{
+    AddDesigneeParams(params, *company);
+    EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"DesigneeNo", "X"}}));
+
+    params.clear();
+    company->Designee = true;
+    company->DesigneeName = QStringLiteral("Sam o'Neil");
+    company->DesigneePhone = QStringLiteral("555-000-1111");
+    company->DesigneePIN = QStringLiteral("12345");
+    AddDesigneeParams(params, *company);
+    const auto map = AsMap(params);
+    EXPECT_EQ(map.value("DesigneeYes"), "X");
+    EXPECT_EQ(map.value("DesigneeName"), "SAM O'NEIL");
+    EXPECT_EQ(map.value("DesigneePhone"), "555-000-1111");
+    EXPECT_EQ(map.value("DesigneePin1"), "1");
+    EXPECT_EQ(map.value("DesigneePin5"), "5");
+    EXPECT_FALSE(map.contains("DesigneeNo"));
+}
+
+TEST_F(ParameterBlocks, SignerOnTheFilingCopyOnly)
+{
+    company->SignForm = true;
+    AddSignerParams(params, *company, true, QStringLiteral("01/31/2027"));
+    EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"Signature", "Ann Lee"},
+                                                     {"SignerName", "ANN LEE"},
+                                                     {"SignerTitle", "OWNER"},
+                                                     {"Date", "01/31/2027"},
+                                                     {"PhoneNumber", "555-123-4567"}}));
+    params.clear();
+    AddSignerParams(params, *company, false, QStringLiteral("  /  /    "));
+    EXPECT_TRUE(params.empty());
+}
+
+TEST_F(ParameterBlocks, PreparerOnTheFilingCopyWithAFirmUnlessLeftOff)
+{
+    preparer.SelfEmployed = true;
+    preparer.SignForm = true;
+    AddPreparerParams(params, preparer, false, true, QStringLiteral("01/31/2027"), QDate(2027, 2, 1));
+    auto map = AsMap(params);
+    EXPECT_EQ(map.value("PrepSelfEmp"), "X");
+    EXPECT_EQ(map.value("PrepName"), "JO PARK");
+    EXPECT_EQ(map.value("PrepSignature"), "JO PARK");
+    EXPECT_EQ(map.value("PrepFirmName"), "PARK & CO");
+    EXPECT_EQ(map.value("PrepAddress"), "1 MAIN ST");
+    EXPECT_EQ(map.value("PrepCity"), "TRENTON");
+    EXPECT_EQ(map.value("PrepState"), "NJ");
+    EXPECT_EQ(map.value("PrepZipCode"), "08601");
+    EXPECT_EQ(map.value("PrepPTIN"), "P12345678");
+    EXPECT_EQ(map.value("PrepEIN"), "12-3456789");
+    EXPECT_EQ(map.value("PrepPhoneNum"), "555-987-6543");
+    EXPECT_EQ(map.value("PrepPrintDate"), "01/31/2027");
+
+    for (const auto& [noPrint, firm, filing] : {std::tuple{true, "Park & Co", true}, std::tuple{false, " ", true},
+                                                std::tuple{false, "Park & Co", false}}) {
+        params.clear();
+        preparer.FirmName = QString::fromLatin1(firm);
+        preparer.PrintDate = true;
+        AddPreparerParams(params, preparer, noPrint, filing, QStringLiteral("01/31/2027"), QDate(2027, 2, 1));
+        // The date is the preparer's own and prints whatever the block does.
+        EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"PrepPrintDate", "02/01/2027"}}));
+    }
+}
+
+} // namespace
