@@ -39,12 +39,6 @@ int CheckedStates(const CompanyRecord& company)
     return count;
 }
 
-void AddBlock(FormParams& params, const FormParameters& block)
-{
-    for (const auto& [name, value] : block)
-        params.Set(name, value);
-}
-
 } // namespace
 
 QString ScheduleAStateCode(int row)
@@ -194,23 +188,9 @@ bool PrintsScheduleA(const CompanyRecord& company)
 FormParams Form940Params(const CompanyRecord& company, const PreparerRecord& preparer, const Form940PrintChoice& choice)
 {
     const auto& amount = company.F940Amount;
-    const FormHeader header = CompanyFormHeader(company);
     FormParams params;
     params.SetFormCopy(choice.filingCopy);
-    params.SetDigits(QStringLiteral("EIN%1"), header.EINDigits, FormHeader::kEINBoxes);
-    params.SetUpper(QStringLiteral("CompName"), header.Name);
-    params.SetUpper(QStringLiteral("TradeName"), header.TradeName);
-    params.SetUpper(QStringLiteral("Address"), header.Address);
-    params.Set(QStringLiteral("SuiteNum"), header.SuiteNum);
-    params.SetUpper(QStringLiteral("City"), header.City);
-    if (company.ForeignAdr) {
-        params.SetUpper(QStringLiteral("ForeignCountry"), header.ForeignCountry);
-        params.SetUpper(QStringLiteral("ForeignProvCo"), header.ForeignProvCo);
-        params.SetUpper(QStringLiteral("ForeignZipCode"), header.ForeignZipCode);
-    } else {
-        params.SetUpper(QStringLiteral("State"), header.State);
-        params.Set(QStringLiteral("ZipCode"), header.ZipCode);
-    }
+    AddCompanyParams(params, company);
     for (int k = 1; k <= 4; ++k)
         params.SetCheck(QStringLiteral("F940Type%1").arg(k), company.F940Type[k]);
     const QString stateCode = company.F940StateCode.get();
@@ -223,21 +203,16 @@ FormParams Form940Params(const CompanyRecord& company, const PreparerRecord& pre
         params.SetAmount(QStringLiteral("F940Amount%1").arg(line), amount[line]);
     for (int kind = FringeBenefits; kind <= Other; ++kind)
         params.SetCheck(QStringLiteral("F940Exempt%1").arg(kind), company.F940Exempt[kind]);
-    FormParameters blocks;
-    AddBankDataParams(blocks, company, company.F940OverPay1, amount[BalanceDue], amount[Overpayment]);
-    AddBlock(params, blocks);
-    params.SetUpper(QStringLiteral("CompName"), header.Name);
+    AddBankDataParams(params, company, company.F940OverPay1, amount[BalanceDue], amount[Overpayment]);
+    params.SetUpper(QStringLiteral("CompName"), company.Name.get());
     params.Set(QStringLiteral("FederalID"), company.FederalID.get());
     if (amount[TotalTax] > kQuarterlyLiabilityFloor) {
         for (int line = Quarter1; line <= YearLiability; ++line)
             params.SetAmount(QStringLiteral("F940Amount%1").arg(line), amount[line]);
     }
-    blocks.clear();
-    AddDesigneeParams(blocks, company);
-    AddPreparerParams(blocks, preparer, choice.noPrintPrepInfo, choice.filingCopy, choice.printDateText, choice.today);
-    AddSignerParams(blocks, company, choice.filingCopy, choice.printDateText);
-    for (const auto& [name, value] : blocks)
-        params.Set(name == QLatin1String("PrepPrintDate") ? QStringLiteral("PrepDate") : name, value);
+    AddDesigneeParams(params, company);
+    AddPreparerParams(params, preparer, choice.noPrintPrepInfo, choice.filingCopy, choice.printDateText, choice.today);
+    AddSignerParams(params, company, choice.filingCopy, choice.printDateText);
     return params;
 }
 

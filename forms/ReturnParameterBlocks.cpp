@@ -1,81 +1,86 @@
 #include "forms/ReturnParameterBlocks.h"
 
 #include "components/DateRoutines.h"
-#include "components/FilterEditRules.h"
 #include "components/TextRoutines.h"
 #include "forms/Form941Return.h"
+#include "forms/FormHeader.h"
+#include "forms/FormParams.h"
 
-namespace {
-
-const QString kMark = QStringLiteral("X");
-
-// One parameter per character: NAME1, NAME2, ...
-void AddDigitParams(FormParameters& params, const QString& prefix, const QString& text, int count)
-{
-    for (int k = 1; k <= count; ++k)
-        params.emplace_back(prefix + QString::number(k), k <= text.size() ? QString(text[k - 1]) : QString());
-}
-
-} // namespace
-
-void AddBankDataParams(FormParameters& params, const CompanyRecord& company, bool applyToNextReturn, double balanceDue,
+void AddBankDataParams(FormParams& params, const CompanyRecord& company, bool applyToNextReturn, double balanceDue,
                        double overpayment)
 {
     if (!company.PayTaxBal || applyToNextReturn || !(balanceDue > kSmallestPayment || overpayment > kSmallestPayment))
         return;
-    AddDigitParams(params, QStringLiteral("RTN"), company.PayRTN, 9);
     const QString account = company.PayAcctNum;
-    AddDigitParams(params, QStringLiteral("AcctNum"), account, account.size());
+    params.SetDigits(QStringLiteral("RTN%1"), company.PayRTN, 9);
+    params.SetDigits(QStringLiteral("AcctNum%1"), account, static_cast<int>(account.size()));
     const bool checking = QString(company.PayAcctType).compare(QLatin1String("Checking"), Qt::CaseInsensitive) == 0;
-    params.emplace_back(checking ? QStringLiteral("Checking") : QStringLiteral("Savings"), kMark);
+    params.SetCheck(checking ? QStringLiteral("Checking") : QStringLiteral("Savings"), true);
 }
 
-void AddDesigneeParams(FormParameters& params, const CompanyRecord& company)
+void AddDesigneeParams(FormParams& params, const CompanyRecord& company)
 {
     if (!company.Designee) {
-        params.emplace_back(QStringLiteral("DesigneeNo"), kMark);
+        params.SetCheck(QStringLiteral("DesigneeNo"), true);
         return;
     }
-    params.emplace_back(QStringLiteral("DesigneeYes"), kMark);
-    params.emplace_back(QStringLiteral("DesigneeName"), UpperCaseAZ(company.DesigneeName));
-    params.emplace_back(QStringLiteral("DesigneePhone"), QString(company.DesigneePhone));
-    AddDigitParams(params, QStringLiteral("DesigneePin"), company.DesigneePIN, 5);
+    params.SetCheck(QStringLiteral("DesigneeYes"), true);
+    params.SetUpper(QStringLiteral("DesigneeName"), company.DesigneeName);
+    params.Set(QStringLiteral("DesigneePhone"), company.DesigneePhone);
+    params.SetDigits(QStringLiteral("DesigneePin%1"), company.DesigneePIN, 5);
 }
 
-void AddSignerParams(FormParameters& params, const CompanyRecord& company, bool filingCopy, const QString& printDateText)
+void AddSignerParams(FormParams& params, const CompanyRecord& company, bool filingCopy, const QString& printDateText)
 {
     if (company.SignForm && filingCopy)
-        params.emplace_back(QStringLiteral("Signature"), QString(company.SignerName));
+        params.Set(QStringLiteral("Signature"), company.SignerName);
     if (filingCopy) {
-        params.emplace_back(QStringLiteral("SignerName"), UpperCaseAZ(company.SignerName));
-        params.emplace_back(QStringLiteral("SignerTitle"), UpperCaseAZ(company.SignerTitle));
+        params.SetUpper(QStringLiteral("SignerName"), company.SignerName);
+        params.SetUpper(QStringLiteral("SignerTitle"), company.SignerTitle);
     }
     if (IsValidDateStr(printDateText))
-        params.emplace_back(QStringLiteral("Date"), printDateText);
+        params.Set(QStringLiteral("Date"), printDateText);
     if (!IsBlank(company.SignerName) && filingCopy)
-        params.emplace_back(QStringLiteral("PhoneNumber"), QString(company.PhoneNumber));
+        params.Set(QStringLiteral("PhoneNumber"), company.PhoneNumber);
 }
 
-void AddPreparerParams(FormParameters& params, const PreparerRecord& preparer, bool noPrintPrepInfo, bool filingCopy,
+void AddPreparerParams(FormParams& params, const PreparerRecord& preparer, bool noPrintPrepInfo, bool filingCopy,
                        const QString& printDateText, const QDate& today)
 {
     if (!noPrintPrepInfo && !IsBlank(preparer.FirmName) && filingCopy) {
-        if (preparer.SelfEmployed)
-            params.emplace_back(QStringLiteral("PrepSelfEmp"), kMark);
-        params.emplace_back(QStringLiteral("PrepName"), UpperCaseAZ(preparer.PrepName));
-        params.emplace_back(QStringLiteral("PrepFirmName"), UpperCaseAZ(preparer.FirmName));
-        params.emplace_back(QStringLiteral("PrepAddress"), UpperCaseAZ(preparer.Address));
-        params.emplace_back(QStringLiteral("PrepCity"), UpperCaseAZ(preparer.City));
-        params.emplace_back(QStringLiteral("PrepPTIN"), QString(preparer.PTIN));
-        params.emplace_back(QStringLiteral("PrepEIN"), QString(preparer.EIN));
-        params.emplace_back(QStringLiteral("PrepPhoneNum"), QString(preparer.Phone));
-        params.emplace_back(QStringLiteral("PrepState"), QString(preparer.State));
-        params.emplace_back(QStringLiteral("PrepZipCode"), QString(preparer.ZipCode));
+        params.SetCheck(QStringLiteral("PrepSelfEmp"), preparer.SelfEmployed);
+        params.SetUpper(QStringLiteral("PrepName"), preparer.PrepName);
+        params.SetUpper(QStringLiteral("PrepFirmName"), preparer.FirmName);
+        params.SetUpper(QStringLiteral("PrepAddress"), preparer.Address);
+        params.SetUpper(QStringLiteral("PrepCity"), preparer.City);
+        params.Set(QStringLiteral("PrepPTIN"), preparer.PTIN);
+        params.Set(QStringLiteral("PrepEIN"), preparer.EIN);
+        params.Set(QStringLiteral("PrepPhoneNum"), preparer.Phone);
+        params.Set(QStringLiteral("PrepState"), preparer.State);
+        params.Set(QStringLiteral("PrepZipCode"), preparer.ZipCode);
         if (preparer.SignForm)
-            params.emplace_back(QStringLiteral("PrepSignature"), UpperCaseAZ(preparer.PrepName));
+            params.SetUpper(QStringLiteral("PrepSignature"), preparer.PrepName);
     }
     if (preparer.PrintDate)
-        params.emplace_back(QStringLiteral("PrepPrintDate"), DateToText(today));
+        params.Set(QStringLiteral("PrepPrintDate"), DateToText(today));
     else if (IsValidDateStr(printDateText))
-        params.emplace_back(QStringLiteral("PrepPrintDate"), printDateText);
+        params.Set(QStringLiteral("PrepPrintDate"), printDateText);
+}
+
+void AddCompanyParams(FormParams& params, const CompanyRecord& company)
+{
+    params.SetDigits(QStringLiteral("EIN%1"), EINDigitsOf(company.FederalID), FormHeader::kEINBoxes);
+    params.SetUpper(QStringLiteral("CompName"), company.Name);
+    params.SetUpper(QStringLiteral("TradeName"), company.TradeName);
+    params.SetUpper(QStringLiteral("Address"), company.Address);
+    params.SetUpper(QStringLiteral("City"), company.City);
+    params.Set(QStringLiteral("SuiteNum"), company.SuiteNum);
+    if (company.ForeignAdr) {
+        params.SetUpper(QStringLiteral("ForeignCountry"), company.ForeignCountry);
+        params.SetUpper(QStringLiteral("ForeignProvCo"), company.ForeignProvCo);
+        params.SetUpper(QStringLiteral("ForeignZipCode"), company.ForeignZipCode);
+    } else {
+        params.SetUpper(QStringLiteral("State"), company.State);
+        params.Set(QStringLiteral("ZipCode"), company.ZipCode);
+    }
 }

@@ -162,7 +162,7 @@ QString W2FormTypeTitle(W2Copy copy)
 }
 
 FormParams W2FormParams(const EmployeeRecord& e, const CompanyRecord& company, const QString& companyCityStateZip,
-                      W2Copy copy, int form, bool maskSSN)
+                        W2Copy copy, int form, bool maskSSN)
 {
     const bool thousands = copy != W2Copy::CopyA;
     const bool first = form == 0;

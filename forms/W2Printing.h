@@ -6,7 +6,6 @@
 
 #include <QString>
 
-
 class ReportCanvas;
 class ReportProject;
 
@@ -25,7 +24,7 @@ enum class W2Copy {
 // a further form (1, 2) the boxes a to f and the next four entries only. Every name is there,
 // empty where the form shows nothing, so nothing of an earlier form stays behind.
 FormParams W2FormParams(const EmployeeRecord& employee, const CompanyRecord& company, const QString& companyCityStateZip,
-                      W2Copy copy, int form, bool maskSSN);
+                        W2Copy copy, int form, bool maskSSN);
 
 // The title "FormType" of Copy D and Copy 1.
 QString W2FormTypeTitle(W2Copy copy);

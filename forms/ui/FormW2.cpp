@@ -33,7 +33,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -134,7 +133,7 @@ TFrmW2::TFrmW2(QWidget* parent)
     LblNotFinal->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     form->place(LblNotFinal, kNoticeStrip);
 
-    // In tab order: the entries first, the boxes shown only after them.
+    // Boxes a to f.
     SocSecNum = ShownBox(QStringLiteral("SocSecNum"));
     onField(SocSecNum, "Boxa", 1.6);
     FederalID = ShownBox(QStringLiteral("FederalID"));

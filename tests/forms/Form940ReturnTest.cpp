@@ -223,7 +223,7 @@ TEST_F(Form940ReturnTest, FileCopyLeavesOutPreparerAndSigner)
     EXPECT_EQ(params.Get(kFormCopyParam), kFileCopyText);
     for (const char* left : {"PrepName", "Signature", "SignerName", "PhoneNumber"})
         EXPECT_FALSE(params.Has(QLatin1String(left))) << left;
-    EXPECT_EQ(params.Get(QStringLiteral("PrepDate")), QStringLiteral("01/29/2027"));
+    EXPECT_EQ(params.Get(QStringLiteral("PrepPrintDate")), QStringLiteral("01/29/2027"));
     EXPECT_EQ(params.Get(QStringLiteral("Date")), QStringLiteral("01/29/2027"));
     EXPECT_EQ(params.Get(QStringLiteral("EIN9")), QStringLiteral("9"));
     choice.filingCopy = true;

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "client/CompanyRecord.h"
+#include "forms/FormParams.h"
 #include "forms/ReturnParameterBlocks.h"
 
 #include <QMap>
@@ -8,10 +9,10 @@
 
 namespace {
 
-QMap<QString, QString> AsMap(const FormParameters& params)
+QMap<QString, QString> AsMap(const FormParams& params)
 {
     QMap<QString, QString> map;
-    for (const auto& [name, value] : params) {
+    for (const auto& [name, value] : params.Values()) {
         EXPECT_FALSE(map.contains(name)) << name.toStdString();
         map.insert(name, value);
     }
@@ -42,7 +43,7 @@ protected:
 
     std::unique_ptr<CompanyRecord> company = std::make_unique<CompanyRecord>(NewCompanyRecord());
     PreparerRecord preparer{};
-    FormParameters params;
+    FormParams params;
 };
 
 struct BankCase {
@@ -90,7 +91,7 @@ TEST_F(ParameterBlocks, DesigneeOrTheNoBox)
     AddDesigneeParams(params, *company);
     EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"DesigneeNo", "X"}}));
 
-    params.clear();
+    params = FormParams();
     company->Designee = true;
     company->DesigneeName = QStringLiteral("Sam o'Neil");
     company->DesigneePhone = QStringLiteral("555-000-1111");
@@ -114,9 +115,9 @@ TEST_F(ParameterBlocks, SignerOnTheFilingCopyOnly)
                                                      {"SignerTitle", "OWNER"},
                                                      {"Date", "01/31/2027"},
                                                      {"PhoneNumber", "555-123-4567"}}));
-    params.clear();
+    params = FormParams();
     AddSignerParams(params, *company, false, QStringLiteral("  /  /    "));
-    EXPECT_TRUE(params.empty());
+    EXPECT_TRUE(params.Values().empty());
 }
 
 TEST_F(ParameterBlocks, PreparerOnTheFilingCopyWithAFirmUnlessLeftOff)
@@ -140,13 +141,38 @@ TEST_F(ParameterBlocks, PreparerOnTheFilingCopyWithAFirmUnlessLeftOff)
 
     for (const auto& [noPrint, firm, filing] : {std::tuple{true, "Park & Co", true}, std::tuple{false, " ", true},
                                                 std::tuple{false, "Park & Co", false}}) {
-        params.clear();
+        params = FormParams();
         preparer.FirmName = QString::fromLatin1(firm);
         preparer.PrintDate = true;
         AddPreparerParams(params, preparer, noPrint, filing, QStringLiteral("01/31/2027"), QDate(2027, 2, 1));
         // The date is the preparer's own and prints whatever the block does.
         EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"PrepPrintDate", "02/01/2027"}}));
     }
+}
+
+TEST_F(ParameterBlocks, CompanyPrintsItsDomesticOrItsForeignAddress)
+{
+    company->Name = QStringLiteral("Dover Bakery");
+    company->FederalID = QStringLiteral("12-345");
+    company->State = QStringLiteral("de");
+    company->ZipCode = QStringLiteral("19901");
+    company->ForeignCountry = QStringLiteral("ca");
+    AddCompanyParams(params, *company);
+    auto map = AsMap(params);
+    EXPECT_EQ(map.value("CompName"), "DOVER BAKERY");
+    EXPECT_EQ(map.value("EIN5"), "5");
+    EXPECT_FALSE(map.contains("EIN6"));
+    EXPECT_EQ(map.value("State"), "DE");
+    EXPECT_EQ(map.value("ZipCode"), "19901");
+    EXPECT_FALSE(map.contains("ForeignCountry"));
+
+    params = FormParams();
+    company->ForeignAdr = true;
+    AddCompanyParams(params, *company);
+    map = AsMap(params);
+    EXPECT_EQ(map.value("ForeignCountry"), "CA");
+    EXPECT_FALSE(map.contains("State"));
+    EXPECT_FALSE(map.contains("ZipCode"));
 }
 
 } // namespace

@@ -52,6 +52,8 @@
 #include "forms/ui/W2FormType.h"
 #include "forms/ui/FormW3.h"
 #include "forms/ui/Form940.h"
+#include "forms/ui/Form941.h"
+#include "forms/ui/Form944.h"
 #include "payroll/AutoProcessing.h"
 #include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
@@ -465,6 +467,14 @@ const WindowMaker kWindows[] = {
     {"Form940", [] {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm940>(PostedClient());
+     }},
+    {"Form941", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm941>(PostedClient());
+     }},
+    {"Form944", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm944>(PostedClient());
      }},
 };
 
