@@ -41,6 +41,7 @@
 #include "components/ui/PasswordDlg.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/RecList.h"
+#include "efw2/ui/PayEFW2.h"
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
@@ -466,6 +467,7 @@ const WindowMaker kWindows[] = {
     {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
     {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
+    {"EFW2", [] { return OnClient<TFrmEFW2>(PostedClient()); }},
     {"FormW3", [] {
          CopyShippedForms(ProgramDir());
          auto window = OnClient<TFrmW3>(PostedClient());
