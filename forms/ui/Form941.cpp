@@ -11,6 +11,7 @@
 #include "forms/Form941Print.h"
 #include "forms/Form941Return.h"
 #include "forms/FormHeader.h"
+#include "forms/ui/FormEntries.h"
 #include "forms/ui/FormLaunchers.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/Clock.h"
@@ -39,46 +40,6 @@ bool IsEnteredAmount(int entry)
 {
     return entry == NoticeAndDemandTax || entry == FractionsOfCents || entry == SickPay || entry == TipsAndLifeInsurance
            || entry == SmallBusinessCredit || entry == Deposits;
-}
-
-TFilterEdit* ReadOnlyBox(const QString& name)
-{
-    auto* box = new TFilterEdit;
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
-}
-
-TDollarEdit* AmountEntry(const QString& name, bool entered)
-{
-    auto* amount = new TDollarEdit;
-    amount->setObjectName(name);
-    amount->setCentDigits(2);
-    amount->setTextAlignment(taRightJustify);
-    if (!entered) {
-        amount->setReadOnly(true);
-        amount->setFocusPolicy(Qt::ClickFocus);
-    }
-    return amount;
-}
-
-TCheckBoxEdit* CheckMark(const QString& name, bool entered)
-{
-    auto* mark = new TCheckBoxEdit;
-    mark->setObjectName(name);
-    if (!entered) {
-        mark->setReadOnly(true);
-        mark->setFocusPolicy(Qt::ClickFocus);
-    }
-    return mark;
-}
-
-// A read-only entry leaves the tab order; an editable one takes the focus again.
-void SetEditable(QLineEdit* entry, bool editable)
-{
-    entry->setReadOnly(!editable);
-    entry->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace
@@ -113,12 +74,12 @@ TFrm941::TFrm941(QWidget* parent)
 void TFrm941::buildPage1(TLayoutPicture* page, const ReportLayout& layout)
 {
     for (int k = 1; k <= 9; ++k) {
-        EIN[k] = ReadOnlyBox(QStringLiteral("EIN%1").arg(k));
+        EIN[k] = HeaderEntry(QStringLiteral("EIN%1").arg(k));
         EIN[k]->setTextAlignment(taCenter);
         PlaceOnField(page, layout, EIN[k]);
     }
     const auto header = [&](const char* name, const char* field) {
-        TFilterEdit* box = ReadOnlyBox(QLatin1String(name));
+        TFilterEdit* box = HeaderEntry(QLatin1String(name));
         PlaceOnField(page, layout, box, QLatin1String(field));
         return box;
     };
@@ -136,7 +97,7 @@ void TFrm941::buildPage1(TLayoutPicture* page, const ReportLayout& layout)
         F941CurQtr[q] = CheckMark(QStringLiteral("F941CurQtr%1").arg(q), false);
         PlaceOnField(page, layout, F941CurQtr[q]);
     }
-    F941NumEmps = ReadOnlyBox(QStringLiteral("F941NumEmps"));
+    F941NumEmps = HeaderEntry(QStringLiteral("F941NumEmps"));
     F941NumEmps->setTextAlignment(taRightJustify);
     PlaceOnField(page, layout, F941NumEmps);
     // Created in the form's order, which Tab follows.

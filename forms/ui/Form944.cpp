@@ -10,6 +10,7 @@
 #include "components/ui/LayoutPicture.h"
 #include "forms/Form944Print.h"
 #include "forms/FormHeader.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/Clock.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -32,46 +33,6 @@ const QSize kClientSize(716, 640);
 bool IsEnteredAmount(int line)
 {
     return line == Adjustments || line == Credit || line == Deposits;
-}
-
-TFilterEdit* ReadOnlyBox(const QString& name)
-{
-    auto* box = new TFilterEdit;
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
-}
-
-TDollarEdit* AmountEntry(const QString& name, bool entered)
-{
-    auto* amount = new TDollarEdit;
-    amount->setObjectName(name);
-    amount->setDollarDigits(9);
-    amount->setCentDigits(2);
-    amount->setTextAlignment(taRightJustify);
-    if (!entered) {
-        amount->setReadOnly(true);
-        amount->setFocusPolicy(Qt::ClickFocus);
-    }
-    return amount;
-}
-
-TCheckBoxEdit* CheckMark(const QString& name, bool entered)
-{
-    auto* mark = new TCheckBoxEdit;
-    mark->setObjectName(name);
-    if (!entered) {
-        mark->setReadOnly(true);
-        mark->setFocusPolicy(Qt::ClickFocus);
-    }
-    return mark;
-}
-
-void SetEditable(QLineEdit* entry, bool editable)
-{
-    entry->setReadOnly(!editable);
-    entry->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace
@@ -106,12 +67,12 @@ TFrm944::TFrm944(QWidget* parent)
 void TFrm944::buildPage1(TLayoutPicture* page, const ReportLayout& layout)
 {
     for (int k = 1; k <= 9; ++k) {
-        EIN[k] = ReadOnlyBox(QStringLiteral("EIN%1").arg(k));
+        EIN[k] = HeaderEntry(QStringLiteral("EIN%1").arg(k));
         EIN[k]->setTextAlignment(taCenter);
         PlaceOnField(page, layout, EIN[k]);
     }
     const auto header = [&](const char* name, const char* field) {
-        TFilterEdit* box = ReadOnlyBox(QLatin1String(name));
+        TFilterEdit* box = HeaderEntry(QLatin1String(name));
         PlaceOnField(page, layout, box, QLatin1String(field));
         return box;
     };

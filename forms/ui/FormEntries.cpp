@@ -1,6 +1,7 @@
 #include "forms/ui/FormEntries.h"
 
 #include "components/ui/CheckBoxEdit.h"
+#include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
 
 #include <QLabel>
@@ -45,6 +46,33 @@ void MakeHeader(QLineEdit* entry)
 {
     entry->setReadOnly(true);
     entry->setFocusPolicy(Qt::ClickFocus);
+}
+
+TDollarEdit* AmountEntry(const QString& name, bool entered)
+{
+    auto* amount = new TDollarEdit;
+    amount->setObjectName(name);
+    amount->setCentDigits(2);
+    amount->setTextAlignment(taRightJustify);
+    if (!entered)
+        MakeHeader(amount);
+    return amount;
+}
+
+TCheckBoxEdit* CheckMark(const QString& name, bool entered)
+{
+    TCheckBoxEdit* mark = CheckEntry(name);
+    if (!entered) {
+        mark->setReadOnly(true);
+        mark->setFocusPolicy(Qt::ClickFocus);
+    }
+    return mark;
+}
+
+void SetEditable(QLineEdit* entry, bool editable)
+{
+    entry->setReadOnly(!editable);
+    entry->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 QString MaskedText(const QLineEdit* entry)

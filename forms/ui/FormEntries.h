@@ -6,6 +6,7 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 class TCheckBoxEdit;
+class TDollarEdit;
 class TFilterEdit;
 
 // The entries the form screens lay over their pages, made alike.
@@ -20,6 +21,12 @@ TFilterEdit* HeaderEntry(const QString& name);
 QLineEdit* MaskedEntry(const QString& name, const QString& mask);
 // Makes an entry read-only and out of the Tab order.
 void MakeHeader(QLineEdit* entry);
+// An amount in dollars and cents; one the program fills (entered false) is a header entry.
+TDollarEdit* AmountEntry(const QString& name, bool entered);
+// A check box the user ticks, or (entered false) one the program sets and the mouse cannot change.
+TCheckBoxEdit* CheckMark(const QString& name, bool entered);
+// An editable entry takes the focus again; a read-only one leaves the Tab order.
+void SetEditable(QLineEdit* entry, bool editable);
 // What a masked box holds: its text, or the empty text when no place is filled.
 QString MaskedText(const QLineEdit* entry);
 // Puts the cursor of every text box of the window at its start, so that a text longer than its
