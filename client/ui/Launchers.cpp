@@ -14,6 +14,7 @@
 #include "components/PrinterSetup.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/ReportPreviewHandler.h"
+#include "efw2/ui/EFW2Launchers.h"
 #include "forms/ui/FormLaunchers.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/ui/ManualEntryLaunchers.h"
@@ -54,6 +55,7 @@ void InstallLaunchers()
     InstallFormLaunchers();
     InstallReportLaunchers();
     InstallStatementLaunchers();
+    InstallEFW2Launchers();
     SetLauncher(Launch::TFrmPrinterSetup, [](TFrmMain&, MenuItem) {
         ShowPrinterSetup(*AppRegistry, RegistryRoot, [](TFrmPrinterSetup& window) {
             QObject::connect(&window, &TFrmPrinterSetup::helpRequested, &window, ShowHelp);

@@ -40,6 +40,7 @@
 #include "components/ui/PasswordDlg.h"
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/RecList.h"
+#include "efw2/ui/PayEFW2.h"
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
@@ -477,6 +478,7 @@ const WindowMaker kWindows[] = {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm1094C>(PostedClient());
      }},
+    {"EFW2", [] { return OnClient<TFrmEFW2>(PostedClient()); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "client/EFW2SubmitterRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The EFW2 lines of the open client and the multi-client run they may join.
+
+// The employer's part of the file: RE, then RW (and RO when it holds an amount) for every employee
+// who gets a Form W-2, in employee-file order, then RT (and RU when any RO was written).
+struct EFW2EmployerBlock {
+    QList<QByteArray> lines;
+    int wageRecords = 0;
+};
+
+// Walks the open client's employees; the current employee stays current.
+EFW2EmployerBlock BuildEmployerBlock();
+
+// The open client's employees who get a Form W-2, each of whom gets an RW line. With none,
+// CheckHasW2Employees raises ENoEmployeesException.
+int CountW2Employees();
+void CheckHasW2Employees();
+
+// Each line followed by carriage return and line feed, the last one too.
+QByteArray JoinEFW2Lines(const QStringList& lines);
+
+// The number of RW lines among lines.
+int CountWageRecords(const QStringList& lines);
+
+// A client of the multi-client run, known by its company file; the name is what the user sees.
+struct EFW2ProcessedClient {
+    QString name;
+    QString companyFile;
+};
+
+// The processed-clients file: one client a line, its name, a tab and its company file. A line
+// without a tab is a client known only by its name.
+QList<EFW2ProcessedClient> ReadProcessedClients(const QString& fileName);
+bool IsProcessed(const QList<EFW2ProcessedClient>& clients, const QString& companyFile, const QString& name);
+
+// Where the run keeps its state and its files.
+struct EFW2RunFiles {
+    QString submitterFile;        // the submitter record with the run's total and marks
+    QString processedClientsFile;
+    QString efw2Dir;              // ends with "/"
+    QString masterFile;           // the multi-client file
+};
+
+// The folder of the SSA files under the data folder, and the client's own file in it.
+QString EFW2DirOf(const QString& dataDir);
+QString EFW2ClientFileName(const QString& efw2Dir, const QString& companyFile);
+
+// The multi-client run as the screen holds it between two saves.
+struct EFW2Run {
+    EFW2SubmitterRecord submitter {};
+    QList<EFW2ProcessedClient> processed;
+    QStringList masterLines;
+};
+
+// Writes the open client's complete file (RA to RF, made read-only) and, when either exclusion
+// mark is set, adds the client's lines to the multi-client file: its RA only when the submitter
+// is not excluded, its RF (counting every RW of that file) only when the final is not excluded.
+// The client file, the submitter file with the raised total, the processed-clients file and the
+// multi-client file are replaced together: when any of them fails, none changes and neither
+// does run. Returns the client's RW count. Creates efw2Dir, with any missing parent.
+int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile);
+
+// Ends the run: total 0, no final pending, no exclusion, multi-client and processed-clients files
+// deleted; the clients' own files stay.
+void ResetRun(const EFW2RunFiles& files, EFW2Run& run);
+
+// Loads the run's state from its files (a missing submitter file is created empty).
+void LoadRun(const EFW2RunFiles& files, EFW2Run& run);

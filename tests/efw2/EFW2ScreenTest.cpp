@@ -1,0 +1,192 @@
+#include "EFW2Fixture.h"
+
+#include "client/EFW2SettingsFiles.h"
+#include "client/ui/Launchers.h"
+#include "client/ui/ScreenRules.h"
+#include "components/ui/FilterEdit.h"
+#include "efw2/ui/PayEFW2.h"
+#include "platform/Folders.h"
+#include "platform/AppMessageBox.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+class EFW2ScreenTest : public EFW2Test {
+protected:
+    void SetUp() override
+    {
+        EFW2Test::SetUp();
+        CompanyRec.PayrollPosted = true;
+        W2W3VisitCount = 2;
+        module->RSCompany.PostRec();
+    }
+
+    // Opens the screen over the submitter as stored.
+    std::unique_ptr<TFrmEFW2> open(const EFW2SubmitterRecord& stored)
+    {
+        SaveSubmitterFile(W2SubmitterFileName, stored);
+        auto screen = std::make_unique<TFrmEFW2>();
+        screen->show();
+        QCoreApplication::processEvents();
+        return screen;
+    }
+
+    QString clientFile(const TFrmEFW2& screen) const
+    {
+        return EFW2ClientFileName(screen.runFiles().efw2Dir, CompanyFileName);
+    }
+};
+
+TEST_F(EFW2ScreenTest, ProcessWaitsForPostingAndTheW2AndW3Screens)
+{
+    const struct {
+        bool posted;
+        int visits;
+        bool enabled;
+    } cases[] = {{true, 2, true}, {false, 2, false}, {true, 1, false}};
+    for (const auto& c : cases) {
+        CompanyRec.PayrollPosted = c.posted;
+        W2W3VisitCount = c.visits;
+        auto screen = open(run.submitter);
+        EXPECT_EQ(screen->BtnProcess->isEnabled(), c.enabled);
+        EXPECT_EQ(screen->ChkFinal->isEnabled(), c.enabled);
+        EXPECT_FALSE(screen->BtnReset->isEnabled());
+        screen->close();
+    }
+}
+
+TEST_F(EFW2ScreenTest, ValidationFocusesTheFirstFaultAndColoursTheFields)
+{
+    EFW2SubmitterRecord empty {};
+    auto screen = open(empty);
+    EXPECT_EQ(screen->focusWidget(), static_cast<QWidget*>(screen->EIN));
+    EXPECT_EQ(PaintedColor(screen->EIN), kFocusedFieldColor);
+    EXPECT_EQ(PaintedColor(screen->UserID), kMissingFieldColor);
+    EXPECT_EQ(PaintedColor(screen->PreparerCode), kMissingFieldColor);
+    EXPECT_FALSE(PaintedColor(screen->CompanyName).isValid());
+    EXPECT_FALSE(screen->ResubID->isEnabled());
+    messages.expect(IdOk, QStringLiteral("Submitter's Employer Identification Number is required."));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(screen->focusWidget(), static_cast<QWidget*>(screen->EIN));
+
+    screen->EIN->setText(QStringLiteral("98-7654321"));
+    screen->UserID->setText(QStringLiteral("ABCD123"));
+    messages.expect(IdOk, QStringLiteral("BSO User ID must be 8 characters."));
+    screen->BtnProcess->click();
+    EXPECT_EQ(screen->focusWidget(), static_cast<QWidget*>(screen->UserID));
+    screen->UpdateFieldColors();
+    EXPECT_FALSE(PaintedColor(screen->EIN).isValid());
+    EXPECT_FALSE(QFileInfo::exists(clientFile(*screen)));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, ProcessWritesTheClientFileOnceAndResetStartsOver)
+{
+    auto screen = open(run.submitter);
+    if (const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOTS"); !folder.isEmpty())
+        screen->grab().save(folder + QStringLiteral("/EFW2.png"));
+    messages.expect(IdOk, QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(QFileInfo::exists(clientFile(*screen)));
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("2"));
+    EXPECT_FALSE(screen->BtnProcess->isEnabled());
+    EXPECT_TRUE(screen->BtnReset->isEnabled());
+    EXPECT_EQ(screen->MemoClientsProcessed->toPlainText(), QStringLiteral("Acme Tools"));
+    screen->close();
+
+    // Known by its company file, the client stays processed at the next opening.
+    EFW2SubmitterRecord stored {};
+    LoadSubmitterFile(W2SubmitterFileName, stored);
+    EXPECT_EQ(stored.TotalRecords, 2);
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(screen->BtnProcess->isEnabled());
+
+    messages.expect(IdNo, QStringLiteral("Are you sure?"));
+    screen->BtnReset->click();
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("2"));
+    messages.expect(IdYes, QStringLiteral("Are you sure?"));
+    screen->BtnReset->click();
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("0"));
+    EXPECT_TRUE(screen->BtnProcess->isEnabled());
+    EXPECT_FALSE(screen->BtnReset->isEnabled());
+    EXPECT_TRUE(QFileInfo::exists(clientFile(*screen)));
+    EXPECT_FALSE(QFileInfo::exists(screen->runFiles().processedClientsFile));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, ClosingWithdrawsAnUnprocessedFinalDesignation)
+{
+    // A multi-client file under way: the first client went in with "Final" checked.
+    run.submitter.ExcludeFinal = true;
+    EFW2RunFiles files;
+    files.submitterFile = W2SubmitterFileName;
+    files.processedClientsFile = ProgramDir() + QStringLiteral("Ledgora.CPF");
+    files.efw2Dir = EFW2DirOf(DataDir);
+    files.masterFile = files.efw2Dir + QStringLiteral("FormsW2Report.txt");
+    ProcessClient(files, run, QStringLiteral("Other Client"), tempPath(QStringLiteral("OTHER.C26")));
+
+    auto screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(screen->ChkSubmitter->isChecked());
+    EXPECT_FALSE(screen->ChkSubmitter->isEnabled());
+    messages.expect(IdOk, QStringLiteral("You have already created a Submitter record."));
+    screen->ChkSubmitter->setEnabled(true);
+    screen->ChkSubmitter->click();
+    EXPECT_TRUE(screen->ChkSubmitter->isChecked());
+
+    messages.expect(IdNo, QStringLiteral("Will this be the last Client to be Processed?"));
+    screen->ChkFinal->click();
+    EXPECT_TRUE(screen->ChkFinal->isChecked());
+    EXPECT_FALSE(EFW2SubmitterRec.FinalPending);
+    messages.expect(IdYes, QStringLiteral("Will this be the last Client to be Processed?"));
+    screen->ChkFinal->click();
+    EXPECT_TRUE(EFW2SubmitterRec.FinalPending);
+    messages.expect(IdOk, QStringLiteral("no longer designated"));
+    screen->BtnClose->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_FALSE(screen->isVisible());
+    EFW2SubmitterRecord stored {};
+    LoadSubmitterFile(W2SubmitterFileName, stored);
+    EXPECT_FALSE(stored.FinalPending);
+    EXPECT_TRUE(stored.ExcludeFinal);
+}
+
+TEST_F(EFW2ScreenTest, AClientWithoutW2EmployeesIsRefusedBeforeTheSubmitterChecks)
+{
+    for (int n = 1; n <= 2; ++n) {
+        module->RSEmployee.SetCurrentRecord(n);
+        module->RSEmployee.GetRec();
+        for (TPeriodAmounts* amounts : {&EmployeeRec.FedEarnings, &EmployeeRec.FICAEarnings, &EmployeeRec.MedEarnings})
+            (*amounts)[kYearToDateColumn] = 0;
+        EmployeeRec.Tips[kYearToDateColumn] = 0;
+        module->RSEmployee.PostRec();
+    }
+    EFW2SubmitterRecord empty {};
+    auto screen = open(empty);
+    messages.expect(IdOk, QStringLiteral("This client file does not have any valid W-2 employees."));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("0"));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, TheToolsMenuOpensTheScreen)
+{
+    InstallLaunchers();
+    EXPECT_TRUE(HasLauncher(Launch::TFrmEFW2));
+}
+
+} // namespace
