@@ -9,6 +9,7 @@
 #include "forms/ui/Form944.h"
 #include "forms/ui/FormW2.h"
 #include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJW3.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
 
@@ -21,6 +22,7 @@ void InstallFormLaunchers()
     SetLauncher(Launch::TFrmNJUDI, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmNJUDI>(); });
     SetLauncher(Launch::TFrm1095C, [](TFrmMain&, MenuItem) { Open1095CScreen(); });
     SetLauncher(Launch::TFrm1094C, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm1094C>(); });
+    SetLauncher(Launch::TFrmNJW3, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmNJW3>(); });
 }
 
 void Open1095CScreen()
