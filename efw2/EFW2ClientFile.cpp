@@ -6,7 +6,7 @@
 #include "components/StagedCopy.h"
 #include "efw2/EFW2Fields.h"
 #include "efw2/EFW2Records.h"
-#include "forms/W2Forms.h"
+#include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
 

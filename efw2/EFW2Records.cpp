@@ -3,7 +3,7 @@
 #include "components/DateRoutines.h"
 #include "components/Validators.h"
 #include "efw2/EFW2Fields.h"
-#include "forms/W2Forms.h"
+#include "payroll/W2Recipients.h"
 
 #include <QRegularExpression>
 

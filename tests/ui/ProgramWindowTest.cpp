@@ -56,6 +56,8 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/FormW3.h"
+#include "forms/ui/Form940.h"
 #include "forms/ui/Form941.h"
 #include "forms/ui/Form944.h"
 #include "payroll/AutoProcessing.h"
@@ -459,6 +461,18 @@ const WindowMaker kWindows[] = {
     {"IRSBox12Codes", [] { return std::make_shared<TFrmIRSBox12Codes>(); }},
     {"TTOBox14bCodes", [] { return std::make_shared<TFrmTTOBox14bCodes>(); }},
     {"FormW2Type", [] { return std::make_shared<TFrmFormType>(); }},
+    {"FormW3", [] {
+         CopyShippedForms(ProgramDir());
+         auto window = OnClient<TFrmW3>(PostedClient());
+         // A complete W-3 closes without a word.
+         CompanyRec.FW3ChkMark[1] = CompanyRec.FW3ChkMark[8] = true;
+         CompanyRec.FW3Contact = QStringLiteral("Pat Doe");
+         return window;
+     }},
+    {"Form940", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrm940>(PostedClient());
+     }},
     {"Form941", [] {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrm941>(PostedClient());
