@@ -272,3 +272,16 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run)
     set.place();
     run = next;
 }
+
+void ReplaceFilesTogether(const QList<EFW2NewFile>& files)
+{
+    FileSet set;
+    for (const EFW2NewFile& file : files)
+        set.add(file.target, file.bytes, file.readOnly);
+    set.place();
+}
+
+QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients)
+{
+    return ProcessedClientsText(clients).toUtf8();
+}

@@ -74,3 +74,16 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run);
 
 // Loads the run's state from its files (a missing submitter file is created empty).
 void LoadRun(const EFW2RunFiles& files, EFW2Run& run);
+
+// A file's new contents, for ReplaceFilesTogether.
+struct EFW2NewFile {
+    QString target;
+    QByteArray bytes;
+    bool readOnly = false;
+};
+
+// Replaces up to four files as one step: when any of them fails, none changes.
+void ReplaceFilesTogether(const QList<EFW2NewFile>& files);
+
+// The processed-clients file's contents, as ReadProcessedClients reads them.
+QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients);

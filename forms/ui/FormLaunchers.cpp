@@ -11,6 +11,7 @@
 #include "forms/ui/FormW2.h"
 #include "forms/ui/FormW3.h"
 #include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJW3.h"
 #include "forms/ui/ScheduleB.h"
 #include "platform/AppMessageBox.h"
 
@@ -25,6 +26,7 @@ void InstallFormLaunchers()
     SetLauncher(Launch::TFrm1094C, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm1094C>(); });
     SetLauncher(Launch::TFrmW3, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmW3>(); });
     SetLauncher(Launch::TFrm940, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrm940>(); });
+    SetLauncher(Launch::TFrmNJW3, [](TFrmMain&, MenuItem) { OpenFormScreen<TFrmNJW3>(); });
 }
 
 void Open1095CScreen()

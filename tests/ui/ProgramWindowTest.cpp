@@ -42,6 +42,7 @@
 #include "components/ui/PrinterSetupWindow.h"
 #include "components/ui/RecList.h"
 #include "efw2/ui/PayEFW2.h"
+#include "efw2/ui/PayNJEFW2.h"
 #include "components/ui/ReportPreviewWindow.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
@@ -49,6 +50,7 @@
 #include "forms/ui/Form1095C.h"
 #include "forms/ui/PayFormCopy.h"
 #include "forms/ui/PayNJUDI.h"
+#include "forms/ui/PayNJW3.h"
 #include "forms/ui/PayNJUIDIRateAdjt.h"
 #include "forms/ui/ScheduleB.h"
 #include "forms/ui/FormW2.h"
@@ -503,6 +505,12 @@ const WindowMaker kWindows[] = {
      }},
     {"PayrollRegister", [] { return OnClient<TFrmReconcileRpt>(PostedClient()); }},
     {"TaxLiability", [] { return OnClient<TFrmTaxLiability>(PostedClient()); }},
+    {"EFW2", [] { return OnClient<TFrmEFW2>(PostedClient()); }},
+    {"NJW3", [] {
+         CopyShippedForms(ProgramDir());
+         return OnClient<TFrmNJW3>(PostedClient());
+     }},
+    {"NJEFW2", [] { return OnClient<TFrmNJEFW2>(PostedClient(), EFW2SubmitterRecord {}); }},
 };
 
 void PrintTo(const WindowMaker& maker, std::ostream* os)
