@@ -505,7 +505,6 @@ const WindowMaker kWindows[] = {
      }},
     {"PayrollRegister", [] { return OnClient<TFrmReconcileRpt>(PostedClient()); }},
     {"TaxLiability", [] { return OnClient<TFrmTaxLiability>(PostedClient()); }},
-    {"EFW2", [] { return OnClient<TFrmEFW2>(PostedClient()); }},
     {"NJW3", [] {
          CopyShippedForms(ProgramDir());
          return OnClient<TFrmNJW3>(PostedClient());
