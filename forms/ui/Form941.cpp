@@ -58,10 +58,7 @@ TFrm941::TFrm941(QWidget* parent)
     page2->setObjectName(QStringLiteral("ImgForm941Pg2"));
     buildPage2(page2, layout);
 
-    LblNotFinal = new QLabel(QStringLiteral("NOT FINAL — DRAFT AS OF 06/23/2025"), page1);
-    LblNotFinal->setObjectName(QStringLiteral("LblNotFinal"));
-    LblNotFinal->setAlignment(Qt::AlignCenter);
-    LblNotFinal->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));
+    LblNotFinal = WarningLabel(QStringLiteral("LblNotFinal"), QStringLiteral("NOT FINAL — DRAFT AS OF 06/23/2025"));
     page1->place(LblNotFinal, QRectF(0.5, 0.18, 7.5, 0.3));
 
     buildButtons();

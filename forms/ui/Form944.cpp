@@ -51,10 +51,7 @@ TFrm944::TFrm944(QWidget* parent)
     page2->setObjectName(QStringLiteral("Form944Pg2"));
     buildPage2(page2, layout);
 
-    LblNotApproved = new QLabel(QStringLiteral("NOT APPROVED BY I.R.S. — DO NOT FILE"), page1);
-    LblNotApproved->setObjectName(QStringLiteral("LblNotApproved"));
-    LblNotApproved->setAlignment(Qt::AlignCenter);
-    LblNotApproved->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));
+    LblNotApproved = NotApprovedLabel(QStringLiteral("LblNotApproved"));
     page1->place(LblNotApproved, QRectF(0.5, 0.18, 7.5, 0.3));
 
     buildButtons();

@@ -91,7 +91,12 @@ void ShowTextsFromTheStart(QWidget* window)
 
 QLabel* NotApprovedLabel(const QString& name)
 {
-    auto* label = new QLabel(QStringLiteral("NOT APPROVED BY I.R.S. — DO NOT FILE"));
+    return WarningLabel(name, QStringLiteral("NOT APPROVED BY I.R.S. — DO NOT FILE"));
+}
+
+QLabel* WarningLabel(const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));

@@ -34,3 +34,5 @@ QString MaskedText(const QLineEdit* entry);
 void ShowTextsFromTheStart(QWidget* window);
 // The red, bold, centred warning across a page of a form not approved for filing.
 QLabel* NotApprovedLabel(const QString& name);
+// A red, bold, centred warning of the given text across a page.
+QLabel* WarningLabel(const QString& name, const QString& text);
