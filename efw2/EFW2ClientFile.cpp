@@ -219,29 +219,15 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
     if (const EFW2SubmitterProblem problem = CheckSubmitter(run.submitter); !problem.field.isEmpty())
         throw EFieldException(problem.message);
 
-    const QString submitterLine = QString::fromLatin1(SubmitterLine(run.submitter));
-    QStringList employerLines;
-    for (const QByteArray& line : block.lines)
-        employerLines.append(QString::fromLatin1(line));
-
-    const QStringList clientLines =
-        QStringList {submitterLine} + employerLines + QStringList {QString::fromLatin1(FinalLine(block.wageRecords))};
-
     EFW2Run next = run;
     next.submitter.TotalRecords += block.wageRecords;
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
-    const bool excludeSubmitter = run.submitter.ExcludeSubmitter;
-    const bool excludeFinal = run.submitter.ExcludeFinal;
-    if (excludeSubmitter || excludeFinal) {
-        if (!excludeSubmitter)
-            next.masterLines.append(submitterLine);
-        next.masterLines += employerLines;
-        if (!excludeFinal)
-            next.masterLines.append(QString::fromLatin1(FinalLine(CountWageRecords(next.masterLines))));
-        // The first client of a multi-client file gave it its RA; the clients after it give none.
-        if (excludeFinal && run.processed.isEmpty())
-            next.submitter.ExcludeSubmitter = true;
-    }
+    const EFW2ClientLines assembled = AssembleClientLines(
+        QString::fromLatin1(SubmitterLine(run.submitter)), block, run.submitter.ExcludeSubmitter,
+        run.submitter.ExcludeFinal, run.processed.isEmpty(), next.masterLines);
+    const QStringList& clientLines = assembled.clientLines;
+    if (assembled.excludeSubmitterNext)
+        next.submitter.ExcludeSubmitter = true;
 
     MakeFolder(files.efw2Dir);
     FileSet set;
@@ -284,4 +270,26 @@ void ReplaceFilesTogether(const QList<EFW2NewFile>& files)
 QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients)
 {
     return ProcessedClientsText(clients).toUtf8();
+}
+
+EFW2ClientLines AssembleClientLines(const QString& submitterLine, const EFW2EmployerBlock& block,
+                                    bool excludeSubmitter, bool excludeFinal, bool firstClient,
+                                    QStringList& masterLines)
+{
+    QStringList employerLines;
+    for (const QByteArray& line : block.lines)
+        employerLines.append(QString::fromLatin1(line));
+
+    EFW2ClientLines assembled;
+    assembled.clientLines =
+        QStringList {submitterLine} + employerLines + QStringList {QString::fromLatin1(FinalLine(block.wageRecords))};
+    if (excludeSubmitter || excludeFinal) {
+        if (!excludeSubmitter)
+            masterLines.append(submitterLine);
+        masterLines += employerLines;
+        if (!excludeFinal)
+            masterLines.append(QString::fromLatin1(FinalLine(CountWageRecords(masterLines))));
+        assembled.excludeSubmitterNext = excludeFinal && firstClient;
+    }
+    return assembled;
 }

@@ -75,6 +75,17 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run);
 // Loads the run's state from its files (a missing submitter file is created empty).
 void LoadRun(const EFW2RunFiles& files, EFW2Run& run);
 
+// A client's own file, always complete from its RA to its RF, and what the client adds to the
+// multi-client file in masterLines as the exclusion boxes say: its RA unless the submitter is
+// excluded, its employer block, and an RF counting every RW of that file unless the final one is.
+struct EFW2ClientLines {
+    QStringList clientLines;
+    bool excludeSubmitterNext = false; // the first client of a multi-client file gave it its RA
+};
+EFW2ClientLines AssembleClientLines(const QString& submitterLine, const EFW2EmployerBlock& block,
+                                    bool excludeSubmitter, bool excludeFinal, bool firstClient,
+                                    QStringList& masterLines);
+
 // A file's new contents, for ReplaceFilesTogether.
 struct EFW2NewFile {
     QString target;

@@ -205,28 +205,15 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
         throw EFieldException(problem.message);
     const EFW2EmployerBlock block = BuildNJEmployerBlock(options);
 
-    const QString submitterLine = QString::fromLatin1(NJSubmitterLine(submitter));
-    QStringList employerLines;
-    for (const QByteArray& line : block.lines)
-        employerLines.append(QString::fromLatin1(line));
-    const QStringList clientLines =
-        QStringList {submitterLine} + employerLines + QStringList {QString::fromLatin1(FinalLine(block.wageRecords))};
-
     NJEFW2Run next = run;
     next.state.TotalRecords += block.wageRecords;
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
-    const bool excludeSubmitter = run.state.ExcludeSubmitter;
-    const bool excludeFinal = run.state.ExcludeFinal;
-    if (excludeSubmitter || excludeFinal) {
-        if (!excludeSubmitter)
-            next.masterLines.append(submitterLine);
-        next.masterLines += employerLines;
-        if (!excludeFinal)
-            next.masterLines.append(QString::fromLatin1(FinalLine(CountWageRecords(next.masterLines))));
-        // The first client of a master file gave it its RA; the clients after it give none.
-        if (excludeFinal && run.processed.isEmpty())
-            next.state.ExcludeSubmitter = true;
-    }
+    const EFW2ClientLines assembled = AssembleClientLines(
+        QString::fromLatin1(NJSubmitterLine(submitter)), block, run.state.ExcludeSubmitter,
+        run.state.ExcludeFinal, run.processed.isEmpty(), next.masterLines);
+    const QStringList& clientLines = assembled.clientLines;
+    if (assembled.excludeSubmitterNext)
+        next.state.ExcludeSubmitter = true;
 
     if (!QDir().mkpath(files.efw2Dir))
         throw EInOutError(QStringLiteral("%1: the folder cannot be created.").arg(files.efw2Dir));
