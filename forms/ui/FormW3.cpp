@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 const QString TFrmW3::kNotApproved = QStringLiteral("NOT APPROVED BY S.S.A. — DO NOT FILE");
 

@@ -2,7 +2,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config mold
   qt6-base-dev libgl-dev libpcre2-dev libjpeg62-turbo-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35 poppler-utils
