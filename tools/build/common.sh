@@ -24,6 +24,7 @@ install_packages() {
   fi
 }
 
+# Builds the given targets, the program alone without any.
 build_program() {
   local top
   top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -31,5 +32,5 @@ build_program() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S "$top" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
   fi
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+  cmake --build "$BUILD_DIR" --parallel "$(nproc)" --target all "$@"
 }
