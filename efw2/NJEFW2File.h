@@ -76,7 +76,8 @@ struct NJEFW2Run {
     QStringList masterLines;
 };
 
-// Loads the run from its files; a missing state file is created holding zeros.
+// Loads the run from its files (a missing state file is created holding zeros), after finishing
+// or undoing a Process or Reset that was interrupted (the user is told once).
 void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
 
 // Writes the open client's complete New Jersey file (RA to RF, made read-only) and, when either
@@ -89,5 +90,5 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
                     const NJStateOptions& options, const QString& companyName, const QString& companyFile);
 
 // Ends the run: total 0, no final pending, no exclusion; the master and processed-clients files
-// deleted, the clients' own files kept.
+// deleted together with the state file's change, as one step; the clients' own files kept.
 void ResetNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
