@@ -23,6 +23,7 @@
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("Ledgora change journal 1");
+const QString kUnfinishedJournalSuffix = QStringLiteral(".new");
 constexpr mode_t kReadOnlyMode = 0444;
 
 // One file of the change as the journal records it.
@@ -237,6 +238,21 @@ bool CanFinish(const Journal& journal)
     return true;
 }
 
+// The files the change replaced or removed that can no longer be put back: moved aside and lost,
+// or already replaced by a new file while the former one is lost.
+QStringList LostFormerFiles(const Journal& journal)
+{
+    QStringList lost;
+    for (const Entry& entry : journal.entries) {
+        if (entry.former.isEmpty() || Exists(entry.former))
+            continue;
+        const bool placed = !entry.fresh.isEmpty() && !Exists(entry.fresh) && Holds(entry.target, entry.expected);
+        if (!Exists(entry.target) || placed)
+            lost << entry.target;
+    }
+    return lost;
+}
+
 // Puts every file of the change in place, from wherever an interrupted run left it.
 void Finish(const Journal& journal)
 {
@@ -300,6 +316,9 @@ Recovery Recover(const QString& journalFile)
         ClearUp(journal, journalFile);
         return Recovery::Finished;
     }
+    if (const QStringList lost = LostFormerFiles(journal); !lost.isEmpty())
+        throw ECustomException(QStringLiteral("a new file of it is missing or damaged, and what stood before in %1 is "
+                                              "gone.").arg(lost.join(QStringLiteral(", "))));
     Undo(journal);
     RemoveJournal(journalFile);
     return Recovery::Undone;
@@ -318,7 +337,7 @@ QString DescriptionIn(const QString& journalFile)
 
 void WriteJournalFile(const QString& journalFile, const QByteArray& text)
 {
-    const QString temporary = journalFile + QStringLiteral(".new");
+    const QString temporary = journalFile + kUnfinishedJournalSuffix;
     const auto fail = [&journalFile](const QString& action, int error) {
         throw EInOutError(QStringLiteral("Unable to %1 %2: %3").arg(action, journalFile, SystemErrorText(error)));
     };
@@ -389,6 +408,9 @@ void ApplyJournaledChange(const QString& journalFile, const QString& description
 
 void RecoverInterruptedChange(const QString& journalFile)
 {
+    // A journal that a stop cut short while it was being written: nothing of its change began.
+    // Should it not go now, it is tried again at the next opening.
+    RemoveFile(journalFile + kUnfinishedJournalSuffix);
     if (!QFileInfo::exists(journalFile))
         return;
     const QString description = DescriptionIn(journalFile);
@@ -410,12 +432,20 @@ void RecoverInterruptedChange(const QString& journalFile)
 
 void RecoverInterruptedChanges(const QString& folder)
 {
-    const QStringList journals =
-        QDir(folder).entryList({QLatin1Char('*') + kChangeJournalSuffix}, QDir::Files | QDir::Hidden, QDir::Name);
+    const QDir dir(folder);
+    QStringList journals;
+    for (QString name : dir.entryList({QLatin1Char('*') + kChangeJournalSuffix,
+                                       QLatin1Char('*') + kChangeJournalSuffix + kUnfinishedJournalSuffix},
+                                      QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (name.endsWith(kUnfinishedJournalSuffix))
+            name.chop(kUnfinishedJournalSuffix.size());
+        if (!journals.contains(name))
+            journals << name;
+    }
     std::optional<ECustomException> first;
     for (const QString& journal : journals) {
         try {
-            RecoverInterruptedChange(QDir(folder).filePath(journal));
+            RecoverInterruptedChange(dir.filePath(journal));
         } catch (const ECustomException& e) {
             if (!first)
                 first = e;
