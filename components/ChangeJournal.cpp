@@ -194,7 +194,6 @@ public:
     OpenDescriptor(const OpenDescriptor&) = delete;
     OpenDescriptor& operator=(const OpenDescriptor&) = delete;
     int release() { return std::exchange(fd_, -1); }
-    int get() const { return fd_; }
 
 private:
     int fd_;

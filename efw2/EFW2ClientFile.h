@@ -64,7 +64,7 @@ struct EFW2Run {
 // mark is set, adds the client's lines to the multi-client file: its RA only when the submitter
 // is not excluded, its RF (counting every RW of that file) only when the final is not excluded.
 // The client file, the submitter file with the raised total, the processed-clients file and the
-// multi-client file are replaced together: when any of them fails, none changes and neither
+// multi-client file are replaced together (SaveRunChange): when any of them fails, none changes and neither
 // does run. Returns the client's RW count. Creates efw2Dir, with any missing parent.
 int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile);
 

@@ -84,7 +84,7 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
 // exclusion mark is set, adds its lines to the master file: its RA only when the submitter is not
 // excluded, its RF (counting every RW of the master file) only when the final is not excluded.
 // The client file, the state file with the raised total, the processed-clients file and the
-// master file are replaced together: when any of them fails, none changes and neither does run.
+// master file are replaced together (SaveRunChange): when any of them fails, none changes and neither does run.
 // Creates efw2Dir with any missing parent. Returns the client's RW count.
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
                     const NJStateOptions& options, const QString& companyName, const QString& companyFile);
