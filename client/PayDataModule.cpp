@@ -10,6 +10,7 @@
 #include "client/PostingJournal.h"
 #include "client/StateTaxRecord.h"
 #include "client/TaxTableFiles.h"
+#include "components/ChangeJournal.h"
 #include "components/StateTables.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
@@ -155,6 +156,7 @@ bool TFrmDataModule::OpenClient(const QString& fileName)
     CurFileName = fileName;
     RSEmployee.SetFileName(fileName);
     try {
+        RecoverInterruptedChange(ChangeFileExt(fileName, kChangeJournalSuffix));
         RecoverInterruptedPosting(fileName);
         RSEmployee.OpenRecSet();
     } catch (...) {

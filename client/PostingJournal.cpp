@@ -1,6 +1,7 @@
 #include "client/PostingJournal.h"
 
 #include "client/FileNames.h"
+#include "components/ChangeJournal.h"
 #include "components/FileSharing.h"
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
@@ -14,7 +15,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -112,28 +112,6 @@ QByteArray JournalText(const Journal& journal)
     describe("Company", journal.company);
     describe("Employee", journal.employee);
     return text;
-}
-
-// Writes the journal under a temporary name, syncs it and renames it into place, so that no
-// journal ever stands half written.
-void WriteJournalFile(const QString& journalFile, const QByteArray& text)
-{
-    const QString temporary = journalFile + QStringLiteral(".new");
-    int fd = -1;
-    if (const int error = OpenForWriting(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666, fd))
-        Fail(QStringLiteral("create"), journalFile, SystemText(error));
-    int error = WriteAll(fd, temporary, text.constData(), text.size(), 0);
-    if (!error)
-        error = SyncFile(fd, temporary);
-    const int closed = CloseWritten(fd, temporary);
-    if (!error)
-        error = closed;
-    if (!error)
-        error = RenameFile(temporary, journalFile);
-    if (error) {
-        RemoveFile(temporary);
-        Fail(QStringLiteral("write"), journalFile, SystemText(error));
-    }
 }
 
 Journal ReadJournal(const QString& journalFile)
@@ -249,7 +227,6 @@ void BeginPostingJournal(const QString& employeeFileName, const QString& payDate
     const QString journalFile = PostingJournalFileName(employeeFileName);
     WriteJournalFile(journalFile, JournalText(journal));
     try {
-        SyncToDisk(FolderOf(journalFile), true);
         if (!(ReadJournal(journalFile) == journal))
             throw ECustomException(QStringLiteral("The posting journal %1 does not read back as written.").arg(journalFile));
     } catch (...) {

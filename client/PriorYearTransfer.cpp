@@ -5,21 +5,21 @@
 #include "client/PriorYearConversion.h"
 #include "client/PriorYearRecords.h"
 #include "client/RecordFileAccess.h"
+#include "components/ChangeJournal.h"
 #include "components/FileRoutines.h"
 #include "components/FileSharing.h"
 #include "components/PrinterSetup.h"
 #include "components/RememberedList.h"
-#include "components/StagedCopy.h"
 #include "components/TextRoutines.h"
 #include "components/Validators.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
 #include "platform/Registry.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -113,8 +113,19 @@ ConvertedClient ConvertPriorClient()
     return client;
 }
 
-// Writes the four files into a private folder beside their targets, then puts them in place in
-// one step.
+// The list files as the employee screen writes them: one entry a line.
+QByteArray EntryListBytes(const QStringList& entries)
+{
+    return ToWindows1252(entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+QString TransferJournalFile(const QString& dataDir, const QString& name)
+{
+    return dataDir + name + kChangeJournalSuffix;
+}
+
+// Puts the four files in place as one step through the journal, so that a stop at any moment
+// leaves this year's client all as it was or all transferred.
 void PlaceClient(const ConvertedClient& client, const QString& dataDir, const QString& name)
 {
     const QStringList targets = {dataDir + name + QStringLiteral(".C26"), dataDir + name + QStringLiteral(".P26"),
@@ -123,22 +134,12 @@ void PlaceClient(const ConvertedClient& client, const QString& dataDir, const QS
         CheckNotHeldOpen(target);
     if (!QDir().mkpath(dataDir))
         Fail(dataDir, SystemErrorText(EACCES));
-    QTemporaryDir staging(dataDir + QStringLiteral(".transfer-XXXXXX"));
-    if (!staging.isValid())
-        Fail(dataDir, staging.errorString());
-    QStringList staged;
-    for (const QString& target : targets)
-        staged << staging.filePath(QFileInfo(target).fileName());
     try {
-        ReplaceFileContents(staged[0], client.company);
-        ReplaceFileContents(staged[1], client.employees);
-        SaveEntryList(staged[2], client.departments);
-        SaveEntryList(staged[3], client.positions);
-        StagedCopy company(staged[0], targets[0]);
-        StagedCopy employees(staged[1], targets[1]);
-        StagedCopy departments(staged[2], targets[2]);
-        StagedCopy positions(staged[3], targets[3]);
-        PlaceCopies({&company, &employees, &departments, &positions});
+        ApplyJournaledChange(TransferJournalFile(dataDir, name),
+                             QStringLiteral("The transfer of the client %1 from 2025").arg(name),
+                             {{targets[0], client.company}, {targets[1], client.employees},
+                              {targets[2], EntryListBytes(client.departments)},
+                              {targets[3], EntryListBytes(client.positions)}});
     } catch (const EInOutError& e) {
         throw ClientFailure{e.message()};
     }
@@ -149,7 +150,7 @@ QString TransferFailureMessage(const QString& reason)
     QString text = reason;
     while (text.endsWith(QChar('.')))
         text.chop(1);
-    return QStringLiteral("The following error occured during the transfer of file~") + PriorYearClientName
+    return QStringLiteral("The following error occurred during the transfer of file~") + PriorYearClientName
            + QStringLiteral(":~") + text + QStringLiteral(".");
 }
 
@@ -263,6 +264,13 @@ ClientTransferResult TransferData(const QString& folder, const QString& dataDir,
     PriorYearEmployeeFile = folder + PriorYearEmployeeFileName;
 
     ClientTransferResult result;
+    try {
+        // An interrupted transfer of this client is finished or undone before anything looks at
+        // its files, so "Do not overwrite" never skips a half-placed client.
+        RecoverInterruptedChange(TransferJournalFile(dataDir, name));
+    } catch (const Exception& e) {
+        throw ETransferException(TransferFailureMessage(e.message()));
+    }
     if (doNotOverwrite && QFileInfo::exists(dataDir + name + QStringLiteral(".C26")))
         return result;
     try {

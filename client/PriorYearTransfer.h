@@ -37,8 +37,9 @@ struct ClientTransferResult {
 };
 
 // Transfers the client PriorYearClientName (name + ".C25") of folder into dataDir as name + ".C26",
-// ".P26", ".Dep" and ".Pos". The four files are prepared aside and put in place together once the
-// whole client has converted. Any failure raises ETransferException with the message to show, and
+// ".P26", ".Dep" and ".Pos". The four files are put in place together, through the journal
+// name + ".Journal", once the whole client has converted; a transfer of the client that was
+// interrupted is finished or undone first. Any failure raises ETransferException with the message to show, and
 // leaves dataDir as it was; a client of that name that another copy of the program holds open is
 // refused.
 ClientTransferResult TransferData(const QString& folder, const QString& dataDir, bool doNotOverwrite);

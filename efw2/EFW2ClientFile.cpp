@@ -3,27 +3,20 @@
 #include "client/EFW2SettingsFiles.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
-#include "components/StagedCopy.h"
+#include "components/ChangeJournal.h"
 #include "efw2/EFW2Fields.h"
 #include "efw2/EFW2Records.h"
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
-#include "platform/FileOperations.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <cstring>
-#include <memory>
-#include <vector>
 
 namespace {
-
-constexpr QFileDevice::Permissions kReadOnly =
-    QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
 QByteArray ReadWhole(const QString& fileName)
 {
@@ -47,71 +40,10 @@ QString ProcessedClientsText(const QList<EFW2ProcessedClient>& clients)
     return text;
 }
 
-// The submitter file's bytes with the record replaced and whatever followed it kept.
-QByteArray SubmitterFileBytes(const QString& fileName, const EFW2SubmitterRecord& record)
-{
-    QByteArray bytes = ReadWhole(fileName);
-    if (bytes.size() < qsizetype(sizeof record))
-        bytes.resize(sizeof record, '\0');
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
-}
-
 void MakeFolder(const QString& folder)
 {
     if (!QDir().mkpath(folder))
         throw EInOutError(QStringLiteral("%1: the folder cannot be created.").arg(folder));
-}
-
-// New contents for several files, replaced as one step; each is first written in full beside its
-// target and read back, so a failure leaves every target as it was.
-class FileSet {
-public:
-    void add(const QString& target, const QByteArray& bytes, bool readOnly)
-    {
-        if (!staging_.isValid())
-            throw EInOutError(QStringLiteral("%1: %2").arg(staging_.path(), staging_.errorString()));
-        const QString source = staging_.filePath(QString::number(files_.size()));
-        QFile file(source);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-            throw EInOutError(QStringLiteral("%1: %2").arg(target, file.errorString()));
-        file.close();
-        files_.push_back({target, readOnly, std::make_unique<StagedCopy>(source, target)});
-    }
-
-    void place()
-    {
-        std::vector<StagedCopy*> copies;
-        for (auto& file : files_)
-            copies.push_back(file.copy.get());
-        switch (copies.size()) {
-        case 1: PlaceCopies({copies[0]}); break;
-        case 2: PlaceCopies({copies[0], copies[1]}); break;
-        case 3: PlaceCopies({copies[0], copies[1], copies[2]}); break;
-        case 4: PlaceCopies({copies[0], copies[1], copies[2], copies[3]}); break;
-        default: break;
-        }
-        for (const auto& file : files_)
-            if (file.readOnly && !QFile::setPermissions(file.target, kReadOnly))
-                throw EInOutError(QStringLiteral("%1: the file cannot be made read-only.").arg(file.target));
-    }
-
-private:
-    struct Staged {
-        QString target;
-        bool readOnly = false;
-        std::unique_ptr<StagedCopy> copy;
-    };
-    QTemporaryDir staging_;
-    std::vector<Staged> files_;
-};
-
-void RemoveIfThere(const QString& fileName)
-{
-    if (!QFileInfo::exists(fileName))
-        return;
-    if (const int error = RemoveFile(fileName))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, SystemErrorText(error)));
 }
 
 } // namespace
@@ -204,12 +136,15 @@ QString EFW2ClientFileName(const QString& efw2Dir, const QString& companyFile)
 
 void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
 {
+    RecoverInterruptedChange(EFW2RunJournalFile(files.submitterFile));
     LoadSubmitterFile(files.submitterFile, run.submitter);
     run.processed = ReadProcessedClients(files.processedClientsFile);
-    run.masterLines.clear();
-    const QString text = QString::fromLatin1(ReadWhole(files.masterFile));
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
-        run.masterLines.append(line);
+    run.masterLines = ReadMasterLines(files.masterFile);
+}
+
+QStringList ReadMasterLines(const QString& fileName)
+{
+    return QString::fromLatin1(ReadWhole(fileName)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile)
@@ -230,14 +165,10 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
         next.submitter.ExcludeSubmitter = true;
 
     MakeFolder(files.efw2Dir);
-    FileSet set;
-    set.add(EFW2ClientFileName(files.efw2Dir, companyFile), JoinEFW2Lines(clientLines), true);
-    set.add(files.submitterFile, SubmitterFileBytes(files.submitterFile, next.submitter), false);
-    set.add(files.processedClientsFile, ProcessedClientsText(next.processed).toUtf8(), false);
-    if (!next.masterLines.isEmpty())
-        set.add(files.masterFile, JoinEFW2Lines(next.masterLines), true);
-    set.place();
-
+    SaveRunChange({EFW2RunJournalFile(files.submitterFile), QStringLiteral("The EFW2 Process of %1").arg(companyName),
+                   files.submitterFile, SettingsFileBytes(files.submitterFile, &next.submitter, sizeof next.submitter),
+                   files.processedClientsFile, next.processed, files.masterFile, next.masterLines,
+                   EFW2ClientFileName(files.efw2Dir, companyFile), clientLines});
     run = next;
     return block.wageRecords;
 }
@@ -251,25 +182,36 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run)
     next.submitter.ExcludeFinal = false;
     next.processed.clear();
     next.masterLines.clear();
-    FileSet set;
-    set.add(files.submitterFile, SubmitterFileBytes(files.submitterFile, next.submitter), false);
-    RemoveIfThere(files.masterFile);
-    RemoveIfThere(files.processedClientsFile);
-    set.place();
+    SaveRunChange({EFW2RunJournalFile(files.submitterFile), QStringLiteral("The EFW2 Reset"), files.submitterFile,
+                   SettingsFileBytes(files.submitterFile, &next.submitter, sizeof next.submitter),
+                   files.processedClientsFile, {}, files.masterFile, {}, {}, {}});
     run = next;
 }
 
-void ReplaceFilesTogether(const QList<EFW2NewFile>& files)
+QString EFW2RunJournalFile(const QString& settingsFile)
 {
-    FileSet set;
-    for (const EFW2NewFile& file : files)
-        set.add(file.target, file.bytes, file.readOnly);
-    set.place();
+    return settingsFile + kChangeJournalSuffix;
 }
 
-QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients)
+void SaveRunChange(const EFW2RunChange& change)
 {
-    return ProcessedClientsText(clients).toUtf8();
+    QList<FileChange> files;
+    if (!change.clientFile.isEmpty())
+        files.append({change.clientFile, JoinEFW2Lines(change.clientLines), false, true});
+    files.append({change.settingsFile, change.settingsBytes, false, false});
+    files.append({change.processedClientsFile, ProcessedClientsText(change.processed).toUtf8(),
+                  change.processed.isEmpty(), false});
+    files.append({change.masterFile, JoinEFW2Lines(change.masterLines), change.masterLines.isEmpty(), true});
+    ApplyJournaledChange(change.journalFile, change.description, files);
+}
+
+QByteArray SettingsFileBytes(const QString& fileName, const void* record, qsizetype size)
+{
+    QByteArray bytes = ReadWhole(fileName);
+    if (bytes.size() < size)
+        bytes.resize(size, '\0');
+    std::memcpy(bytes.data(), record, size);
+    return bytes;
 }
 
 EFW2ClientLines AssembleClientLines(const QString& submitterLine, const EFW2EmployerBlock& block,

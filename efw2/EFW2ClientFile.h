@@ -64,16 +64,20 @@ struct EFW2Run {
 // mark is set, adds the client's lines to the multi-client file: its RA only when the submitter
 // is not excluded, its RF (counting every RW of that file) only when the final is not excluded.
 // The client file, the submitter file with the raised total, the processed-clients file and the
-// multi-client file are replaced together: when any of them fails, none changes and neither
+// multi-client file are replaced together (SaveRunChange): when any of them fails, none changes and neither
 // does run. Returns the client's RW count. Creates efw2Dir, with any missing parent.
 int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile);
 
 // Ends the run: total 0, no final pending, no exclusion, multi-client and processed-clients files
-// deleted; the clients' own files stay.
+// deleted, as one step with the submitter file's change; the clients' own files stay.
 void ResetRun(const EFW2RunFiles& files, EFW2Run& run);
 
-// Loads the run's state from its files (a missing submitter file is created empty).
+// Loads the run's state from its files (a missing submitter file is created empty), after
+// finishing or undoing a Process or Reset that was interrupted (the user is told once).
 void LoadRun(const EFW2RunFiles& files, EFW2Run& run);
+
+// The lines of a multi-client file; none when there is no such file.
+QStringList ReadMasterLines(const QString& fileName);
 
 // A client's own file, always complete from its RA to its RF, and what the client adds to the
 // multi-client file in masterLines as the exclusion boxes say: its RA unless the submitter is
@@ -86,15 +90,28 @@ EFW2ClientLines AssembleClientLines(const QString& submitterLine, const EFW2Empl
                                     bool excludeSubmitter, bool excludeFinal, bool firstClient,
                                     QStringList& masterLines);
 
-// A file's new contents, for ReplaceFilesTogether.
-struct EFW2NewFile {
-    QString target;
-    QByteArray bytes;
-    bool readOnly = false;
+// The files a run replaces together at each Process and Reset.
+struct EFW2RunChange {
+    QString journalFile;          // beside the settings file; see EFW2RunJournalFile
+    QString description;          // names the step in the message after an interruption
+    QString settingsFile;
+    QByteArray settingsBytes;
+    QString processedClientsFile;
+    QList<EFW2ProcessedClient> processed;
+    QString masterFile;
+    QStringList masterLines;
+    QString clientFile;           // the client's own file, written by Process only
+    QStringList clientLines;
 };
 
-// Replaces up to four files as one step: when any of them fails, none changes.
-void ReplaceFilesTogether(const QList<EFW2NewFile>& files);
+// The journal of a run's Process and Reset: the settings file's name + ".Journal".
+QString EFW2RunJournalFile(const QString& settingsFile);
 
-// The processed-clients file's contents, as ReadProcessedClients reads them.
-QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients);
+// Replaces the run's files as one step through the journal: the client's file (when named,
+// read-only), the settings file, the processed-clients file and the multi-client file
+// (read-only); an empty list or multi-client file is removed. When any of them fails, none
+// changes; a step interrupted by a stop is finished or undone at the next loading of the run.
+void SaveRunChange(const EFW2RunChange& change);
+
+// The settings file's bytes with its first record replaced and whatever followed it kept.
+QByteArray SettingsFileBytes(const QString& fileName, const void* record, qsizetype size);

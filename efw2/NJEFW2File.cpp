@@ -4,13 +4,13 @@
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "components/ChangeJournal.h"
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 #include "efw2/EFW2Fields.h"
 #include "efw2/EFW2Records.h"
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
-#include "platform/FileOperations.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,37 +29,6 @@ double Ytd(const TPeriodAmounts& amounts)
 bool Blank(const QString& text)
 {
     return text.trimmed().isEmpty();
-}
-
-QByteArray ReadIfThere(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    return bytes;
-}
-
-// The state file's bytes with its record replaced and whatever followed it kept.
-QByteArray StateFileBytes(const QString& fileName, const NJStateFileRecord& record)
-{
-    QByteArray bytes = ReadIfThere(fileName);
-    if (bytes.size() < qsizetype(sizeof record))
-        bytes.resize(sizeof record, '\0');
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
-}
-
-void RemoveIfThere(const QString& fileName)
-{
-    if (!QFileInfo::exists(fileName))
-        return;
-    if (const int error = RemoveFile(fileName))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, SystemErrorText(error)));
 }
 
 } // namespace
@@ -189,11 +158,11 @@ QString NJClientFileName(const QString& efw2Dir, const QString& companyFile)
 
 void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
 {
+    RecoverInterruptedChange(EFW2RunJournalFile(files.stateFile));
     NJEFW2Run next;
     LoadNJStateFile(files.stateFile, next.state);
     next.processed = ReadProcessedClients(files.processedClientsFile);
-    const QString text = QString::fromLatin1(ReadIfThere(files.masterFile));
-    next.masterLines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    next.masterLines = ReadMasterLines(files.masterFile);
     run = next;
 }
 
@@ -217,15 +186,11 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
 
     if (!QDir().mkpath(files.efw2Dir))
         throw EInOutError(QStringLiteral("%1: the folder cannot be created.").arg(files.efw2Dir));
-    QList<EFW2NewFile> newFiles = {
-        {NJClientFileName(files.efw2Dir, companyFile), JoinEFW2Lines(clientLines), true},
-        {files.stateFile, StateFileBytes(files.stateFile, next.state), false},
-        {files.processedClientsFile, ProcessedClientsBytes(next.processed), false},
-    };
-    if (!next.masterLines.isEmpty())
-        newFiles.append({files.masterFile, JoinEFW2Lines(next.masterLines), true});
-    ReplaceFilesTogether(newFiles);
-
+    SaveRunChange({EFW2RunJournalFile(files.stateFile),
+                   QStringLiteral("The New Jersey EFW2 Process of %1").arg(companyName), files.stateFile,
+                   SettingsFileBytes(files.stateFile, &next.state, sizeof next.state), files.processedClientsFile,
+                   next.processed, files.masterFile, next.masterLines, NJClientFileName(files.efw2Dir, companyFile),
+                   clientLines});
     run = next;
     return block.wageRecords;
 }
@@ -239,9 +204,8 @@ void ResetNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
     next.state.ExcludeFinal = false;
     next.processed.clear();
     next.masterLines.clear();
-    const QByteArray stateBytes = StateFileBytes(files.stateFile, next.state);
-    RemoveIfThere(files.masterFile);
-    RemoveIfThere(files.processedClientsFile);
-    ReplaceFilesTogether({{files.stateFile, stateBytes, false}});
+    SaveRunChange({EFW2RunJournalFile(files.stateFile), QStringLiteral("The New Jersey EFW2 Reset"), files.stateFile,
+                   SettingsFileBytes(files.stateFile, &next.state, sizeof next.state), files.processedClientsFile, {},
+                   files.masterFile, {}, {}, {}});
     run = next;
 }

@@ -76,18 +76,19 @@ struct NJEFW2Run {
     QStringList masterLines;
 };
 
-// Loads the run from its files; a missing state file is created holding zeros.
+// Loads the run from its files (a missing state file is created holding zeros), after finishing
+// or undoing a Process or Reset that was interrupted (the user is told once).
 void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
 
 // Writes the open client's complete New Jersey file (RA to RF, made read-only) and, when either
 // exclusion mark is set, adds its lines to the master file: its RA only when the submitter is not
 // excluded, its RF (counting every RW of the master file) only when the final is not excluded.
 // The client file, the state file with the raised total, the processed-clients file and the
-// master file are replaced together: when any of them fails, none changes and neither does run.
+// master file are replaced together (SaveRunChange): when any of them fails, none changes and neither does run.
 // Creates efw2Dir with any missing parent. Returns the client's RW count.
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
                     const NJStateOptions& options, const QString& companyName, const QString& companyFile);
 
 // Ends the run: total 0, no final pending, no exclusion; the master and processed-clients files
-// deleted, the clients' own files kept.
+// deleted together with the state file's change, as one step; the clients' own files kept.
 void ResetNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);

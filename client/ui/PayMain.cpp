@@ -19,6 +19,7 @@
 #include "client/ui/ToolbarIcons.h"
 #include "client/ui/VisualStyle.h"
 #include "client/ui/Welcome.h"
+#include "components/ChangeJournal.h"
 #include "components/FileRoutines.h"
 #include "payroll/PayRunHooks.h"
 #include "payroll/ui/PayPeriodDlg.h"
@@ -358,6 +359,9 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     if (!missingFolders.isEmpty())
         AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
+    // A transfer, EFW2 Process or Reset that a stop interrupted is finished or undone first.
+    ShowingErrors([] { RecoverInterruptedChanges(ProgramDir()); });
+    ShowingErrors([] { RecoverInterruptedChanges(DataDir); });
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
     const QStringList styles = AvailableStyles(StylesFolder());

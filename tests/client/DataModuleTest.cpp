@@ -1,10 +1,14 @@
 #include "ClientFixture.h"
+#include "JournaledStepChecks.h"
 
+#include "client/FileNames.h"
 #include "client/PasswordScramble.h"
 #include "client/PayUtil.h"
+#include "components/ChangeJournal.h"
 #include "components/StateTables.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -168,6 +172,37 @@ TEST_F(DataModuleTest, ClosingWritesBackAndReportsTheClientToTheRecentFiles)
     EXPECT_EQ(menuRefreshes, 2);
     EXPECT_EQ(ReadRecordFromFile<EmployeeRecord>(clientPath(), 1).LastName.get(), QStringLiteral("Unsaved"));
     EXPECT_EQ(ReadRecordFromFile<CompanyRecord>(CompanyFileName, 1).Name.get(), QStringLiteral("Acme Tools"));
+}
+
+TEST_F(DataModuleTest, OpeningAClientFinishesAChangeOfItsFilesThatAStopInterrupted)
+{
+    for (const char* name : {"ACME", "OTHER"}) {
+        openClient(QLatin1String(name));
+        CompanyRec.Name = QLatin1String(name);
+        module->RSEmployee.CloseRecSet();
+    }
+    const QString otherEmployees = clientPath(QStringLiteral("OTHER"));
+    const QString otherCompany = ChangeFileExt(otherEmployees, QStringLiteral(".C26"));
+    const QString company = ChangeFileExt(clientPath(), QStringLiteral(".C26"));
+    // OTHER's two files replace ACME's, stopped once the company file has taken its place.
+    bool companyPlaced = false;
+    const FileOperationFault previous = SetFileOperationFault([&](FileOperation operation, const QString& path) {
+        if (operation == FileOperation::Rename && companyPlaced)
+            throw SimulatedStop{};
+        if (operation == FileOperation::Rename && path == company)
+            companyPlaced = true;
+        return 0;
+    });
+    EXPECT_THROW(ApplyJournaledChange(ChangeFileExt(clientPath(), kChangeJournalSuffix), QStringLiteral("The test copy"),
+                                      {{company, ReadTestFile(otherCompany)}, {clientPath(), ReadTestFile(otherEmployees)}}),
+                 SimulatedStop);
+    SetFileOperationFault(previous);
+    EXPECT_EQ(ReadRecordFromFile<CompanyRecord>(company, 1).Name.get(), QStringLiteral("OTHER"));
+
+    messages.expect(IdOk, QStringLiteral("The test copy did not finish"));
+    openClient();
+    EXPECT_EQ(CompanyRec.Name.get(), QStringLiteral("OTHER"));
+    EXPECT_FALSE(QFileInfo::exists(ChangeFileExt(clientPath(), kChangeJournalSuffix)));
 }
 
 TEST_F(DataModuleTest, CompanyAddressLineIsRebuiltAtEveryRead)

@@ -1,4 +1,5 @@
 #include "FailingFileOperations.h"
+#include "JournaledStepChecks.h"
 #include "PriorYearFiles.h"
 #include "RecordBytes.h"
 #include "TestSupport.h"
@@ -8,9 +9,11 @@
 #include "client/PreparerRecord.h"
 #include "client/PriorYearRecords.h"
 #include "client/PriorYearTransfer.h"
+#include "components/ChangeJournal.h"
 #include "components/FileSharing.h"
 #include "components/PrinterSetup.h"
 #include "components/RememberedList.h"
+#include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Registry.h"
 
@@ -84,6 +87,19 @@ protected:
         WriteTestFile(dataDir + name + QStringLiteral(".C26"), QByteArray(sizeof(CompanyRecord), '\x11'));
         WriteTestFile(dataDir + name + QStringLiteral(".P26"), QByteArray(sizeof(EmployeeRecord), '\x22'));
         WriteTestFile(dataDir + name + QStringLiteral(".Dep"), "Older\r\n");
+    }
+
+    // The transfer of a client as a step of several files; the next opening is the next start.
+    JournaledStep transferStep(const QString& name, bool doNotOverwrite)
+    {
+        QStringList files;
+        for (const char* extension : {".C26", ".P26", ".Dep", ".Pos"})
+            files << dataDir + name + QLatin1String(extension);
+        return {files, {dataDir}, dataDir + name + QStringLiteral(".Journal"), [] {},
+                [this, name, doNotOverwrite] {
+                    ASSERT_EQ(transfer(name, doNotOverwrite).outcome, ClientTransfer::Transferred);
+                },
+                [this] { RecoverInterruptedChanges(dataDir); }};
     }
 
 public:
@@ -370,7 +386,7 @@ TEST_F(PriorYearTransferTest, DamagedOrMissingFilesAreReportedAndLeaveNoTrace)
             ADD_FAILURE() << test.name << " transferred";
         } catch (const ETransferException& e) {
             EXPECT_TRUE(e.message().startsWith(
-                QStringLiteral("The following error occured during the transfer of file~") + name + ".C25:~"))
+                QStringLiteral("The following error occurred during the transfer of file~") + name + ".C25:~"))
                 << e.message().toStdString();
             EXPECT_TRUE(e.message().endsWith(QString::fromLatin1(test.reason))) << e.message().toStdString();
         }
@@ -561,4 +577,55 @@ TEST_F(PriorYearSettingsTest, AnEmptySubmitterFileIsReplacedAndAFailedCopyLeaves
     run();
     EXPECT_EQ(ReadTestFile(submitter), QByteArray(564, 'S'));
     EXPECT_TRUE(transferred());
+}
+
+class TransferStepTest : public PriorYearTransferTest, public testing::WithParamInterface<bool> {
+protected:
+    // A new client, retried with "Do not overwrite"; or one over an older client of this year.
+    bool overOlderClient() const { return GetParam(); }
+
+    JournaledStep step()
+    {
+        writeClient(QStringLiteral("Step"), company("Step"), {employee(1, "One"), employee(2, "Two", "Shop", "Welder")});
+        if (overOlderClient())
+            writeOlderClient(QStringLiteral("Step"));
+        return transferStep(QStringLiteral("Step"), !overOlderClient());
+    }
+};
+
+TEST_P(TransferStepTest, EachFailingFileOperationLeavesTheClientAsItWas)
+{
+    ExpectFaultsChangeNothing(step(), messages);
+}
+
+TEST_P(TransferStepTest, AStopAnywhereIsFinishedOrUndoneAtTheNextStart)
+{
+    ExpectStopsFinishOrUndo(step(), messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(NewAndOlderClient, TransferStepTest, testing::Bool());
+
+TEST_F(PriorYearTransferTest, AnInterruptedTransferIsFinishedBeforeDoNotOverwriteLooksAtTheClient)
+{
+    writeClient(QStringLiteral("Half"), company("Half"), {employee(1, "One")});
+    {
+        // Stopped just after the new company file took its place.
+        int renames = 0;
+        const FileOperationFault previous = SetFileOperationFault([&renames](FileOperation operation, const QString& path) {
+            if (operation == FileOperation::Rename && !path.endsWith(QStringLiteral(".Journal")) && ++renames == 2)
+                throw SimulatedStop{};
+            return 0;
+        });
+        EXPECT_THROW(transfer(QStringLiteral("Half")), SimulatedStop);
+        SetFileOperationFault(previous);
+    }
+    ASSERT_TRUE(QFileInfo::exists(dataDir + QStringLiteral("Half.C26")));
+    ASSERT_FALSE(QFileInfo::exists(dataDir + QStringLiteral("Half.P26")));
+    messages.expect(IdOk, QStringLiteral("The transfer of the client Half from 2025 did not finish"));
+    // Every new file was written and proven before the stop: the transfer is finished, and the
+    // whole client is then kept.
+    EXPECT_EQ(transfer(QStringLiteral("Half")).outcome, ClientTransfer::Skipped);
+    EXPECT_EQ(employees26(QStringLiteral("Half")).size(), 1u);
+    EXPECT_EQ(LoadEntryList(dataDir + QStringLiteral("Half.Pos")), QStringList{QStringLiteral("Clerk")});
+    EXPECT_FALSE(QFileInfo::exists(dataDir + QStringLiteral("Half.Journal")));
 }

@@ -4,6 +4,7 @@
 #include "efw2/EFW2Records.h"
 #include "platform/Exceptions.h"
 #include "tests/support/FailingFileOperations.h"
+#include "tests/support/JournaledStepChecks.h"
 
 #include <QFileInfo>
 
@@ -319,6 +320,79 @@ TEST_F(EFW2FileTest, TwoClientsMakeOneMultiClientFile)
     LoadRun(files, stored);
     EXPECT_EQ(stored.submitter.TotalRecords, 0);
     EXPECT_FALSE(stored.submitter.FinalPending);
+}
+
+// Acme Tools processed into a multi-client file; Beta Works, designated the last client, open.
+class EFW2RunStepTest : public EFW2FileTest {
+protected:
+    void SetUp() override
+    {
+        EFW2FileTest::SetUp();
+        run.submitter.ExcludeFinal = true;
+        ProcessClient(files, run, CompanyRec.Name, CompanyFileName);
+        firstClientFile = EFW2ClientFileName(files.efw2Dir, CompanyFileName);
+        module->RSEmployee.CloseRecSet();
+        openClient(QStringLiteral("BETA"));
+        fillCompany();
+        CompanyRec.Name = QStringLiteral("Beta Works");
+        addEmployees();
+    }
+
+    // The user's marks for the last client, as the screen sets them before each Process.
+    void processLastClient()
+    {
+        run.submitter.ExcludeFinal = false;
+        run.submitter.FinalPending = true;
+        ProcessClient(files, run, CompanyRec.Name, CompanyFileName);
+    }
+
+    // Every client has two wage records; the next opening loads the run from its files.
+    JournaledStep step(std::function<void()> act)
+    {
+        return {{files.submitterFile, files.processedClientsFile, files.masterFile, firstClientFile,
+                 EFW2ClientFileName(files.efw2Dir, CompanyFileName)},
+                {QFileInfo(files.submitterFile).absolutePath(), files.efw2Dir},
+                EFW2RunJournalFile(files.submitterFile),
+                [this, before = run] { run = before; },
+                std::move(act),
+                [this] {
+                    LoadRun(files, run);
+                    EXPECT_EQ(run.submitter.TotalRecords, 2 * run.processed.size());
+                }};
+    }
+
+    JournaledStep processStep()
+    {
+        return step([this] { processLastClient(); });
+    }
+
+    JournaledStep resetStep()
+    {
+        processLastClient();
+        return step([this] { ResetRun(files, run); });
+    }
+
+    QString firstClientFile;
+};
+
+TEST_F(EFW2RunStepTest, EachFailingFileOperationOfProcessChangesNothingAndARetryCountsOnce)
+{
+    ExpectFaultsChangeNothing(processStep(), messages);
+}
+
+TEST_F(EFW2RunStepTest, AStopDuringProcessIsFinishedOrUndoneAtTheNextOpening)
+{
+    ExpectStopsFinishOrUndo(processStep(), messages);
+}
+
+TEST_F(EFW2RunStepTest, EachFailingFileOperationOfResetChangesNothing)
+{
+    ExpectFaultsChangeNothing(resetStep(), messages);
+}
+
+TEST_F(EFW2RunStepTest, AStopDuringResetIsFinishedOrUndoneAtTheNextOpening)
+{
+    ExpectStopsFinishOrUndo(resetStep(), messages);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "efw2/ui/PayEFW2.h"
 #include "platform/Folders.h"
 #include "platform/AppMessageBox.h"
+#include "platform/FileOperations.h"
+#include "tests/support/JournaledStepChecks.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -123,6 +125,39 @@ TEST_F(EFW2ScreenTest, ProcessWritesTheClientFileOnceAndResetStartsOver)
     EXPECT_FALSE(screen->BtnReset->isEnabled());
     EXPECT_TRUE(QFileInfo::exists(clientFile(*screen)));
     EXPECT_FALSE(QFileInfo::exists(screen->runFiles().processedClientsFile));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, AProcessStoppedBeforeItsLastRenameIsFinishedOnceWhenTheScreenOpens)
+{
+    auto screen = open(run.submitter);
+    const EFW2RunFiles files = screen->runFiles();
+    screen->close();
+    int renames = 0;
+    const FileOperationFault previous = SetFileOperationFault([&renames](FileOperation operation, const QString&) {
+        // The journal's, the client file's, the submitter file's two (aside, then in place), and
+        // last the processed-clients list's, which is stopped.
+        if (operation == FileOperation::Rename && ++renames == 5)
+            throw SimulatedStop{};
+        return 0;
+    });
+    EXPECT_THROW(ProcessClient(files, run, CompanyRec.Name, CompanyFileName), SimulatedStop);
+    SetFileOperationFault(previous);
+
+    messages.expect(IdOk, QStringLiteral("The EFW2 Process of Acme Tools did not finish"));
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("2"));
+    EXPECT_EQ(screen->MemoClientsProcessed->toPlainText(), QStringLiteral("Acme Tools"));
+    EXPECT_FALSE(screen->BtnProcess->isEnabled());
+    screen->close();
+
+    // Said once.
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
     screen->close();
 }
 

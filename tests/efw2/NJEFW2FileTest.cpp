@@ -6,6 +6,7 @@
 #include "efw2/NJEFW2File.h"
 #include "platform/Exceptions.h"
 #include "tests/support/FailingFileOperations.h"
+#include "tests/support/JournaledStepChecks.h"
 
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ protected:
     {
         ClientTest::SetUp();
         openClient();
-        njFiles = NJRunFiles(tempPath(QString()), tempPath(QStringLiteral("Documents/Data/")));
+        njFiles = NJRunFiles(tempPath(QString()) + QLatin1Char('/'), tempPath(QStringLiteral("Documents/Data/")));
         fillCompany();
         fillSubmitter(run.submitter);
         submitter = NJSubmitterRecord::From(run.submitter);
@@ -250,6 +251,76 @@ TEST_F(NJEFW2FileTest, TwoClientsMakeOneMasterFileAndAFailedWriteChangesNothing)
     LoadNJRun(njFiles, stored);
     EXPECT_EQ(stored.state.TotalRecords, 0);
     EXPECT_FALSE(stored.state.FinalPending);
+}
+
+// A first client processed into the master file; a second one, designated the last, open.
+class NJRunStepTest : public NJEFW2FileTest {
+protected:
+    void SetUp() override
+    {
+        NJEFW2FileTest::SetUp();
+        njRun.state.ExcludeFinal = true;
+        ProcessNJClient(njFiles, njRun, submitter, options, CompanyRec.Name, CompanyFileName);
+        firstClientFile = clientFile();
+        module->RSEmployee.CloseRecSet();
+        openClient(QStringLiteral("BETA"));
+        fillCompany();
+        CompanyRec.Name = QStringLiteral("Beta Works");
+        addNJEmployees();
+    }
+
+    void processLastClient()
+    {
+        njRun.state.ExcludeFinal = false;
+        njRun.state.FinalPending = true;
+        ProcessNJClient(njFiles, njRun, submitter, options, CompanyRec.Name, CompanyFileName);
+    }
+
+    JournaledStep step(std::function<void()> act)
+    {
+        return {{njFiles.stateFile, njFiles.processedClientsFile, njFiles.masterFile, firstClientFile, clientFile()},
+                {QFileInfo(njFiles.stateFile).absolutePath(), njFiles.efw2Dir},
+                EFW2RunJournalFile(njFiles.stateFile),
+                [this, before = njRun] { njRun = before; },
+                std::move(act),
+                [this] {
+                    LoadNJRun(njFiles, njRun);
+                    EXPECT_EQ(njRun.state.TotalRecords, 2 * njRun.processed.size());
+                }};
+    }
+
+    JournaledStep processStep()
+    {
+        return step([this] { processLastClient(); });
+    }
+
+    JournaledStep resetStep()
+    {
+        processLastClient();
+        return step([this] { ResetNJRun(njFiles, njRun); });
+    }
+
+    QString firstClientFile;
+};
+
+TEST_F(NJRunStepTest, EachFailingFileOperationOfProcessChangesNothingAndARetryCountsOnce)
+{
+    ExpectFaultsChangeNothing(processStep(), messages);
+}
+
+TEST_F(NJRunStepTest, AStopDuringProcessIsFinishedOrUndoneAtTheNextOpening)
+{
+    ExpectStopsFinishOrUndo(processStep(), messages);
+}
+
+TEST_F(NJRunStepTest, EachFailingFileOperationOfResetChangesNothing)
+{
+    ExpectFaultsChangeNothing(resetStep(), messages);
+}
+
+TEST_F(NJRunStepTest, AStopDuringResetIsFinishedOrUndoneAtTheNextOpening)
+{
+    ExpectStopsFinishOrUndo(resetStep(), messages);
 }
 
 } // namespace

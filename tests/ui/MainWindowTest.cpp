@@ -1,3 +1,4 @@
+#include "JournaledStepChecks.h"
 #include "TestSupport.h"
 
 #include "client/LaunchPanel.h"
@@ -14,10 +15,12 @@
 #include "client/ui/PayMain.h"
 #include "client/ui/Scaling.h"
 #include "client/ui/Startup.h"
+#include "components/ChangeJournal.h"
 #include "components/StateTables.h"
 #include "payroll/ui/PayPostDlg.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 
@@ -205,6 +208,40 @@ TEST_F(MainWindowTest, FirstStartCreatesTheFoldersAndSettings)
     EXPECT_EQ(styles.first(), QStringLiteral("Amakrits"));
     EXPECT_EQ(styles.last(), QStringLiteral("Windows"));
     EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("Cyan Dusk")));
+}
+
+TEST_F(MainWindowTest, StartFinishesOrUndoesStepsAStopInterruptedAndSaysSoOnce)
+{
+    // In the program's folder a step stopped before its renames; in the data folder one stopped
+    // while its new file was being written.
+    const QString settings = ProgramDir() + QStringLiteral("Ledgora.NJS");
+    const QString client = dataDir() + QStringLiteral("ACME.C26");
+    ASSERT_TRUE(QDir().mkpath(dataDir()));
+    WriteTestFile(settings, "old settings");
+    WriteTestFile(client, "old client");
+    for (const auto& [file, stopAt] : {std::pair{settings, FileOperation::Rename}, std::pair{client, FileOperation::Write}}) {
+        const FileOperationFault previous = SetFileOperationFault([stopAt](FileOperation operation, const QString& path) {
+            if (operation == stopAt && !path.contains(kChangeJournalSuffix))
+                throw SimulatedStop{};
+            return 0;
+        });
+        EXPECT_THROW(ApplyJournaledChange(file + kChangeJournalSuffix, QStringLiteral("The step on ") + QFileInfo(file).fileName(),
+                                          {{file, "new"}}),
+                     SimulatedStop);
+        SetFileOperationFault(previous);
+    }
+    messages.expect(IdOk, QStringLiteral("The step on Ledgora.NJS did not finish: the program stopped in the middle of "
+                                         "it.\r\rIt has now been completed"));
+    messages.expect(IdOk, QStringLiteral("The step on ACME.C26 did not finish: the program stopped in the middle of "
+                                         "it.\r\rIt has been undone"));
+    start();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(ReadTestFile(settings), "new");
+    EXPECT_EQ(ReadTestFile(client), "old client");
+    EXPECT_EQ(QDir(dataDir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ACME.C26")});
+    main->close();
+    session.reset();
+    start();
 }
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsBackAndRemovesUpdateLeftovers)
