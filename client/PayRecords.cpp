@@ -1,5 +1,6 @@
 #include "client/PayRecords.h"
 
+#include "client/ProgramWideFiles.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 
@@ -81,10 +82,10 @@ void InitClientFileNames()
     BackupDir = DataDir + QStringLiteral("Backup/");
     QuarterlyDataDir = DataDir + QStringLiteral("Quarterly_Data/");
     TemplateFileName = DataDir + QStringLiteral("TEMPLATE PAYROLL") + QStringLiteral(".P26");
-    FederalTableFileName = ProgramDir() + QStringLiteral("LEDGORA.FTT");
-    StateTableFileName = ProgramDir() + QStringLiteral("LEDGORA.ST");
-    CityTableFileName = ProgramDir() + QStringLiteral("LEDGORA.CIT");
-    W2SubmitterFileName = ProgramDir() + QStringLiteral("Ledgora.W2S");
+    FederalTableFileName = FederalTableFile();
+    StateTableFileName = ProgramWideFile(kStateTableFile);
+    CityTableFileName = ProgramWideFile(kCityTableFile);
+    W2SubmitterFileName = ProgramWideFile(kSubmitterFile);
 }
 
 QString ReportProjectFileName()
@@ -107,6 +108,7 @@ void ResetClientState()
     CompanyFileName.clear();
     ReopenFileName.clear();
     InitClientFileNames();
+    PrepareProgramWideFiles();
 
     RegistryRoot.clear();
     AppRegistry.reset();

@@ -8,6 +8,7 @@
 #include "client/PreparerRecord.h"
 #include "client/ProgramSettings.h"
 #include "client/ProgramStart.h"
+#include "client/ProgramWideFiles.h"
 #include "client/StylePack.h"
 #include "client/TaxTableFiles.h"
 #include "client/WebUpdate.h"
@@ -358,6 +359,7 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     if (!missingFolders.isEmpty())
         AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
+    ShowingErrors([] { PrepareProgramWideFiles(); });
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
     const QStringList styles = AvailableStyles(StylesFolder());

@@ -95,7 +95,7 @@ TEST_F(NJEFW2ScreenTest, CheckedPlanWithoutItsIdIsMarkedAndStopsProcess)
 
 TEST_F(NJEFW2ScreenTest, StoredTestFlagIsClearedOutsideDeveloperMode)
 {
-    const NJEFW2RunFiles files = NJRunFiles(ProgramDir(), DataDir);
+    const NJEFW2RunFiles files = NJRunFiles(UserDataDir(), DataDir);
     NJStateFileRecord stored {};
     stored.TestFile = true;
     SaveNJStateFile(files.stateFile, stored);
@@ -118,7 +118,7 @@ TEST_F(NJEFW2ScreenTest, StoredTestFlagIsClearedOutsideDeveloperMode)
 
 TEST_F(NJEFW2ScreenTest, LastClientQuestionAndCloseWithdrawsAnUnprocessedFinal)
 {
-    const NJEFW2RunFiles files = NJRunFiles(ProgramDir(), DataDir);
+    const NJEFW2RunFiles files = NJRunFiles(UserDataDir(), DataDir);
     QDir().mkpath(files.efw2Dir);
     NJStateFileRecord stored {};
     stored.ExcludeFinal = true;
