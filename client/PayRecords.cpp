@@ -1,6 +1,7 @@
 #include "client/PayRecords.h"
 
 #include "client/ProgramWideFiles.h"
+#include "client/StateTableCheck.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 
@@ -109,6 +110,7 @@ void ResetClientState()
     ReopenFileName.clear();
     InitClientFileNames();
     PrepareProgramWideFiles();
+    ResetStateTableWarnings();
 
     RegistryRoot.clear();
     AppRegistry.reset();
