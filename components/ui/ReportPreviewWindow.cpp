@@ -282,6 +282,7 @@ void TFrmReportPreview::Open()
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Open;
     request.caption = QStringLiteral("Open");
+    request.startPath = ExportFolder();
     request.filter = QStringLiteral("Snapshot Files (*.ndr)");
     request.defaultSuffix = QStringLiteral("ndr");
     if (const std::optional<QString> chosen = RunFileDialog(request))

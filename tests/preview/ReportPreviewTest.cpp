@@ -9,6 +9,8 @@
 #include "platform/ui/ReportPageView.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
