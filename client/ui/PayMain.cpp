@@ -11,6 +11,7 @@
 #include "client/ProgramWideFiles.h"
 #include "client/StylePack.h"
 #include "client/TaxTableFiles.h"
+#include "client/WindowPlacement.h"
 #include "client/WebUpdate.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/LaunchLabelWidget.h"
@@ -46,6 +47,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -385,8 +387,10 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     UpdateRecentFilesMenu();
 
     ScalingPercent = settings.scalingPercent;
-    if (!settings.windowGeometry.isEmpty())
+    if (!settings.windowGeometry.isEmpty()) {
         restoreGeometry(QByteArray::fromBase64(settings.windowGeometry.toLatin1()));
+        fitIntoScreen(options.availableScreen);
+    }
     HookPayRunWindows();
 
     // Without the style files the program keeps the plain look; a damaged one is reported.
@@ -438,6 +442,26 @@ void TFrmMain::OpenCommandLineFile(const QStringList& arguments)
     UpdateFormCaption();
     EnableMenuItems(FileIsOpen);
     SetupProcessingMenu();
+}
+
+void TFrmMain::fitIntoScreen(QRect available)
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    if (available.isEmpty()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            available = screen->availableGeometry();
+    }
+    // The frame counts: a window that only fits without its title bar still runs past the
+    // screen's bottom. Until the window manager has framed the window, its title bar is taken
+    // to be as high as the style draws one.
+    QRect frame = frameGeometry();
+    if (frame == geometry())
+        frame.setTop(frame.top() - style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect fitted = FitIntoScreen(frame, available);
+    if (fitted != frame)
+        setGeometry(geometry().adjusted(fitted.left() - frame.left(), fitted.top() - frame.top(),
+                                        fitted.right() - frame.right(), fitted.bottom() - frame.bottom()));
 }
 
 void TFrmMain::showEvent(QShowEvent* event)
