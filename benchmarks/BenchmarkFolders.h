@@ -9,4 +9,5 @@ inline void UseTemporaryFolders(const QTemporaryDir& folder)
     qputenv("HOME", folder.path().toLocal8Bit());
     qputenv("LEDGORA_CONFIG_DIR", folder.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("LEDGORA_PROGRAM_DIR", (folder.path() + QStringLiteral("/")).toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
 }

@@ -1,5 +1,6 @@
 #include "checks/CheckFace.h"
 
+#include "client/CompanyAddress.h"
 #include "client/CompanyRecord.h"
 #include "client/PayRecords.h"
 #include "components/AmountToWords.h"
@@ -101,13 +102,10 @@ void DrawBlankStockBlocks(ReportCanvas& report, ReportProject& project, const Co
         report.SetYPos(y);
         report.PrintCenter(trade.toUpper(), 2.25);
     }
-    QString address = QString(company.Address).trimmed();
-    if (const QString suite = QString(company.SuiteNum).trimmed(); !suite.isEmpty())
-        address = QString(company.Address) + QStringLiteral(" STE ") + QString(company.SuiteNum);
     report.SetFont(kArial, 9);
     y += 0.17;
     report.SetYPos(y);
-    report.PrintCenter(address.trimmed().toUpper(), 2.25);
+    report.PrintCenter(CompanyStreetLine(company, QStringLiteral("STE")).trimmed().toUpper(), 2.25);
     y += 0.15;
     report.SetYPos(y);
     report.PrintCenter(CompanyCityStateZip.trimmed().toUpper(), 2.25);

@@ -3,6 +3,7 @@
 #include "checks/PayrollSummary.h"
 #include "checks/StatementGroups.h"
 #include "checks/StatementSource.h"
+#include "client/CompanyAddress.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
@@ -128,10 +129,7 @@ double DrawHeading(ReportCanvas& report, double top, const StatementSource& sour
         report.PrintLeft(QString(company.TradeName).trimmed().toUpper(), kLeftX);
     report.PrintLeft(QStringLiteral("Pay Date:"), kLabelX);
     report.PrintLeft(source.PayDate(), kPeriodX);
-    QString address = QString(company.Address).toUpper();
-    if (!IsBlank(company.SuiteNum))
-        address += QStringLiteral(" STE ") + QString(company.SuiteNum);
-    report.PrintXY(kLeftX, tradeName ? y3 : y2, address);
+    report.PrintXY(kLeftX, tradeName ? y3 : y2, StreetWithSuite(QString(company.Address).toUpper(), company.SuiteNum, QStringLiteral("STE")));
     if (source.CheckNumber() > 0) {
         report.PrintXY(kLabelX, y3, QStringLiteral("Check #:"));
         report.PrintLeft(QString::number(source.CheckNumber()), kPeriodX);

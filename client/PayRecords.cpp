@@ -1,5 +1,7 @@
 #include "client/PayRecords.h"
 
+#include "client/ProgramWideFiles.h"
+#include "client/StateTableCheck.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 
@@ -81,10 +83,10 @@ void InitClientFileNames()
     BackupDir = DataDir + QStringLiteral("Backup/");
     QuarterlyDataDir = DataDir + QStringLiteral("Quarterly_Data/");
     TemplateFileName = DataDir + QStringLiteral("TEMPLATE PAYROLL") + QStringLiteral(".P26");
-    FederalTableFileName = ProgramDir() + QStringLiteral("LEDGORA.FTT");
-    StateTableFileName = ProgramDir() + QStringLiteral("LEDGORA.ST");
-    CityTableFileName = ProgramDir() + QStringLiteral("LEDGORA.CIT");
-    W2SubmitterFileName = ProgramDir() + QStringLiteral("Ledgora.W2S");
+    FederalTableFileName = FederalTableFile();
+    StateTableFileName = ProgramWideFile(kStateTableFile);
+    CityTableFileName = ProgramWideFile(kCityTableFile);
+    W2SubmitterFileName = ProgramWideFile(kSubmitterFile);
 }
 
 QString ReportProjectFileName()
@@ -107,6 +109,8 @@ void ResetClientState()
     CompanyFileName.clear();
     ReopenFileName.clear();
     InitClientFileNames();
+    PrepareProgramWideFiles();
+    ResetStateTableWarnings();
 
     RegistryRoot.clear();
     AppRegistry.reset();

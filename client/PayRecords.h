@@ -31,8 +31,9 @@ extern PreparerRecord PreparerRec;          // loaded at start-up
 extern EFW2SubmitterRecord EFW2SubmitterRec;
 extern NJStateFileRecord NJStateFileRec;
 
-// File names and folders; folders end with "/". The program's own folder and the user's
-// Documents folder are ProgramDir() and DocumentsDir() of the platform layer.
+// File names and folders; folders end with "/". The program's own folder, the user's data folder
+// and the user's Documents folder are ProgramDir(), UserDataDir() and DocumentsDir() of the
+// platform layer.
 extern QString CurFileName;                 // the open client's employee file (".P26"); empty when none
 extern QString CompanyFileName;             // CurFileName with the extension ".C26"
 extern QString DataDir;                     // default folder of client files
@@ -93,12 +94,13 @@ struct RecIndexData {
 extern std::vector<RecIndexData> RecIndex;  // sorted by name
 
 // The data folder, its backup and quarterly folders and the names of the program's files, from
-// the program's folder and the user's Documents folder.
+// the program's folder, the user's data folder (ProgramWideFiles) and the user's Documents folder.
 void InitClientFileNames();
 // The report project of the printed forms, "TAXFORMS.RAV" beside the program.
 QString ReportProjectFileName();
 
 // Returns every global to the state the program has once start-up has set its defaults: records
 // zeroed, no client open, the folder and file names filled, RecIndexLastNameFirst and
-// FilingCopyDefault set, scaling at 100. Tests start from here.
+// FilingCopyDefault set, scaling at 100, the user's data folder prepared (PrepareProgramWideFiles).
+// Tests start from here.
 void ResetClientState();

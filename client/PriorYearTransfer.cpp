@@ -4,6 +4,7 @@
 #include "client/PreparerRecord.h"
 #include "client/PriorYearConversion.h"
 #include "client/PriorYearRecords.h"
+#include "client/ProgramWideFiles.h"
 #include "client/RecordFileAccess.h"
 #include "components/ChangeJournal.h"
 #include "components/FileRoutines.h"
@@ -14,6 +15,7 @@
 #include "components/Validators.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/Folders.h"
 #include "platform/Registry.h"
 #include "platform/Windows1252.h"
 
@@ -237,7 +239,12 @@ QString PriorYearRoot(bool developerMode)
 QString PriorProgramDir(const QString& priorClientFolder)
 {
     const QString configured = qEnvironmentVariable("LEDGORA_PRIOR_PROGRAM_DIR");
-    return AddTrailingBackslash(IsBlank(configured) ? priorClientFolder : configured);
+    if (!IsBlank(configured))
+        return AddTrailingBackslash(configured);
+    const QString priorDataDir = UserDataDir(2025);
+    if (QFileInfo::exists(priorDataDir + QLatin1String(kSubmitterFile)))
+        return priorDataDir;
+    return AddTrailingBackslash(priorClientFolder);
 }
 
 QStringList ListPriorYearClients(const QString& folder, const QString& dataDir)

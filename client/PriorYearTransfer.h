@@ -16,8 +16,9 @@ inline const QString kPasswordsNotTransferred =
 // Last year's settings root.
 QString PriorYearRoot(bool developerMode);
 
-// Where last year's program kept its EFW2 submitter file: LEDGORA_PRIOR_PROGRAM_DIR, else the
-// folder of last year's clients. Ends with "/".
+// Where last year's program kept its EFW2 submitter file: LEDGORA_PRIOR_PROGRAM_DIR, else last
+// year's data folder (UserDataDir(2025)) when it holds one, else the folder of last year's clients.
+// Ends with "/".
 QString PriorProgramDir(const QString& priorClientFolder);
 
 // The client files of last year in folder (which ends with "/"), sorted by name, without last

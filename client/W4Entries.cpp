@@ -1,5 +1,6 @@
 #include "client/W4Entries.h"
 
+#include "client/CompanyAddress.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
 #include "components/NumberRoutines.h"
@@ -131,10 +132,7 @@ std::vector<std::pair<QString, QString>> W4PrintParameters(const W4Entries& e, c
     mark("FedWithExempt", e.FedWithExempt);
 
     set("EmployerName", company.Name.get().toUpper());
-    QString address = company.Address.get().toUpper();
-    if (!IsBlank(company.SuiteNum))
-        address += QStringLiteral(" STE ") + company.SuiteNum.get();
-    set("EmployerAddress1", address);
+    set("EmployerAddress1", StreetWithSuite(company.Address.get().toUpper(), company.SuiteNum.get(), QStringLiteral("STE")));
     set("EmployerAddress2", company.CityStateZip.get().toUpper());
     set("EmployerEIN", company.FederalID);
     return params;

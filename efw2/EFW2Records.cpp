@@ -1,5 +1,6 @@
 #include "efw2/EFW2Records.h"
 
+#include "client/CompanyAddress.h"
 #include "components/DateRoutines.h"
 #include "components/Validators.h"
 #include "efw2/EFW2Fields.h"
@@ -229,7 +230,6 @@ QByteArray EmployerLine(const CompanyRecord& c)
         throw EEFW2DataException(QStringLiteral("No Kind of Payer is marked on Form W-3 of the company."));
 
     const bool terminating = IsValidDateStr(c.F941EndDate) || c.F940Type[4];
-    const QString suite = c.SuiteNum.get().trimmed();
     const bool foreign = c.ForeignAdr;
     return EFW2Line("RE")
         .at(3, "2026")
@@ -238,7 +238,7 @@ QByteArray EmployerLine(const CompanyRecord& c)
         .at(27, text(c.FW3EstNumber, 4, "establishment number"))
         .at(31, EFW2Digits(c.FW3OtherID, 9))
         .at(40, text(c.Name, 57, "name"))
-        .at(97, text(suite.isEmpty() ? QString() : QStringLiteral("SUITE  ") + suite, 22, "suite number"))
+        .at(97, text(SuiteText(c.SuiteNum.get(), QStringLiteral("SUITE ")), 22, "suite number"))
         .at(119, text(c.Address, 22, "address"))
         .at(141, text(c.City, 22, "city"))
         .at(163, text(foreign ? QString() : c.State.get(), 2, "state"))

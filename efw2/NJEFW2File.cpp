@@ -4,6 +4,7 @@
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "client/ProgramWideFiles.h"
 #include "components/ChangeJournal.h"
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
@@ -144,10 +145,10 @@ EFW2EmployerBlock BuildNJEmployerBlock(const NJStateOptions& options)
     return block;
 }
 
-NJEFW2RunFiles NJRunFiles(const QString& programDir, const QString& dataDir)
+NJEFW2RunFiles NJRunFiles(const QString& settingsDir, const QString& dataDir)
 {
     const QString efw2Dir = EFW2DirOf(dataDir);
-    return {programDir + QStringLiteral("Ledgora.NJS"), programDir + QStringLiteral("Ledgora.CPS"), efw2Dir,
+    return {settingsDir + QLatin1String(kNJStateFile), settingsDir + QLatin1String(kNJProcessedClientsFile), efw2Dir,
             efw2Dir + QStringLiteral("W2Report.txt")};
 }
 

@@ -58,14 +58,15 @@ QByteArray NJEmployerAccount(const CompanyRecord& company);
 // RS when he works in New Jersey, then RT (and RU when any RO was written).
 EFW2EmployerBlock BuildNJEmployerBlock(const NJStateOptions& options);
 
-// Where the New Jersey run keeps its state and files.
+// Where the New Jersey run keeps its state and files: its settings in settingsDir (the user's data
+// folder), its files in the EFW2 folder of dataDir.
 struct NJEFW2RunFiles {
     QString stateFile;             // "Ledgora.NJS"
     QString processedClientsFile;  // "Ledgora.CPS"
     QString efw2Dir;               // ends with "/"
     QString masterFile;            // "W2Report.txt"
 };
-NJEFW2RunFiles NJRunFiles(const QString& programDir, const QString& dataDir);
+NJEFW2RunFiles NJRunFiles(const QString& settingsDir, const QString& dataDir);
 
 // "W2" + the company file's name + ".txt" in the folder.
 QString NJClientFileName(const QString& efw2Dir, const QString& companyFile);

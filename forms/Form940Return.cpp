@@ -1,5 +1,6 @@
 #include "forms/Form940Return.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "components/NumberRoutines.h"
@@ -225,10 +226,8 @@ FormParams Form940VParams(const CompanyRecord& company, bool filingCopy)
     params.Set(QStringLiteral("F940VBalDue1"), due.section(QLatin1Char('.'), 0, 0));
     params.Set(QStringLiteral("F940VBalDue2"), due.right(2));
     params.SetUpper(QStringLiteral("CompName"), company.Name.get());
-    QString address = FormUpperCase(company.Address.get());
-    if (!IsBlank(company.SuiteNum))
-        address += QStringLiteral(" STE ") + company.SuiteNum.get();
-    params.Set(QStringLiteral("Address"), address);
+    params.Set(QStringLiteral("Address"),
+               StreetWithSuite(FormUpperCase(company.Address.get()), company.SuiteNum.get(), QStringLiteral("STE")));
     params.SetUpper(QStringLiteral("CityStateZip"), CompanyCityStateZip);
     return params;
 }

@@ -1,5 +1,6 @@
 #include "forms/Form941Print.h"
 
+#include "client/CompanyAddress.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
@@ -57,10 +58,7 @@ QString VoucherCents(double balanceDue)
 
 QString VoucherAddress(const CompanyRecord& company)
 {
-    QString address = FormUpperCase(company.Address);
-    if (!IsBlank(company.SuiteNum))
-        address += QStringLiteral(" STE ") + QString(company.SuiteNum);
-    return address;
+    return StreetWithSuite(FormUpperCase(company.Address), company.SuiteNum, QStringLiteral("STE"));
 }
 
 FormParams Form941VoucherParams(const CompanyRecord& company, const QString& cityStateZip, bool filingCopy)

@@ -1,5 +1,6 @@
 #include "forms/NJW3Reconciliation.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "components/NumberRoutines.h"
@@ -21,8 +22,7 @@ NJW3Reconciliation GatherNJW3(const CompanyRecord& company)
     form.stateId = company.StateID[nj];
     form.name = company.Name.get().toUpper();
     form.tradeName = company.TradeName.get().toUpper();
-    const QString suite = company.SuiteNum.get().trimmed();
-    form.address = company.Address.get().toUpper() + (suite.isEmpty() ? QString() : QStringLiteral(" STE ") + suite.toUpper());
+    form.address = StreetWithSuite(company.Address.get().toUpper(), company.SuiteNum.get().toUpper(), QStringLiteral("STE"));
     form.city = company.City.get().toUpper();
     form.state = company.State;
     form.zipCode = company.ZipCode;

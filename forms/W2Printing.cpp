@@ -1,5 +1,6 @@
 #include "forms/W2Printing.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -42,9 +43,8 @@ QString Amount(double value, bool thousands)
 // line empty when there is no trade name; the other copies close up from the top.
 QStringList EmployerLines(const CompanyRecord& company, const QString& companyCityStateZip, W2Copy copy)
 {
-    QString street = FormUpperCase(company.Address.get());
-    if (!IsBlank(company.SuiteNum.get()))
-        street += QStringLiteral(" STE ") + company.SuiteNum.get();
+    const QString street =
+        StreetWithSuite(FormUpperCase(company.Address.get()), company.SuiteNum.get(), QStringLiteral("STE"));
     const QString name = FormUpperCase(company.Name.get());
     const QString city = FormUpperCase(companyCityStateZip);
     if (!IsBlank(company.TradeName.get()))

@@ -1,5 +1,6 @@
 #include "forms/W3Totals.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "components/DateRoutines.h"
@@ -130,10 +131,8 @@ FormParams W3Params(const CompanyRecord& company, int formsW2, const W3StateBox&
     params.Set(QStringLiteral("Boxe"), company.FederalID.get());
     params.SetUpper(QStringLiteral("Boxf1"), company.Name.get());
     params.SetUpper(QStringLiteral("Boxf2"), company.TradeName.get());
-    QString address = FormUpperCase(company.Address.get());
-    if (!IsBlank(company.SuiteNum))
-        address += QStringLiteral(" STE ") + company.SuiteNum.get();
-    params.Set(QStringLiteral("Boxg1"), address);
+    params.Set(QStringLiteral("Boxg1"),
+               StreetWithSuite(FormUpperCase(company.Address.get()), company.SuiteNum.get(), QStringLiteral("STE")));
     params.SetUpper(QStringLiteral("Boxg2"), CompanyCityStateZip);
     if (IsValidEIN(company.FW3OtherID.get()))
         params.Set(QStringLiteral("Boxh"), company.FW3OtherID.get());

@@ -4,6 +4,7 @@
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "client/StateTableCheck.h"
 #include "components/DateRoutines.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayCompute.h"
@@ -123,6 +124,7 @@ void AutomaticProcessing()
                       AppTitle(), MbOkCancel | MbIconQuestion)
         != IdOk)
         return;
+    WarnOfStateTablesForPayRun();
     if (ProcessEligibleEmployees() == 0)
         AppMessageBox(QStringLiteral("Unable to find any valid employees for processing"), AppTitle(), MbOk | MbIconStop);
 }

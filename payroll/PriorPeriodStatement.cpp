@@ -1,5 +1,6 @@
 #include "payroll/PriorPeriodStatement.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "components/NumberRoutines.h"
@@ -140,10 +141,7 @@ QString StatementAmount(double amount)
 
 QString CompanyAddressLine()
 {
-    QString line = CompanyRec.Address.get();
-    if (!IsBlank(CompanyRec.SuiteNum.get()))
-        line += QStringLiteral(" Ste ") + CompanyRec.SuiteNum.get();
-    return line;
+    return CompanyStreetLine(CompanyRec, QStringLiteral("Ste"));
 }
 
 QString WithholdingStatusText()

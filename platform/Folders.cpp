@@ -34,6 +34,12 @@ QString DocumentsDir()
     return withSlash(documents.isEmpty() ? QDir::homePath() + QStringLiteral("/Documents") : documents);
 }
 
+QString UserDataDir(int taxYear)
+{
+    return withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                     + QStringLiteral("/Ledgora/%1").arg(taxYear));
+}
+
 QString ConfigDir()
 {
     const QString overridden = fromEnvironment("LEDGORA_CONFIG_DIR");

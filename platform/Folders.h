@@ -9,6 +9,12 @@ QString ProgramDir();
 // The user's Documents folder, with a trailing "/".
 QString DocumentsDir();
 
+// The user's folder of the program-wide files the program writes (state and city tables, EFW2
+// settings) for a tax year: $XDG_DATA_HOME/Ledgora/<year>, by default ~/.local/share/Ledgora/<year>,
+// with a trailing "/". The program's own folder is only read: once installed it is not the
+// user's to write. Not created here.
+QString UserDataDir(int taxYear = 2026);
+
 // The folder of the settings file: LEDGORA_CONFIG_DIR, else the user's configuration folder.
 QString ConfigDir();
 

@@ -37,6 +37,12 @@ TFrmCheck::TFrmCheck(QWidget* parent)
     MemDirDepositAdvice->setAlignment(Qt::AlignCenter);
     MemDirDepositAdvice->setFrameShape(QFrame::StyledPanel);
     MemDirDepositAdvice->setMargin(4);
+    // Printing stays off, with its buttons greyed, until the checks have somewhere to go: say why.
+    LblPrintingOff = new QLabel(QString::fromLatin1(kPrintingOffText), this);
+    LblPrintingOff->setObjectName(QStringLiteral("LblPrintingOff"));
+    LblPrintingOff->setWordWrap(true);
+    LblPrintingOff->setFrameShape(QFrame::StyledPanel);
+    LblPrintingOff->setMargin(4);
     BtnPrintAll = new QPushButton(QStringLiteral("Print &All Checks"), this);
     BtnPrintOne = new QPushButton(QStringLiteral("Print &One Check"), this);
     BtnSetup = new QPushButton(QStringLiteral("&Setup"), this);
@@ -49,6 +55,7 @@ TFrmCheck::TFrmCheck(QWidget* parent)
         layout->addWidget(label);
     layout->addWidget(ChkDirDeposit);
     layout->addWidget(MemDirDepositAdvice);
+    layout->addWidget(LblPrintingOff);
     auto* buttons = new QGridLayout;
     buttons->addWidget(BtnPrintAll, 0, 0);
     buttons->addWidget(BtnPrintOne, 0, 1);
@@ -98,6 +105,7 @@ void TFrmCheck::SetupButtons()
     BtnPrintAll->setEnabled(IsCheckSetupComplete() || CompanyRec.GenerateChk);
     BtnPrintOne->setEnabled(BtnPrintAll->isEnabled() && GetEmployeeCount() > 1);
     BtnSetup->setEnabled(!CompanyRec.GenerateChk);
+    LblPrintingOff->setVisible(!BtnPrintAll->isEnabled());
 }
 
 void TFrmCheck::execute()

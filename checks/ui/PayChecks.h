@@ -14,6 +14,10 @@ class TFrmCheck : public QDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 28;
+    // Shown while printing is off: why, and the two ways to turn it on.
+    static constexpr const char* kPrintingOffText =
+        "Printing is off: no check positions are set. For blank check stock, turn on "
+        "Tools > Check Generator; for pre-printed checks, enter the positions with Setup.";
 
     explicit TFrmCheck(QWidget* parent = nullptr);
 
@@ -23,6 +27,7 @@ public:
     QLabel* LblFromTo = nullptr;
     QCheckBox* ChkDirDeposit = nullptr;
     QLabel* MemDirDepositAdvice = nullptr;
+    QLabel* LblPrintingOff = nullptr;
     QPushButton* BtnPrintAll = nullptr;
     QPushButton* BtnPrintOne = nullptr;
     QPushButton* BtnSetup = nullptr;

@@ -4,6 +4,7 @@
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "client/ProgramStart.h"
+#include "client/StateTableCheck.h"
 #include "client/ui/HelpWindow.h"
 #include "components/NavigatorRules.h"
 #include "components/StateTables.h"
@@ -753,6 +754,7 @@ void TFrmCompany::FormShow()
             UnempMaxWage->setFocus();
     }
     CheckFieldStatus();
+    WarnOfStateTablesForClient();
 }
 
 void TFrmCompany::SaveScreen()

@@ -8,8 +8,10 @@
 #include "client/PreparerRecord.h"
 #include "client/ProgramSettings.h"
 #include "client/ProgramStart.h"
+#include "client/ProgramWideFiles.h"
 #include "client/StylePack.h"
 #include "client/TaxTableFiles.h"
+#include "client/WindowPlacement.h"
 #include "client/WebUpdate.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/LaunchLabelWidget.h"
@@ -46,6 +48,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -359,8 +362,9 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     if (!missingFolders.isEmpty())
         AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
+    ShowingErrors([] { PrepareProgramWideFiles(); });
     // A transfer, EFW2 Process or Reset that a stop interrupted is finished or undone first.
-    ShowingErrors([] { RecoverInterruptedChanges(ProgramDir()); });
+    ShowingErrors([] { RecoverInterruptedChanges(UserDataDir()); });
     ShowingErrors([] { RecoverInterruptedChanges(DataDir); });
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
@@ -387,8 +391,10 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     UpdateRecentFilesMenu();
 
     ScalingPercent = settings.scalingPercent;
-    if (!settings.windowGeometry.isEmpty())
+    if (!settings.windowGeometry.isEmpty()) {
         restoreGeometry(QByteArray::fromBase64(settings.windowGeometry.toLatin1()));
+        fitIntoScreen(options.availableScreen);
+    }
     HookPayRunWindows();
 
     // Without the style files the program keeps the plain look; a damaged one is reported.
@@ -440,6 +446,26 @@ void TFrmMain::OpenCommandLineFile(const QStringList& arguments)
     UpdateFormCaption();
     EnableMenuItems(FileIsOpen);
     SetupProcessingMenu();
+}
+
+void TFrmMain::fitIntoScreen(QRect available)
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    if (available.isEmpty()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            available = screen->availableGeometry();
+    }
+    // The frame counts: a window that only fits without its title bar still runs past the
+    // screen's bottom. Until the window manager has framed the window, its title bar is taken
+    // to be as high as the style draws one.
+    QRect frame = frameGeometry();
+    if (frame == geometry())
+        frame.setTop(frame.top() - style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect fitted = FitIntoScreen(frame, available);
+    if (fitted != frame)
+        setGeometry(geometry().adjusted(fitted.left() - frame.left(), fitted.top() - frame.top(),
+                                        fitted.right() - frame.right(), fitted.bottom() - frame.bottom()));
 }
 
 void TFrmMain::showEvent(QShowEvent* event)

@@ -4,6 +4,7 @@
 #include "client/MenuEnabling.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QStringList>
 #include <array>
 #include <vector>
@@ -19,6 +20,7 @@ class LaunchLabelWidget;
 struct MainWindowOptions {
     QStringList arguments;          // the command line after the program's name
     int splashMilliseconds = 1000;  // how long the splash window stays up
+    QRect availableScreen;          // where the window may stand; empty: the primary screen's available area
 };
 
 // The main window: the menus, the toolbar, the launch panel and the status line, and the place
@@ -66,6 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Moves and shrinks the restored window, frame included, into the available area.
+    void fitIntoScreen(QRect available);
     void buildMenus();
     QWidget* buildToolbar(QWidget* central);
     QWidget* buildLaunchPanel(QWidget* body);

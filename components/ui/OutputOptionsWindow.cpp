@@ -1,5 +1,6 @@
 #include "components/ui/OutputOptionsWindow.h"
 
+#include "components/ExportFolder.h"
 #include "components/PrinterCatalog.h"
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
@@ -143,11 +144,13 @@ void TFrmOutputOptions::browse()
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Save;
     request.caption = QStringLiteral("Save Report As");
-    request.startPath = FileName->text();
+    request.startPath = ExportPath(FileName->text().trimmed());
     request.filter = QStringLiteral("Snapshot Document (*.ndr);;Adobe Portable Document (*.pdf);;Web Document (*.html *.htm)");
     request.defaultSuffix = QStringLiteral("ndr");
-    if (const std::optional<QString> chosen = RunFileDialog(request))
+    if (const std::optional<QString> chosen = RunFileDialog(request)) {
+        RememberExportFolder(*chosen);
         FileName->setText(*chosen);
+    }
 }
 
 OutputChoice TFrmOutputOptions::Choice() const

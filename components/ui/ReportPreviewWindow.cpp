@@ -1,5 +1,6 @@
 #include "components/ui/ReportPreviewWindow.h"
 
+#include "components/ExportFolder.h"
 #include "components/PreviewPaging.h"
 #include "components/PreviewPrinting.h"
 #include "components/ui/EntryFieldSupport.h"
@@ -281,6 +282,7 @@ void TFrmReportPreview::Open()
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Open;
     request.caption = QStringLiteral("Open");
+    request.startPath = ExportFolder();
     request.filter = QStringLiteral("Snapshot Files (*.ndr)");
     request.defaultSuffix = QStringLiteral("ndr");
     if (const std::optional<QString> chosen = RunFileDialog(request))
@@ -295,7 +297,11 @@ std::optional<QString> TFrmReportPreview::askSaveFile(const QString& caption, co
     request.caption = caption;
     request.filter = filter;
     request.defaultSuffix = suffix;
-    return RunFileDialog(request);
+    request.startPath = ExportFolder();
+    const std::optional<QString> chosen = RunFileDialog(request);
+    if (chosen)
+        RememberExportFolder(*chosen);
+    return chosen;
 }
 
 void TFrmReportPreview::Save()

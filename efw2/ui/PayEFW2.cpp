@@ -2,6 +2,7 @@
 
 #include "client/EFW2SettingsFiles.h"
 #include "client/PayRecords.h"
+#include "client/ProgramWideFiles.h"
 #include "client/ui/HelpWindow.h"
 #include "client/ui/ScreenRules.h"
 #include "components/StateTables.h"
@@ -418,7 +419,7 @@ void TFrmEFW2::refreshRunControls()
 void TFrmEFW2::FormShow()
 {
     files_.submitterFile = W2SubmitterFileName;
-    files_.processedClientsFile = ProgramDir() + QStringLiteral("Ledgora.CPF");
+    files_.processedClientsFile = ProgramWideFile(kProcessedClientsFile);
     files_.efw2Dir = EFW2DirOf(DataDir);
     files_.masterFile = files_.efw2Dir + QStringLiteral("FormsW2Report.txt");
     QDir().mkpath(files_.efw2Dir);

@@ -226,7 +226,7 @@ void TFrmNJEFW2::refreshRunControls()
 
 void TFrmNJEFW2::FormShow()
 {
-    files_ = NJRunFiles(ProgramDir(), DataDir);
+    files_ = NJRunFiles(UserDataDir(), DataDir);
     try {
         // This screen may be the first to write into the EFW2 folder.
         if (!QDir().mkpath(files_.efw2Dir))

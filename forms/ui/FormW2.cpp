@@ -1,5 +1,6 @@
 #include "forms/ui/FormW2.h"
 
+#include "client/CompanyAddress.h"
 #include "client/EmployeeIndex.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -395,10 +396,7 @@ void TFrmW2::FormShow()
     CompName->ShowText(CompanyRec.Name.get());
     CompTradeName->ShowText(CompanyRec.TradeName.get());
     CompTradeName->setVisible(!IsBlank(CompanyRec.TradeName.get()));
-    QString street = CompanyRec.Address.get();
-    if (!IsBlank(CompanyRec.SuiteNum.get()))
-        street += QStringLiteral(" Ste ") + CompanyRec.SuiteNum.get();
-    CompAddress->ShowText(street);
+    CompAddress->ShowText(CompanyStreetLine(CompanyRec, QStringLiteral("Ste")));
     CompCityStateZip->ShowText(CompanyCityStateZip);
 
     BtnPrintOne->setEnabled(CompanyRec.PayrollPosted && CountEmployeesWithAmount(kYearToDate) > 0);

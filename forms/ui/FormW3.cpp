@@ -1,5 +1,6 @@
 #include "forms/ui/FormW3.h"
 
+#include "client/CompanyAddress.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
@@ -179,10 +180,7 @@ void TFrmW3::FormShow()
 {
     CompName->ShowText(CompanyRec.Name.get());
     CompTradeName->ShowText(CompanyRec.TradeName.get());
-    QString address = CompanyRec.Address.get();
-    if (!IsBlank(CompanyRec.SuiteNum))
-        address += QStringLiteral(" Ste ") + CompanyRec.SuiteNum.get();
-    CompAddress->ShowText(address);
+    CompAddress->ShowText(CompanyStreetLine(CompanyRec, QStringLiteral("Ste")));
     CompCityStateZip->ShowText(CompanyCityStateZip);
     BtnPrint->setEnabled(CompanyRec.PayrollPosted && CountEmployeesWithAmount(kYearToDate) > 0);
     CalcFields();

@@ -6,6 +6,7 @@
 #include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "client/StateTableCheck.h"
 #include "client/ui/PayEmployee.h"
 #include "client/ui/PayNewEmployee.h"
 #include "client/ui/ScreenRules.h"
@@ -621,6 +622,7 @@ void TFrmManual::recompute(bool processing)
 void TFrmManual::BtnProcessClick()
 {
     recompute(true);
+    WarnOfStateTableForCurrentEmployee();
 }
 
 void TFrmManual::BtnCalculateClick()

@@ -253,3 +253,38 @@ TEST_F(CheckWindowsTest, CheckWindowPrintsTheRunAndChecksFollowTheSavedOrientati
     EXPECT_TRUE(text.contains(QStringLiteral("FOR DIRECT DEPOSIT ADVICE ONLY")));
     EXPECT_TRUE(text.contains(QStringLiteral("***845.50***")));
 }
+
+TEST_F(CheckWindowsTest, WhilePrintingIsOffTheWindowSaysWhyAndTheWayOut)
+{
+    addCheckEmployee(QStringLiteral("Adams"), false, QStringLiteral("17001"), false, 101);
+    addCheckEmployee(QStringLiteral("Baker"), true, QStringLiteral("17002"), true, 102);
+    const struct {
+        const char* why;
+        bool generator;
+        bool positions;
+        bool printingOff;
+    } cases[] = {
+        {"first use: no generator, no positions", false, false, true},
+        {"blank stock", true, false, false},
+        {"pre-printed stock with its positions", false, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        CompanyRec.GenerateChk = c.generator;
+        CompanyRec.PrintStub = false;
+        for (double* position : {&CompanyRec.vpFullName, &CompanyRec.hpFullName, &CompanyRec.vpCheckDate,
+                                 &CompanyRec.hpCheckDate, &CompanyRec.vpAmount, &CompanyRec.hpAmount,
+                                 &CompanyRec.vpAmountText, &CompanyRec.hpAmountText})
+            *position = c.positions ? 1.5 : 0;
+        TFrmCheck window;
+        if (c.printingOff)
+            screenshot(window, QStringLiteral("check-printing-off.png"));
+        else
+            window.show();
+        EXPECT_EQ(window.BtnPrintAll->isEnabled(), !c.printingOff);
+        EXPECT_EQ(window.LblPrintingOff->isVisible(), c.printingOff);
+        EXPECT_TRUE(window.LblPrintingOff->text().contains(QStringLiteral("Tools > Check Generator")));
+        EXPECT_TRUE(window.LblPrintingOff->text().contains(QStringLiteral("positions with Setup")));
+        window.close();
+    }
+}

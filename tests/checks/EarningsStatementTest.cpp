@@ -1,5 +1,6 @@
 #include "StatementFixture.h"
 
+#include "checks/CheckPrinting.h"
 #include "checks/EarningsStatement.h"
 #include "checks/PayrollSummary.h"
 #include "checks/StatementGroups.h"
@@ -291,4 +292,14 @@ TEST_F(EarningsStatementTest, ATradeNameMovesTheAddressDownBesideTheCheckNumber)
     for (const DrawOp& op : page.ops)
         frame |= op.kind == DrawOp::Kind::Rectangle && Near(op.x1, 0.5) && Near(op.y1, c + 0.9) && Near(op.x2, 8.0);
     EXPECT_TRUE(frame);
+}
+
+TEST_F(EarningsStatementTest, ASuiteTypedWithItsWordPrintsItOnceOnTheStatementAndTheCheck)
+{
+    addCheckEmployee(QStringLiteral("Adams"), false, QStringLiteral("17001"), false, 101);
+    CompanyRec.GenerateChk = true;
+    CompanyRec.SuiteNum = QStringLiteral("Ste 5");
+    EXPECT_NE(FindText(printStatements()->pages[0], QStringLiteral("1 MAIN ST Ste 5")), nullptr);
+    const auto check = print([&](ReportCanvas& report) { PrintCheckRun(report, module->RaveProject, 1, 1, false); });
+    EXPECT_NE(FindText(check->pages[0], QStringLiteral("1 MAIN ST STE 5")), nullptr);
 }

@@ -3,7 +3,9 @@
 #include "client/LaunchPanel.h"
 #include "client/MainMenuItems.h"
 
+#include <map>
 #include <set>
+#include <vector>
 
 using enum MenuItem;
 
@@ -36,7 +38,7 @@ TEST(MainMenuItemsTest, SampleEntriesCarryTheirCaptionsShortcutsAndHelp)
     const Case cases[] = {
         {MnuClose, "C&lose Employer File", "Ctrl+F4", 50},
         {MnuStateReport, "State Unemployment && Disability Tax Report", "", 16},
-        {MnuForm944, "Form94&4", "", 53},
+        {MnuForm944, "Form 94&4", "", 53},
         {MnuFederalAndStateTaxLiabilities, "Federal and State Tax Liabilities", "Alt+T", 0},
         {MnuQTDRptJ, "Quarter-to-Date Journal Report", "", 16},
         {MnuPassword, "&Password...", "", 44},
@@ -47,6 +49,48 @@ TEST(MainMenuItemsTest, SampleEntriesCarryTheirCaptionsShortcutsAndHelp)
         EXPECT_STREQ(entry->caption, c.caption);
         EXPECT_STREQ(entry->shortcut, c.shortcut);
         EXPECT_EQ(entry->helpContext, c.help);
+    }
+}
+
+// The key after "&" in a caption, upper case; 0 when it has none ("&&" is a plain "&").
+char AcceleratorOf(const char* caption)
+{
+    const QString text = QString::fromLatin1(caption).replace(QStringLiteral("&&"), QString());
+    const qsizetype at = text.indexOf(QChar('&'));
+    return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper().toLatin1() : 0;
+}
+
+TEST(MainMenuItemsTest, TheTaxFormsMenuHasOneAcceleratorPerItem)
+{
+    const struct {
+        MenuItem item;
+        const char* caption;
+    } expected[] = {
+        {MnuForm940, "Form 94&0"},       {MnuForm941, "Form 94&1"}, {MnuScheduleB, "Schedule &B (Form 941)"},
+        {MnuForm944, "Form 94&4"},       {MnuFormW2, "Form W-&2"},  {MnuFormW3, "Form W-&3"},
+        {MnuForm1095C, "Form 109&5-C"},  {MnuForm1094C, "Form 1094-&C"},
+        {MnuNJUDI, "Forms &NJ-927/WR-30 Worksheets"}, {MnuNJW3, "N&J-W-3"},
+    };
+    std::vector<MenuItem> items;
+    for (const MenuEntry& entry : MainMenuEntries())
+        if (entry.parent == MnuTaxForms && entry.item != None)
+            items.push_back(entry.item);
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i], expected[i].item) << expected[i].caption;
+        EXPECT_STREQ(FindMenuEntry(items[i])->caption, expected[i].caption);
+    }
+}
+
+TEST(MainMenuItemsTest, NoTwoItemsOfAMenuShareAnAccelerator)
+{
+    std::map<MenuItem, std::map<char, const char*>> keys;
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        const char key = AcceleratorOf(entry.caption);
+        if (entry.item == None || key == 0)
+            continue;
+        const auto [at, added] = keys[entry.parent].emplace(key, entry.caption);
+        EXPECT_TRUE(added) << entry.caption << " and " << at->second << " share " << key;
     }
 }
 

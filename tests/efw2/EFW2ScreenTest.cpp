@@ -1,6 +1,7 @@
 #include "EFW2Fixture.h"
 
 #include "client/EFW2SettingsFiles.h"
+#include "client/ProgramWideFiles.h"
 #include "client/ui/Launchers.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/FilterEdit.h"
@@ -167,7 +168,7 @@ TEST_F(EFW2ScreenTest, ClosingWithdrawsAnUnprocessedFinalDesignation)
     run.submitter.ExcludeFinal = true;
     EFW2RunFiles files;
     files.submitterFile = W2SubmitterFileName;
-    files.processedClientsFile = ProgramDir() + QStringLiteral("Ledgora.CPF");
+    files.processedClientsFile = ProgramWideFile(kProcessedClientsFile);
     files.efw2Dir = EFW2DirOf(DataDir);
     files.masterFile = files.efw2Dir + QStringLiteral("FormsW2Report.txt");
     ProcessClient(files, run, QStringLiteral("Other Client"), tempPath(QStringLiteral("OTHER.C26")));

@@ -1,10 +1,12 @@
 #include "EFW2Fixture.h"
 
 #include "client/EFW2SettingsFiles.h"
+#include "client/ProgramWideFiles.h"
 #include "client/ui/ScreenRules.h"
 #include "components/StateTables.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/FilterEdit.h"
+#include "efw2/ui/PayEFW2.h"
 #include "efw2/ui/PayNJEFW2.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
@@ -75,6 +77,32 @@ TEST_F(NJEFW2ScreenTest, ProcessWritesTheClientFileIntoAFolderItCreates)
     screen->close();
 }
 
+// The settings and lists of processed clients go to the user's data folder, never beside the
+// program, which is only read once installed.
+TEST_F(NJEFW2ScreenTest, TheSSAAndNewJerseyRunsOnlyReadTheProgramFolder)
+{
+    const FolderSnapshot before(programDir());
+    {
+        ReadOnlyFolder readOnly(programDir());
+        SaveSubmitterFile(W2SubmitterFileName, run.submitter);
+        TFrmEFW2 ssa;
+        ssa.show();
+        QCoreApplication::processEvents();
+        messages.expect(IdOk, QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
+        ssa.BtnProcess->click();
+        ssa.close();
+
+        auto nj = open();
+        messages.expect(IdOk, QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
+        nj->BtnProcess->click();
+        nj->close();
+    }
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(FolderSnapshot(programDir()) == before) << "something was written beside the program";
+    for (const char* name : {kSubmitterFile, kProcessedClientsFile, kNJStateFile, kNJProcessedClientsFile})
+        EXPECT_TRUE(QFileInfo::exists(ProgramWideFile(name))) << name;
+}
+
 TEST_F(NJEFW2ScreenTest, CheckedPlanWithoutItsIdIsMarkedAndStopsProcess)
 {
     auto screen = open();
@@ -95,7 +123,7 @@ TEST_F(NJEFW2ScreenTest, CheckedPlanWithoutItsIdIsMarkedAndStopsProcess)
 
 TEST_F(NJEFW2ScreenTest, StoredTestFlagIsClearedOutsideDeveloperMode)
 {
-    const NJEFW2RunFiles files = NJRunFiles(ProgramDir(), DataDir);
+    const NJEFW2RunFiles files = NJRunFiles(UserDataDir(), DataDir);
     NJStateFileRecord stored {};
     stored.TestFile = true;
     SaveNJStateFile(files.stateFile, stored);
@@ -118,7 +146,7 @@ TEST_F(NJEFW2ScreenTest, StoredTestFlagIsClearedOutsideDeveloperMode)
 
 TEST_F(NJEFW2ScreenTest, LastClientQuestionAndCloseWithdrawsAnUnprocessedFinal)
 {
-    const NJEFW2RunFiles files = NJRunFiles(ProgramDir(), DataDir);
+    const NJEFW2RunFiles files = NJRunFiles(UserDataDir(), DataDir);
     QDir().mkpath(files.efw2Dir);
     NJStateFileRecord stored {};
     stored.ExcludeFinal = true;

@@ -1,6 +1,7 @@
 #include "PayRunFixture.h"
 
 #include "client/PayUtil.h"
+#include "client/StateTableCheck.h"
 #include "client/TaxTableFiles.h"
 #include "components/StateTables.h"
 #include "payroll/AutoProcessing.h"
@@ -346,4 +347,60 @@ TEST_F(AutoProcessingTest, ExpressEndsWithTheErrorOfAStep)
     EXPECT_THROW(ExpressProcessing(), ECustomException);
     EXPECT_EQ(opened.last(), QStringLiteral("checks"));
     EXPECT_FALSE(opened.contains(QStringLiteral("posting")));
+}
+
+namespace {
+
+// Two employees working in `state`, whose table is filled or not, computed twice on one pay date
+// and once on the next: `warned` whether the missing table is reported, then once per pay run.
+class StateTableWarningTest : public AutoProcessingTest {
+protected:
+    void runTwoPayDates(const char* state, bool tableFilled, bool warned)
+    {
+        const int index = StateCodeIndex(QString::fromLatin1(state)) + 1;
+        TRecordSet& table = module->RSState;
+        table.SetCurrentRecord(index);
+        table.GetRec();
+        StateTaxRec.S_ButNotOver[1] = tableFilled ? 999999999999.0 : 0;
+        StateTaxRec.S_TaxRate[1] = tableFilled ? 1.4 : 0;
+        table.PostRec();
+        for (const QString& first : {QStringLiteral("Ann"), QStringLiteral("Bob")})
+            addStandardEmployee(first, [&] {
+                EmployeeRec.WorkState = QString::fromLatin1(state);
+                EmployeeRec.WorkStateIndex = index;
+            });
+
+        const struct {
+            const char* payDate;
+            bool newPayRun;
+        } runs[] = {{"01/16/2026", true}, {"01/16/2026", false}, {"01/23/2026", true}};
+        for (const auto& run : runs) {
+            CompanyRec.PayDate = QString::fromLatin1(run.payDate);
+            messages.expect(IdOk, QString::fromLatin1(kAutomaticQuestion));
+            if (warned && run.newPayRun)
+                messages.expect(IdOk, QStringLiteral("No state withholding table has been entered for New Jersey (NJ)"));
+            AutomaticProcessing();
+            EXPECT_TRUE(messages.allAnswered()) << run.payDate;
+        }
+        const auto warnings = std::count_if(messages.shown().cbegin(), messages.shown().cend(),
+                                            [](const ShownMessage& m) { return m.flags == (MbOk | MbIconWarning); });
+        EXPECT_EQ(warnings, warned ? 2 : 0);
+    }
+};
+
+} // namespace
+
+TEST_F(StateTableWarningTest, NewJerseyWithoutItsTableIsReportedOncePerPayRun)
+{
+    runTwoPayDates("NJ", false, true);
+}
+
+TEST_F(StateTableWarningTest, TexasTaxesNoWagesAndIsNotReported)
+{
+    runTwoPayDates("TX", false, false);
+}
+
+TEST_F(StateTableWarningTest, NewJerseyWithItsTableIsNotReported)
+{
+    runTwoPayDates("NJ", true, false);
 }

@@ -93,6 +93,7 @@ TEST_F(OutputOptionsTest, AFileDestinationNeedsAFileName)
         EXPECT_EQ(dialog.focusWidget(), dialog.FileName);
         dialogs.onNextFileDialog(target);
         dialog.BtnBrowse->click();
+        EXPECT_EQ(dialogs.fileRequests().back().startPath, homeDir() + QStringLiteral("/Documents/Ledgora/2026/"));
         EXPECT_EQ(dialog.FileName->text(), target);
         clickOk(dialog);
     }));

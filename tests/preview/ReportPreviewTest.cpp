@@ -9,6 +9,8 @@
 #include "platform/ui/ReportPageView.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -297,7 +299,8 @@ TEST_F(ReportPreviewTest, OpeningASnapshotShowsItUnderTheFilesName)
 
 TEST_F(ReportPreviewTest, ExportsWritePdfAndHtmlOfTheShownPages)
 {
-    const QString pdf = tempPath(QStringLiteral("statement.pdf"));
+    ASSERT_TRUE(QDir().mkpath(tempPath(QStringLiteral("exports"))));
+    const QString pdf = tempPath(QStringLiteral("exports/statement.pdf"));
     const QString html = tempPath(QStringLiteral("statement.html"));
     runPreview(2, [&](TFrmReportPreview& preview) {
         dialogs.onNextFileDialog(pdf);
@@ -311,6 +314,11 @@ TEST_F(ReportPreviewTest, ExportsWritePdfAndHtmlOfTheShownPages)
         EXPECT_EQ(dialogs.fileRequests()[0].filter, QStringLiteral("Adobe Portable Document (*.pdf)"));
         EXPECT_EQ(dialogs.fileRequests()[1].caption, QStringLiteral("Save to HTML Document"));
         EXPECT_EQ(dialogs.fileRequests()[1].filter, QStringLiteral("Web Document (*.html)"));
+        // The first dialog opens in the program's folder under Documents, each next one in the
+        // folder last saved into; never in the program's own folder.
+        EXPECT_EQ(dialogs.fileRequests()[0].startPath, homeDir() + QStringLiteral("/Documents/Ledgora/2026/"));
+        EXPECT_EQ(dialogs.fileRequests()[1].startPath, tempPath(QStringLiteral("exports/")));
+        EXPECT_EQ(dialogs.fileRequests()[2].startPath, QFileInfo(html).absolutePath() + QStringLiteral("/"));
     });
     EXPECT_TRUE(ReadTestFile(pdf).startsWith("%PDF"));
     const QByteArray page = ReadTestFile(html);

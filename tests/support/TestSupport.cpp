@@ -4,7 +4,9 @@
 #include "platform/Clock.h"
 #include "platform/ui/ShowModal.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 void ScriptedMessages::expect(int answer, const QString& textPart)
@@ -105,6 +107,48 @@ QString LedgoraTest::homeDir() const { return root_.filePath(QStringLiteral("hom
 QString LedgoraTest::configDir() const { return root_.filePath(QStringLiteral("config")); }
 QString LedgoraTest::programDir() const { return root_.filePath(QStringLiteral("program")); }
 QString LedgoraTest::tempPath(const QString& name) const { return root_.filePath(name); }
+
+FolderSnapshot::FolderSnapshot(const QString& folder)
+{
+    QDirIterator walk(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (walk.hasNext()) {
+        const QString path = walk.next();
+        QFile file(path);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<unreadable>");
+        files[QDir(folder).relativeFilePath(path)] = {bytes, walk.fileInfo().lastModified().toMSecsSinceEpoch()};
+    }
+}
+
+namespace {
+
+// Sets the write bits of a folder and everything below it.
+void SetWritable(const QString& folder, bool writable)
+{
+    const QFileDevice::Permissions write = QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup
+                                           | QFileDevice::WriteOther;
+    QStringList paths {folder};
+    QDirIterator walk(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
+    while (walk.hasNext())
+        paths << walk.next();
+    for (const QString& path : paths) {
+        const QFileDevice::Permissions now = QFile::permissions(path);
+        QFile::setPermissions(path, writable ? now | QFileDevice::WriteOwner | QFileDevice::WriteUser : now & ~write);
+    }
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(QString folder)
+    : folder_(std::move(folder))
+{
+    SetWritable(folder_, false);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    SetWritable(folder_, true);
+}
 
 void WriteTestFile(const QString& path, const QByteArray& bytes)
 {

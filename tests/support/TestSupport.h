@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Readable QString values in assertion failures.
@@ -82,6 +84,28 @@ protected:
 
 private:
     QTemporaryDir root_;
+};
+
+// Every file below a folder, by its relative path, with its bytes and modification time: two
+// snapshots differ when anything was written, added or removed there. Root writes into a folder
+// whose permissions forbid it, so this is how a test tells that a folder was only read.
+struct FolderSnapshot {
+    explicit FolderSnapshot(const QString& folder);
+    std::map<QString, std::pair<QByteArray, qint64>> files;
+    friend bool operator==(const FolderSnapshot&, const FolderSnapshot&) = default;
+};
+
+// Makes a folder and everything in it read-only for the test's run; restores write access when
+// destroyed, so the temporary folder can be removed.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString folder_;
 };
 
 // Writes bytes to a file, failing the test when it cannot.

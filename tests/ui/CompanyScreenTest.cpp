@@ -112,6 +112,21 @@ TEST_F(CompanyScreenTest, ShowsTheRecordAndStoresItAtClose)
     EXPECT_EQ(CompanyRec.CityStateZip.get(), QStringLiteral("Springfield IL 62701"));
 }
 
+TEST_F(CompanyScreenTest, OpeningReportsTheEmployeesWorkStatesWithoutTheirTable)
+{
+    for (const char* state : {"NJ", "TX", "NJ"}) {
+        addEmployee(QStringLiteral("Smith"), QString::fromLatin1(state));
+        EmployeeRec.WorkState = QString::fromLatin1(state);
+        EmployeeRec.WorkStateIndex = StateNumber(state);
+        module->RSEmployee.PostRec();
+    }
+    messages.expect(IdOk, QStringLiteral("No state withholding table has been entered for New Jersey (NJ), so"));
+    TFrmCompany& s = open();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("File > State")));
+    s.BtnClose->click();
+}
+
 TEST_F(CompanyScreenTest, StateButtonsAtBothEndsAndTheList)
 {
     struct Case {

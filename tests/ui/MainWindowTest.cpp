@@ -34,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -87,11 +88,13 @@ protected:
     }
 
     // Starts the program as it starts for the user, with a short splash.
-    void start(const QStringList& arguments = {}, const QSize& screen = QSize(1280, 1024))
+    void start(const QStringList& arguments = {}, const QSize& screen = QSize(1280, 1024),
+               const QRect& availableScreen = QRect(0, 0, 1920, 1040))
     {
         MainWindowOptions options;
         options.arguments = arguments;
         options.splashMilliseconds = 0;
+        options.availableScreen = availableScreen;
         session = StartLedgora(screen, options);
         ASSERT_TRUE(session);
         main = session->mainWindow.get();
@@ -212,11 +215,12 @@ TEST_F(MainWindowTest, FirstStartCreatesTheFoldersAndSettings)
 
 TEST_F(MainWindowTest, StartFinishesOrUndoesStepsAStopInterruptedAndSaysSoOnce)
 {
-    // In the program's folder a step stopped before its renames; in the data folder one stopped
-    // while its new file was being written.
-    const QString settings = ProgramDir() + QStringLiteral("Ledgora.NJS");
+    // In the user's data folder a step stopped before its renames; in the client folder one
+    // stopped while its new file was being written.
+    const QString settings = UserDataDir() + QStringLiteral("Ledgora.NJS");
     const QString client = dataDir() + QStringLiteral("ACME.C26");
     ASSERT_TRUE(QDir().mkpath(dataDir()));
+    ASSERT_TRUE(QDir().mkpath(UserDataDir()));
     WriteTestFile(settings, "old settings");
     WriteTestFile(client, "old client");
     for (const auto& [file, stopAt] : {std::pair{settings, FileOperation::Rename}, std::pair{client, FileOperation::Write}}) {
@@ -727,6 +731,25 @@ TEST_F(MainWindowTest, WindowGrowsKeepsTheLaunchPanelCentredAndRemembersItsPlace
     ResetClientState();
     start();
     EXPECT_EQ(main->size(), QSize(1400, 900));
+}
+
+TEST_F(MainWindowTest, APlaceSavedOnALargerScreenIsFittedToTheSmallerOne)
+{
+    start();
+    main->show();
+    main->setGeometry(100, 80, 1400, 900);
+    QCoreApplication::processEvents();
+    main->close();
+    session.reset();
+    ResetClientState();
+
+    const QRect smaller(0, 0, 1280, 760);
+    start({}, QSize(1280, 800), smaller);
+    const int titleBar = main->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, main);
+    EXPECT_TRUE(smaller.contains(main->geometry().adjusted(0, -titleBar, 0, 0)))
+        << main->geometry().x() << ", " << main->geometry().y() << " " << main->width() << " x " << main->height();
+    EXPECT_EQ(main->width(), 1280);
+    EXPECT_EQ(main->height(), 760 - titleBar);
 }
 
 TEST_F(MainWindowTest, LaunchLabelsTakeTheFocusAndRunWithEnterOrSpace)

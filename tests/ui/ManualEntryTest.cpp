@@ -112,6 +112,30 @@ TEST_F(ManualEntryTest, HourFieldsFollowTheEmployeesRatesAndLeave)
     EXPECT_TRUE(messages.allAnswered());
 }
 
+TEST_F(ManualEntryTest, ProcessReportsAWorkStateWithoutItsTableOncePerPayRun)
+{
+    openPeriod([] {
+        for (int n : {1, 2})
+            editEmployee(n, [](EmployeeRecord& e) {
+                e.WorkState = QStringLiteral("NJ");
+                e.WorkStateIndex = StateCodeIndex(QStringLiteral("NJ")) + 1;
+            });
+    });
+    manual([&](TFrmManual& w) {
+        type(w, "RegularTime", 40);
+        messages.expect(IdOk, QStringLiteral("No state withholding table has been entered for New Jersey (NJ)"));
+        w.BtnProcess->click();
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_DOUBLE_EQ(field(w, "StateTax")->value(), 0);
+        w.BtnProcess->click();
+        press(w, nbNext);
+        type(w, "RegularTime", 40);
+        w.BtnProcess->click();
+        w.BtnClose->click();
+    });
+    EXPECT_EQ(messages.shown().size(), 1u) << "one warning in the pay run";
+}
+
 TEST_F(ManualEntryTest, NextWrapsAroundAndARefusedEmployeeIsNotShown)
 {
     openPeriod([] {

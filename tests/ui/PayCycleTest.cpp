@@ -37,6 +37,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -335,4 +336,21 @@ TEST_F(PayCycleTest, ExpressFromTheToolbarRunsToThePostingDialog)
     EXPECT_EQ(c.PriorPeriodCount, 1);
     for (int n = 1; n <= 2; ++n)
         EXPECT_GT(storedEmployee(n).GrossWages[kCurrentColumn], 0) << n;
+}
+
+// Installed under /usr or /opt, the program's folder is not the user's to write: the tables, the
+// state table screen's and the cycle's files go to the user's data folder.
+TEST_F(PayCycleTest, TheWholeCycleOnlyReadsTheProgramFolder)
+{
+    const FolderSnapshot before(programDir());
+    {
+        ReadOnlyFolder readOnly(programDir());
+        postFirstWeek();
+    }
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(FolderSnapshot(programDir()) == before) << "something was written beside the program";
+    EXPECT_EQ(storedEmployee(1).CheckNumHistory[1], 1001) << "the week was posted";
+    for (const char* name : {"LEDGORA.ST", "LEDGORA.CIT"})
+        EXPECT_TRUE(QFileInfo::exists(homeDir() + QStringLiteral("/.local/share/Ledgora/2026/") + QLatin1String(name)))
+            << name;
 }
