@@ -2,6 +2,7 @@
 
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 
 QStringList LoadEntryList(const QString& fileName)
 {
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.exists())
         return {};

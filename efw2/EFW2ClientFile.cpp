@@ -9,6 +9,7 @@
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,7 @@ constexpr QFileDevice::Permissions kReadOnly =
 
 QByteArray ReadWhole(const QString& fileName)
 {
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.exists())
         return {};
@@ -220,7 +222,7 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
         throw EFieldException(problem.message);
 
     EFW2Run next = run;
-    next.submitter.TotalRecords += block.wageRecords;
+    next.submitter.TotalRecords = RaisedRecordTotal(run.submitter.TotalRecords, block.wageRecords, files.submitterFile);
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(SubmitterLine(run.submitter)), block, run.submitter.ExcludeSubmitter,

@@ -11,6 +11,7 @@
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@ bool Blank(const QString& text)
 
 QByteArray ReadIfThere(const QString& fileName)
 {
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.exists())
         return {};
@@ -206,7 +208,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     const EFW2EmployerBlock block = BuildNJEmployerBlock(options);
 
     NJEFW2Run next = run;
-    next.state.TotalRecords += block.wageRecords;
+    next.state.TotalRecords = RaisedRecordTotal(run.state.TotalRecords, block.wageRecords, files.stateFile);
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(NJSubmitterLine(submitter)), block, run.state.ExcludeSubmitter,
