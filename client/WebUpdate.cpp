@@ -111,7 +111,9 @@ InstallerDescription DescribedInstaller(const QString& descriptionFile)
     if (!size.isEmpty()) {
         bool ok = false;
         const qint64 bytes = size.toLongLong(&ok);
-        installer.size = CheckedCount(ok ? bytes : -1, kInstallerMaxBytes, descriptionFile, QStringLiteral("installer size"));
+        if (!ok)
+            throw EInOutError(DamagedFileText(descriptionFile, QStringLiteral("its installer size (%1) is not a number.").arg(size)));
+        installer.size = CheckedCount(bytes, kInstallerMaxBytes, descriptionFile, QStringLiteral("installer size"));
     }
     const QString sha256 = DescribedValue(descriptionFile, "SHA256").toLower();
     static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));

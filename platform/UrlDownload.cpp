@@ -30,7 +30,8 @@ bool IsThisMachine(const QString& host)
 
 QString Seconds(int milliseconds)
 {
-    return QString::number((milliseconds + 999) / 1000);
+    const int seconds = (milliseconds + 999) / 1000;
+    return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
 }
 
 // The file being received: a hidden name beside the target, renamed over it only when whole.
@@ -192,6 +193,8 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
                               .arg(limits.maxBytes));
     });
     const auto take = [&] {
+        if (!reply->isOpen())
+            return; // aborted
         const QByteArray chunk = reply->readAll();
         if (chunk.isEmpty() || !transfer.problem.isEmpty())
             return;
@@ -208,7 +211,7 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, reply.get(), [&] {
-        transfer.stop(QStringLiteral("the transfer did not end within %1 seconds.").arg(Seconds(limits.deadlineMilliseconds)));
+        transfer.stop(QStringLiteral("the transfer did not end within %1.").arg(Seconds(limits.deadlineMilliseconds)));
     });
     deadline.start(limits.deadlineMilliseconds);
 
@@ -224,13 +227,14 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
         return fail(transfer.problem);
     // Only the stall timer aborts a transfer without saying why.
     if (reply->error() == QNetworkReply::OperationCanceledError)
-        return fail(QStringLiteral("nothing arrived for %1 seconds.").arg(Seconds(limits.stallMilliseconds)));
+        return fail(QStringLiteral("nothing arrived for %1.").arg(Seconds(limits.stallMilliseconds)));
+    if (const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        status.isValid() && status.toInt() != 200)
+        return fail(QStringLiteral("the server answered %1 %2.")
+                        .arg(status.toInt())
+                        .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
     if (reply->error() != QNetworkReply::NoError)
         return fail(reply->errorString());
-    if (const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); status != 200)
-        return fail(QStringLiteral("the server answered %1 %2.")
-                        .arg(status)
-                        .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
     const QString incomplete = CheckWhole(limits, reply->header(QNetworkRequest::ContentLengthHeader), received,
                                           sha256.result().toHex());
     if (!incomplete.isEmpty())
