@@ -77,3 +77,22 @@ TEST_F(UrlDownloadTest, OnlyHttpsOrThisMachine)
     EXPECT_FALSE(DownloadFile(QUrl(QStringLiteral("http://update.example/public/update.txt")), file, Limits()));
     EXPECT_FALSE(QFileInfo::exists(file));
 }
+
+TEST_F(UrlDownloadTest, RedirectsAreFollowedOnlyToAddressesThatMayBeFetched)
+{
+    LoopbackHttpServer server;
+    server.serve(QStringLiteral("/moved/update.txt"), "moved");
+    server.redirect(QStringLiteral("/public/update.txt"), server.base() + QStringLiteral("/moved/update.txt"));
+    server.redirect(QStringLiteral("/public/away.txt"), QStringLiteral("http://update.example.invalid/update.txt"));
+    const QString file = tempPath(QStringLiteral("update.ini"));
+
+    EXPECT_TRUE(DownloadFile(QUrl(server.base() + QStringLiteral("/public/update.txt")), file, Limits()));
+    EXPECT_EQ(ReadTestFile(file), QByteArray("moved"));
+
+    const DownloadOutcome away = DownloadFile(QUrl(server.base() + QStringLiteral("/public/away.txt")), file, Limits());
+    EXPECT_FALSE(away);
+    EXPECT_TRUE(away.problem.contains(QStringLiteral("http://update.example.invalid/update.txt"))) << away.problem.toStdString();
+    EXPECT_EQ(ReadTestFile(file), QByteArray("moved"));
+    EXPECT_EQ(server.requests(), (QStringList{QStringLiteral("/public/update.txt"), QStringLiteral("/moved/update.txt"),
+                                              QStringLiteral("/public/away.txt")}));
+}
