@@ -48,11 +48,14 @@ void TFrmMsgWin::OfferCancel(std::function<void()> cancel)
     setWindowModality(Qt::ApplicationModal);
 }
 
-// The window stays until the work it waits for has ended; Cancel only asks that work to stop.
+// With a Cancel, the window stays until the work it waits for has ended: Cancel only asks that
+// work to stop.
 void TFrmMsgWin::reject()
 {
     if (cancel_)
         cancel_();
+    else
+        QDialog::reject();
 }
 
 void ShowMsgWin(const QString& caption, const QString& text, std::function<void()> cancel)
