@@ -45,7 +45,7 @@ struct ClientFailure {
 // byte of it is read.
 QByteArray ReadWholeFile(const QString& path, qint64 maxSize)
 {
-    if (!QFileInfo::exists(path) && IrregularFileProblem(path).isEmpty())
+    if (!QFileInfo::exists(path))
         Fail(path, SystemErrorText(ENOENT));
     try {
         return ReadRegularFile(path, maxSize);

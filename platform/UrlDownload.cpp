@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <memory>
+#include <utility>
 
 namespace {
 
