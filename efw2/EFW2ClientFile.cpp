@@ -26,20 +26,6 @@ namespace {
 constexpr QFileDevice::Permissions kReadOnly =
     QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
-QByteArray ReadWhole(const QString& fileName)
-{
-    RequireRegularFile(fileName);
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    return bytes;
-}
-
 QString ProcessedClientsText(const QList<EFW2ProcessedClient>& clients)
 {
     QString text;
@@ -52,7 +38,7 @@ QString ProcessedClientsText(const QList<EFW2ProcessedClient>& clients)
 // The submitter file's bytes with the record replaced and whatever followed it kept.
 QByteArray SubmitterFileBytes(const QString& fileName, const EFW2SubmitterRecord& record)
 {
-    QByteArray bytes = ReadWhole(fileName);
+    QByteArray bytes = ReadRunFile(fileName);
     if (bytes.size() < qsizetype(sizeof record))
         bytes.resize(sizeof record, '\0');
     std::memcpy(bytes.data(), &record, sizeof record);
@@ -163,6 +149,11 @@ QByteArray JoinEFW2Lines(const QStringList& lines)
     return bytes;
 }
 
+QByteArray ReadRunFile(const QString& fileName)
+{
+    return ReadRegularFileIfThere(fileName, kMaxRunFileBytes);
+}
+
 int CountWageRecords(const QStringList& lines)
 {
     int count = 0;
@@ -175,7 +166,7 @@ int CountWageRecords(const QStringList& lines)
 QList<EFW2ProcessedClient> ReadProcessedClients(const QString& fileName)
 {
     QList<EFW2ProcessedClient> clients;
-    const QString text = QString::fromUtf8(ReadWhole(fileName));
+    const QString text = QString::fromUtf8(ReadRunFile(fileName));
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts)) {
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         clients.append(tab < 0 ? EFW2ProcessedClient {line, QString()} : EFW2ProcessedClient {line.left(tab), line.mid(tab + 1)});
@@ -209,7 +200,7 @@ void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
     LoadSubmitterFile(files.submitterFile, run.submitter);
     run.processed = ReadProcessedClients(files.processedClientsFile);
     run.masterLines.clear();
-    const QString text = QString::fromLatin1(ReadWhole(files.masterFile));
+    const QString text = QString::fromLatin1(ReadRunFile(files.masterFile));
     for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         run.masterLines.append(line);
 }

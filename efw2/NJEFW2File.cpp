@@ -11,7 +11,6 @@
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
-#include "platform/FileReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,24 +31,10 @@ bool Blank(const QString& text)
     return text.trimmed().isEmpty();
 }
 
-QByteArray ReadIfThere(const QString& fileName)
-{
-    RequireRegularFile(fileName);
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    return bytes;
-}
-
 // The state file's bytes with its record replaced and whatever followed it kept.
 QByteArray StateFileBytes(const QString& fileName, const NJStateFileRecord& record)
 {
-    QByteArray bytes = ReadIfThere(fileName);
+    QByteArray bytes = ReadRunFile(fileName);
     if (bytes.size() < qsizetype(sizeof record))
         bytes.resize(sizeof record, '\0');
     std::memcpy(bytes.data(), &record, sizeof record);
@@ -194,7 +179,7 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
     NJEFW2Run next;
     LoadNJStateFile(files.stateFile, next.state);
     next.processed = ReadProcessedClients(files.processedClientsFile);
-    const QString text = QString::fromLatin1(ReadIfThere(files.masterFile));
+    const QString text = QString::fromLatin1(ReadRunFile(files.masterFile));
     next.masterLines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     run = next;
 }

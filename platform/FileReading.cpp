@@ -130,6 +130,14 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize)
     return bytes;
 }
 
+QByteArray ReadRegularFileIfThere(const QString& path, qint64 maxSize)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT)
+        return {};
+    return ReadRegularFile(path, maxSize);
+}
+
 qint64 CheckedCount(qint64 count, qint64 maximum, const QString& path, const QString& what)
 {
     if (count < 0 || count > maximum)

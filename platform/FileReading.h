@@ -25,6 +25,8 @@ void RequireFileSizeAtMost(const QString& path, qint64 maxSize);
 // The whole of the regular file at path, refused with EInOutError naming the file when it is
 // missing, not a regular file, larger than maxSize bytes or cannot be read.
 QByteArray ReadRegularFile(const QString& path, qint64 maxSize);
+// The same, reading a missing file as empty.
+QByteArray ReadRegularFileIfThere(const QString& path, qint64 maxSize);
 
 // A count or size read from a file, returned when it lies within 0..maximum; any other value
 // raises EInOutError naming the file as damaged, since no program of ours wrote it.
