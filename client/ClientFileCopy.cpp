@@ -7,6 +7,7 @@
 #include "components/FileSharing.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,14 +44,19 @@ bool sameFile(const QString& a, const QString& b)
     return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
-// A client file is one or more whole records; anything else would not open as the client.
-void checkSource(const QString& path, qint64 recordSize)
+// A client file is one or more whole records, and no more than its format allows; anything else
+// would not open as the client.
+void checkSource(const QString& path, qint64 recordSize, qint64 maxRecords)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        copyFailed(path, errnoText(ENOENT));
     if (info.isDir())
         copyFailed(path, errnoText(EISDIR));
+    if (const QString problem = IrregularFileProblem(path); !problem.isEmpty())
+        copyFailed(problem);
+    if (!info.exists())
+        copyFailed(path, errnoText(ENOENT));
+    if (info.size() > recordSize * maxRecords)
+        copyFailed(DamagedFileText(path, QStringLiteral("it holds more than %1 records.").arg(maxRecords)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         copyFailed(path, file.errorString());
@@ -87,8 +93,8 @@ void CheckClientCopy(const ClientFilePair& from, const ClientFilePair& to)
         copyFailed(to.employee, QStringLiteral("the file cannot be copied onto itself."));
     if (sameFile(from.company, to.company))
         copyFailed(to.company, QStringLiteral("the file cannot be copied onto itself."));
-    checkSource(from.employee, sizeof(EmployeeRecord));
-    checkSource(from.company, sizeof(CompanyRecord));
+    checkSource(from.employee, sizeof(EmployeeRecord), kMaxEmployees);
+    checkSource(from.company, sizeof(CompanyRecord), 1);
 }
 
 ClientFileFingerprints CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to)

@@ -3,6 +3,7 @@
 #include "client/RecordFileAccess.h"
 #include "components/Validators.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 
 #include <QFileInfo>
 
@@ -21,11 +22,24 @@ bool submitterComplete(const EFW2SubmitterRecord& record)
         && IsValidPhone(record.ContactPhone) && IsValidEmail(record.ContactEmail) && !isBlank(record.PreparerCode);
 }
 
+// The record is taken only when its total is one the final record can carry.
+template <typename Record>
+void LoadCheckedTotal(const QString& fileName, Record& record, bool create)
+{
+    Record loaded;
+    if (create)
+        LoadOneRecordFile(fileName, loaded);
+    else
+        ReadFileRecord(fileName, 1, loaded);
+    CheckedCount(loaded.TotalRecords, kMaxRecordTotal, fileName, QStringLiteral("total number of employee records"));
+    record = loaded;
+}
+
 } // namespace
 
 void LoadSubmitterFile(const QString& fileName, EFW2SubmitterRecord& record)
 {
-    LoadOneRecordFile(fileName, record);
+    LoadCheckedTotal(fileName, record, true);
 }
 
 void SaveSubmitterFile(const QString& fileName, const EFW2SubmitterRecord& record)
@@ -35,7 +49,7 @@ void SaveSubmitterFile(const QString& fileName, const EFW2SubmitterRecord& recor
 
 void LoadNJStateFile(const QString& fileName, NJStateFileRecord& record)
 {
-    LoadOneRecordFile(fileName, record);
+    LoadCheckedTotal(fileName, record, true);
 }
 
 void SaveNJStateFile(const QString& fileName, const NJStateFileRecord& record)
@@ -47,7 +61,20 @@ void LoadSubmitterForNewJersey(const QString& fileName, EFW2SubmitterRecord& rec
 {
     if (!QFileInfo::exists(fileName))
         throw EFileNotFoundException(QStringLiteral("SSA EFW2 Submitter file not found."));
-    ReadFileRecord(fileName, 1, record);
+    LoadCheckedTotal(fileName, record, false);
     if (!submitterComplete(record))
         throw EFieldException(QStringLiteral("SSA EFW2 Submitter data is incomplete."));
+}
+
+int RaisedRecordTotal(int total, int added, const QString& fileName)
+{
+    const qint64 raised = static_cast<qint64>(total) + added;
+    if (raised > kMaxRecordTotal)
+        throw EFieldException(QStringLiteral("The %1 employee records of this client cannot be added to the total of %2 "
+                                             "kept in %3:~the final record counts at most %4.")
+                                  .arg(added)
+                                  .arg(total)
+                                  .arg(fileName)
+                                  .arg(kMaxRecordTotal));
+    return static_cast<int>(raised);
 }

@@ -10,6 +10,10 @@
 // and keeps any bytes after it. A file that cannot be created, read or written, or that is too
 // short for its record, raises EInOutError and leaves the record as it was.
 
+// The most employee records a run may count: the final record's count field holds 9 digits.
+// A file holding a total outside 0..kMaxRecordTotal is refused as damaged (EInOutError naming it).
+constexpr int kMaxRecordTotal = 999'999'999;
+
 void LoadSubmitterFile(const QString& fileName, EFW2SubmitterRecord& record);
 void SaveSubmitterFile(const QString& fileName, const EFW2SubmitterRecord& record);
 
@@ -22,3 +26,7 @@ void SaveNJStateFile(const QString& fileName, const NJStateFileRecord& record);
 // a contact name, a valid telephone number and e-mail address and a preparer code raises
 // EFieldException. The record is read before it is checked.
 void LoadSubmitterForNewJersey(const QString& fileName, EFW2SubmitterRecord& record);
+
+// The run's total raised by a client's records; a total the final record could not count raises
+// EFieldException naming the settings file, before anything is written.
+int RaisedRecordTotal(int total, int added, const QString& fileName);

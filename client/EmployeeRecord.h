@@ -16,6 +16,9 @@ constexpr int kMonthToDateColumn = 2;
 constexpr int kQuarterToDateColumn = 3;
 constexpr int kYearToDateColumn = 4;
 
+// The most employees a client holds, this year and last: the employee file's format allows no more.
+constexpr int kMaxEmployees = 250;
+
 // One amount as posted in each stored pay period; slot n belongs to slot n of the company's
 // stored pay periods.
 using TPayHistory = RecordArray<double, 1, kStoredPayPeriods>;

@@ -118,7 +118,7 @@ TFrmDataModule::TFrmDataModule(QObject* owner)
     PasswordDialog.Prompt = QStringLiteral("Enter File Password");
 
     Configure(RSCompany, CompanyRec, 1000, false, kRecordTexts);
-    Configure(RSEmployee, EmployeeRec, 250, true, kEmployeeTexts);
+    Configure(RSEmployee, EmployeeRec, kMaxEmployees, true, kEmployeeTexts);
     Configure(RSState, StateTaxRec, StateCount, false, kRecordTexts);
     Configure(RSCity, CityTaxRec, kMaxCityRecords, false, kCityTexts);
 

@@ -7,6 +7,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -57,6 +58,7 @@ QString SystemText(int code)
 
 QByteArray ReadWholeFile(const QString& path)
 {
+    RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         Fail(QStringLiteral("read"), path, file.errorString());

@@ -80,6 +80,10 @@ CompanyRecord ConvertCompanyRecord(const CompanyRecord2025& prior)
 
 bool IsValidEmployee(const EmployeeRecord2025& prior)
 {
+    // Zeros only are a hole in a damaged or sparse file, never a person: every employee has a number.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&prior);
+    if (std::all_of(bytes, bytes + sizeof prior, [](std::uint8_t byte) { return byte == 0; }))
+        return false;
     const EmployeeRecord old = ThisYearLayoutOf(prior);
     return !IsValidDateStr(old.DateResigned) && !old.Deceased;
 }

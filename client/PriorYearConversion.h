@@ -20,7 +20,7 @@ constexpr double kOtherDependentCredit = 500.0;
 CompanyRecord ConvertCompanyRecord(const CompanyRecord2025& prior);
 
 // Whether last year's employee is still employed: neither resigned (a valid resignation date)
-// nor deceased.
+// nor deceased. A record of zeros only is no employee.
 bool IsValidEmployee(const EmployeeRecord2025& prior);
 
 // This year's employee record built from last year's, numbered employeeNum.

@@ -15,6 +15,7 @@
 #include "components/Validators.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 #include "platform/Windows1252.h"
@@ -42,22 +43,22 @@ struct ClientFailure {
     throw ClientFailure{QStringLiteral("%1: %2").arg(path, reason)};
 }
 
-QByteArray ReadWholeFile(const QString& path)
+// Last year's file whole; one larger than its format allows is refused as damaged before a
+// byte of it is read.
+QByteArray ReadWholeFile(const QString& path, qint64 maxSize)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         Fail(path, SystemErrorText(ENOENT));
-    if (!file.open(QIODevice::ReadOnly))
-        Fail(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(path, file.errorString());
-    return bytes;
+    try {
+        return ReadRegularFile(path, maxSize);
+    } catch (const EInOutError& e) {
+        throw ClientFailure{e.message()};
+    }
 }
 
 void ReadPriorCompany()
 {
-    const QByteArray bytes = ReadWholeFile(PriorYearCompanyFile);
+    const QByteArray bytes = ReadWholeFile(PriorYearCompanyFile, kPriorCompanyRecordSize);
     if (bytes.size() < kPriorCompanyRecordSize)
         Fail(PriorYearCompanyFile, kShortRecord);
     std::memcpy(&PriorYearCompanyRec, bytes.constData(), sizeof PriorYearCompanyRec);
@@ -97,7 +98,7 @@ ConvertedClient ConvertPriorClient()
     ReadPriorCompany();
     client.company = RecordImage(ConvertCompanyRecord(PriorYearCompanyRec));
 
-    const QByteArray bytes = ReadWholeFile(PriorYearEmployeeFile);
+    const QByteArray bytes = ReadWholeFile(PriorYearEmployeeFile, kMaxEmployees * kPriorEmployeeRecordSize);
     if (bytes.size() % kPriorEmployeeRecordSize != 0)
         Fail(PriorYearEmployeeFile, kShortRecord);
     const qsizetype count = bytes.size() / kPriorEmployeeRecordSize;
@@ -221,6 +222,7 @@ void TransferPrinter(Registry& prior, Registry& current, const QString& priorRoo
 // A submitter file that is missing, short or all zeros holds no submitter.
 bool HoldsSubmitter(const QString& fileName)
 {
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -1,6 +1,7 @@
 #include "client/RecordFileAccess.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,7 @@ qint64 recordOffset(int recordNumber, qsizetype size)
 
 void ReadFileRecord(const QString& fileName, int recordNumber, void* record, qsizetype size)
 {
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("open"), fileName, file.errorString());
@@ -61,6 +63,7 @@ void WriteFileRecordInPlace(const QString& fileName, int recordNumber, const voi
 void ReplaceFirstFileRecord(const QString& fileName, const void* record, qsizetype size)
 {
     QByteArray bytes(static_cast<const char*>(record), size);
+    RequireRegularFile(fileName);
     QFile existing(fileName);
     if (existing.exists()) {
         if (!existing.open(QIODevice::ReadOnly))

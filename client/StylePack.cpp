@@ -1,6 +1,7 @@
 #include "client/StylePack.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 #include "platform/Folders.h"
 
 #include <QDir>
@@ -90,6 +91,7 @@ QStringList AvailableStyles(const QString& folder)
 QString LoadStyleSheet(const QString& folder, const QString& name)
 {
     const QString fileName = QDir(folder).filePath(name + QLatin1String(kStyleFileExtension));
+    RequireRegularFile(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(QStringLiteral("The style file %1 could not be opened: %2.").arg(fileName, file.errorString()));

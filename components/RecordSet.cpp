@@ -4,10 +4,12 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 #include "platform/HourglassCursor.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
@@ -133,6 +135,19 @@ void TRecordSet::showOpenError()
     AppMessageBox(openErrText_, openErrCaption_, MbIconStop);
 }
 
+// Something other than a file, or a file of more records than its format allows, is refused
+// before it is opened: a pipe would hold the program, a damaged file would be worked on.
+QString TRecordSet::unreadableFileProblem() const
+{
+    if (QString problem = IrregularFileProblem(fileName_); !problem.isEmpty())
+        return problem;
+    const qint64 records = QFileInfo(fileName_).size() / recSize_;
+    if (records > maxRec_)
+        return DamagedFileText(fileName_,
+                               QStringLiteral("it holds %1 records, more than the %2 its format allows.").arg(records).arg(maxRec_));
+    return {};
+}
+
 void TRecordSet::OpenRecSet()
 {
     if (Active())
@@ -147,6 +162,10 @@ void TRecordSet::OpenRecSet()
     }
     browseOnly_ = false;
     contentChanged();
+    if (const QString problem = unreadableFileProblem(); !problem.isEmpty()) {
+        AppMessageBox(openErrText_ + QStringLiteral("~") + problem, openErrCaption_, MbIconStop);
+        return;
+    }
     if (fileExists(fileName_)) {
         if (file_.open(fileName_, accessOf(fileOpenMode_), sharingOf(fileShareMode_), false)) {
             curRec_ = FirstRecord();

@@ -151,6 +151,7 @@ private:
     bool cancelledBy(const TRecordSetEvent& event);
     void fire(const TRecordSetEvent& event);
     void showOpenError();
+    QString unreadableFileProblem() const;
     void createFile();
     void refuseInBrowseMode() const;
     void requireCurrentRecord(const char* action) const;

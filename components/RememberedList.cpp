@@ -2,23 +2,23 @@
 
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 #include "platform/Windows1252.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
 
+namespace {
+
+// Far more than any list of names a person keeps.
+constexpr qint64 kMaxListBytes = 1 << 20;
+
+} // namespace
+
 QStringList LoadEntryList(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = ReadRegularFileIfThere(fileName, kMaxListBytes);
     QString text = FromWindows1252(bytes.constData(), static_cast<int>(bytes.size()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList entries = text.split(QChar('\n'));

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,8 +34,9 @@ public:
     explicit ReadDescriptor(const QString& path)
         : path_(path)
     {
+        RequireRegularFile(path);
         do
-            fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+            fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         while (fd_ < 0 && errno == EINTR);
         if (fd_ < 0)
             Fail(path, errno);

@@ -8,6 +8,8 @@
 #include "efw2/EFW2Records.h"
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,18 +20,6 @@
 
 namespace {
 
-QByteArray ReadWhole(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    return bytes;
-}
 
 QString ProcessedClientsText(const QList<EFW2ProcessedClient>& clients)
 {
@@ -93,6 +83,11 @@ QByteArray JoinEFW2Lines(const QStringList& lines)
     return bytes;
 }
 
+QByteArray ReadRunFile(const QString& fileName)
+{
+    return ReadRegularFileIfThere(fileName, kMaxRunFileBytes);
+}
+
 int CountWageRecords(const QStringList& lines)
 {
     int count = 0;
@@ -105,7 +100,7 @@ int CountWageRecords(const QStringList& lines)
 QList<EFW2ProcessedClient> ReadProcessedClients(const QString& fileName)
 {
     QList<EFW2ProcessedClient> clients;
-    const QString text = QString::fromUtf8(ReadWhole(fileName));
+    const QString text = QString::fromUtf8(ReadRunFile(fileName));
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts)) {
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         clients.append(tab < 0 ? EFW2ProcessedClient {line, QString()} : EFW2ProcessedClient {line.left(tab), line.mid(tab + 1)});
@@ -144,7 +139,7 @@ void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
 
 QStringList ReadMasterLines(const QString& fileName)
 {
-    return QString::fromLatin1(ReadWhole(fileName)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return QString::fromLatin1(ReadRunFile(fileName)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile)
@@ -155,7 +150,7 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
         throw EFieldException(problem.message);
 
     EFW2Run next = run;
-    next.submitter.TotalRecords += block.wageRecords;
+    next.submitter.TotalRecords = RaisedRecordTotal(run.submitter.TotalRecords, block.wageRecords, files.submitterFile);
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(SubmitterLine(run.submitter)), block, run.submitter.ExcludeSubmitter,
@@ -207,7 +202,7 @@ void SaveRunChange(const EFW2RunChange& change)
 
 QByteArray SettingsFileBytes(const QString& fileName, const void* record, qsizetype size)
 {
-    QByteArray bytes = ReadWhole(fileName);
+    QByteArray bytes = ReadRunFile(fileName);
     if (bytes.size() < size)
         bytes.resize(size, '\0');
     std::memcpy(bytes.data(), record, size);

@@ -27,6 +27,12 @@ void CheckHasW2Employees();
 // Each line followed by carriage return and line feed, the last one too.
 QByteArray JoinEFW2Lines(const QStringList& lines);
 
+// A file of the run (settings, processed clients, multi-client file) whole; empty when it is
+// missing. Anything but a regular file, or a file larger than any run makes, raises EInOutError
+// naming it.
+constexpr qint64 kMaxRunFileBytes = 1LL << 30;
+QByteArray ReadRunFile(const QString& fileName);
+
 // The number of RW lines among lines.
 int CountWageRecords(const QStringList& lines);
 

@@ -176,7 +176,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     const EFW2EmployerBlock block = BuildNJEmployerBlock(options);
 
     NJEFW2Run next = run;
-    next.state.TotalRecords += block.wageRecords;
+    next.state.TotalRecords = RaisedRecordTotal(run.state.TotalRecords, block.wageRecords, files.stateFile);
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(NJSubmitterLine(submitter)), block, run.state.ExcludeSubmitter,

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 #include "platform/Folders.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,9 @@ bool HasUnclosedQuote(const QByteArray& bytes)
 
 bool IsDamaged(const QString& path)
 {
+    // A pipe, folder or device in its place would hold or fail every read of the settings.
+    if (!IrregularFileProblem(path).isEmpty())
+        return true;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;  // unreadable is not damaged: the writes say why

@@ -1,5 +1,8 @@
 #include "platform/UrlDownload.h"
 
+#include "platform/FileOperations.h"
+
+#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -7,11 +10,16 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
+#include <QPointer>
+#include <QTimer>
 
+#include <fcntl.h>
 #include <memory>
+#include <utility>
 
 namespace {
+
+constexpr int kMaxRedirects = 5;
 
 bool IsThisMachine(const QString& host)
 {
@@ -19,6 +27,111 @@ bool IsThisMachine(const QString& host)
         return true;
     const QHostAddress address(host);
     return !address.isNull() && address.isLoopback();
+}
+
+QString Seconds(int milliseconds)
+{
+    const int seconds = (milliseconds + 999) / 1000;
+    return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
+}
+
+// The file being received: a hidden name beside the target, renamed over it only when whole.
+class PartFile {
+public:
+    explicit PartFile(const QString& target)
+        : target_(target)
+        , path_(QFileInfo(target).absolutePath() + QStringLiteral("/.") + QFileInfo(target).fileName()
+                + QStringLiteral(".part"))
+    {
+    }
+    ~PartFile()
+    {
+        if (fd_ >= 0)
+            CloseWritten(fd_, path_);
+        if (!placed_)
+            RemoveFile(path_);
+    }
+    PartFile(const PartFile&) = delete;
+    PartFile& operator=(const PartFile&) = delete;
+
+    // Each returns an empty text or what failed, naming the target.
+    QString create()
+    {
+        if (!QDir().mkpath(QFileInfo(target_).absolutePath()))
+            return QStringLiteral("the folder of %1 cannot be created.").arg(target_);
+        // A leftover of an interrupted run goes first: O_EXCL then refuses anything put in its place.
+        RemoveFile(path_);
+        return failure(OpenForWriting(path_, O_WRONLY | O_CREAT | O_EXCL, 0666, fd_));
+    }
+    QString append(const QByteArray& bytes)
+    {
+        const int error = WriteAll(fd_, path_, bytes.constData(), bytes.size(), size_);
+        size_ += bytes.size();
+        return failure(error);
+    }
+    QString place()
+    {
+        int error = SyncFile(fd_, path_);
+        const int closed = CloseWritten(fd_, path_);
+        fd_ = -1;
+        if (!error)
+            error = closed;
+        if (!error)
+            error = RenameFile(path_, target_);
+        placed_ = error == 0;
+        if (!error)
+            error = SyncPath(QFileInfo(target_).absolutePath(), true);
+        return failure(error);
+    }
+
+private:
+    QString failure(int error) const
+    {
+        return error ? QStringLiteral("%1 cannot be written: %2.").arg(target_, SystemErrorText(error)) : QString();
+    }
+
+    QString target_;
+    QString path_;
+    int fd_ = -1;
+    qint64 size_ = 0;
+    bool placed_ = false;
+};
+
+// The transfer under way, for CancelDownload.
+struct Transfer {
+    QPointer<QNetworkReply> reply;
+    QString problem;
+    bool cancelled = false;
+
+    void stop(const QString& why)
+    {
+        if (problem.isEmpty())
+            problem = why;
+        if (reply && reply->isRunning())
+            reply->abort();
+    }
+};
+
+Transfer*& Current()
+{
+    static Transfer* current = nullptr;
+    return current;
+}
+
+// What is wrong with a body that arrived to its end, or an empty text.
+QString CheckWhole(const DownloadLimits& limits, const QVariant& declared, qint64 received, const QByteArray& sha256)
+{
+    if (declared.isValid() && declared.toLongLong() != received)
+        return QStringLiteral("only %1 of the %2 bytes announced arrived.").arg(received).arg(declared.toLongLong());
+    if (limits.expectedSize >= 0 && limits.expectedSize != received)
+        return QStringLiteral("%1 bytes arrived where %2 were expected.").arg(received).arg(limits.expectedSize);
+    if (!limits.expectedSha256.isEmpty() && limits.expectedSha256 != sha256)
+        return QStringLiteral("the file does not match its SHA-256 checksum.");
+    if (limits.lengthRequired && received == 0)
+        return QStringLiteral("the file is empty.");
+    if (limits.lengthRequired && !declared.isValid() && limits.expectedSize < 0)
+        return QStringLiteral("the server did not say how long the file is, so it cannot be known to be whole.");
+    return {};
 }
 
 } // namespace
@@ -31,46 +144,104 @@ bool IsDownloadableAddress(const QUrl& url)
     return scheme == QStringLiteral("https") || (scheme == QStringLiteral("http") && IsThisMachine(url.host()));
 }
 
-bool DownloadFile(const QUrl& url, const QString& fileName, int timeoutMilliseconds)
+void CancelDownload()
 {
+    if (Transfer* transfer = Current()) {
+        transfer->cancelled = true;
+        transfer->stop(QStringLiteral("the transfer was cancelled."));
+    }
+}
+
+DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const DownloadLimits& limits)
+{
+    DownloadOutcome outcome;
+    const QString address = url.toDisplayString();
+    const auto fail = [&](const QString& why) {
+        outcome.problem = address + QStringLiteral(": ") + why;
+        return outcome;
+    };
     if (!IsDownloadableAddress(url))
-        return false;
-    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
-        return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(QStringLiteral("only https addresses, or http on this computer, are fetched."));
+    PartFile part(fileName);
+    if (const QString problem = part.create(); !problem.isEmpty())
+        return fail(problem);
 
     QNetworkAccessManager network;
     QNetworkRequest request(url);
-    request.setTransferTimeout(timeoutMilliseconds);
-    // A redirect may not leave https for plain http.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(limits.stallMilliseconds);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     const std::unique_ptr<QNetworkReply> reply(network.get(request));
 
-    bool written = true;
+    Transfer transfer;
+    transfer.reply = reply.get();
+    Transfer* const outer = std::exchange(Current(), &transfer);
+    QCryptographicHash sha256(QCryptographicHash::Sha256);
     qint64 received = 0;
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&] {
-        const QByteArray chunk = reply->readAll();
-        received += chunk.size();
-        if (written && file.write(chunk) != chunk.size())
-            written = false;
+
+    QObject::connect(reply.get(), &QNetworkReply::redirected, reply.get(), [&](const QUrl& target) {
+        if (IsDownloadableAddress(target))
+            emit reply->redirectAllowed();
+        else
+            transfer.stop(QStringLiteral("the server sent the transfer on to %1, which is neither https nor this computer.")
+                              .arg(target.toDisplayString()));
     });
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
+        const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (declared.isValid() && declared.toLongLong() > limits.maxBytes)
+            transfer.stop(QStringLiteral("the file announced is %1 bytes long, more than the %2 allowed.")
+                              .arg(declared.toLongLong())
+                              .arg(limits.maxBytes));
+    });
+    const auto take = [&] {
+        if (!reply->isOpen())
+            return; // aborted
+        const QByteArray chunk = reply->readAll();
+        if (chunk.isEmpty() || !transfer.problem.isEmpty())
+            return;
+        if (received + chunk.size() > limits.maxBytes) {
+            transfer.stop(QStringLiteral("the file is longer than the %1 bytes allowed.").arg(limits.maxBytes));
+            return;
+        }
+        received += chunk.size();
+        sha256.addData(chunk);
+        if (const QString problem = part.append(chunk); !problem.isEmpty())
+            transfer.stop(problem);
+    };
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), take);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply.get(), [&] {
+        transfer.stop(QStringLiteral("the transfer did not end within %1.").arg(Seconds(limits.deadlineMilliseconds)));
+    });
+    deadline.start(limits.deadlineMilliseconds);
+
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
+    take();
+    Current() = outer;
 
-    const QByteArray rest = reply->readAll();
-    received += rest.size();
-    if (written && file.write(rest) != rest.size())
-        written = false;
-
-    const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
-    const bool whole = !declared.isValid() || declared.toLongLong() == received;
-    if (reply->error() != QNetworkReply::NoError || !written || !whole) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    outcome.cancelled = transfer.cancelled;
+    if (!transfer.problem.isEmpty())
+        return fail(transfer.problem);
+    // Only the stall timer aborts a transfer without saying why.
+    if (reply->error() == QNetworkReply::OperationCanceledError)
+        return fail(QStringLiteral("nothing arrived for %1.").arg(Seconds(limits.stallMilliseconds)));
+    if (const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        status.isValid() && status.toInt() != 200)
+        return fail(QStringLiteral("the server answered %1 %2.")
+                        .arg(status.toInt())
+                        .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+    if (reply->error() != QNetworkReply::NoError)
+        return fail(reply->errorString());
+    const QString incomplete = CheckWhole(limits, reply->header(QNetworkRequest::ContentLengthHeader), received,
+                                          sha256.result().toHex());
+    if (!incomplete.isEmpty())
+        return fail(incomplete);
+    if (const QString problem = part.place(); !problem.isEmpty())
+        return fail(problem);
+    outcome.done = true;
+    return outcome;
 }

@@ -2,6 +2,7 @@
 
 #include "client/ProgramStart.h"
 #include "platform/AppMessageBox.h"
+#include "platform/FileReading.h"
 #include "platform/Folders.h"
 #include "platform/ShellOpen.h"
 #include "platform/ui/ShowModal.h"
@@ -23,6 +24,12 @@ void ReportMissingTopic(int helpContext)
 {
     AppMessageBox(QStringLiteral("The help topic %1 cannot be found.").arg(helpContext),
                   QLatin1String(kApplicationTitle), MbOk | MbIconStop);
+}
+
+// A topic is read only from a file: a pipe or a folder in its place counts as a missing topic.
+bool IsTopicFile(const QString& path)
+{
+    return QFileInfo::exists(path) && IrregularFileProblem(path).isEmpty();
 }
 
 // The topic number of a topic file's address; 0 for anything else.
@@ -154,7 +161,7 @@ TFrmHelp::TFrmHelp(QWidget* parent)
 bool TFrmHelp::ShowTopic(int helpContext)
 {
     const QString file = HelpTopicFile(helpContext);
-    if (!QFileInfo::exists(file)) {
+    if (!IsTopicFile(file)) {
         ReportMissingTopic(helpContext);
         return false;
     }
@@ -178,7 +185,7 @@ void TFrmHelp::FollowLink(const QUrl& link)
                                                             == QFileInfo(HelpTopicFile(topic)).absolutePath()) {
         if (target.hasFragment() && topic == CurrentTopic())
             Topic->scrollToAnchor(target.fragment());
-        else if (QFileInfo::exists(target.toLocalFile()))
+        else if (IsTopicFile(target.toLocalFile()))
             Topic->setSource(target);
         else
             ReportMissingTopic(topic);

@@ -9,6 +9,7 @@
 #include "platform/Exceptions.h"
 #include "platform/HourglassCursor.h"
 #include "platform/ShellOpen.h"
+#include "platform/UrlDownload.h"
 
 namespace {
 
@@ -17,13 +18,13 @@ QString Title()
     return QLatin1String(kApplicationTitle);
 }
 
-// Long work on the user-interface thread, behind the hourglass and the message window, which
-// both go away however the work ends.
+// A transfer on the user-interface thread, behind the hourglass and the message window, which
+// both go away however it ends. The window's Cancel stops the transfer, and the command with it.
 template <typename Work>
 bool Waiting(const char* text, Work work)
 {
     HourglassCursor hourglass;
-    MsgWinScope window(Title(), QLatin1String(text));
+    MsgWinScope window(Title(), QLatin1String(text), CancelDownload);
     return work();
 }
 

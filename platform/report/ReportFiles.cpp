@@ -1,6 +1,7 @@
 #include "platform/report/ReportFiles.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileReading.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -21,6 +22,7 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes)
 
 QByteArray ReadWholeFile(const QString& path)
 {
+    RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));

@@ -1,3 +1,4 @@
+#include "FailingFileOperations.h"
 #include "TestSupport.h"
 
 #include "components/RecordSet.h"
@@ -726,13 +727,19 @@ TEST_F(RecordSetTest, DestroyingAnOpenSetReleasesTheFile)
 
 TEST_F(RecordSetTest, FailedWritesAreReportedWithFileAndReason)
 {
-    // Every write to /dev/full fails as on a full disk.
-    auto full = openSet(QStringLiteral("/dev/full"), smShareDenyNone);
+    // The write fails as on a full disk.
+    const QString fullFile = makeFile(1, QStringLiteral("FULL.P26"));
+    auto full = openSet(fullFile, smShareDenyNone);
     logEvents(*full);
-    const QString fullError = errorOf([&] { full->NewRec(); });
-    EXPECT_TRUE(fullError.contains(QStringLiteral("/dev/full"))) << fullError.toStdString();
+    QString fullError;
+    {
+        FailingFileOperations disk({FileOperation::Write}, 1);
+        fullError = errorOf([&] { full->NewRec(); });
+    }
+    EXPECT_TRUE(fullError.contains(fullFile)) << fullError.toStdString();
     EXPECT_TRUE(fullError.contains(QStringLiteral("No space left on device"))) << fullError.toStdString();
-    EXPECT_EQ(full->LastRecord(), 0);
+    EXPECT_EQ(full->LastRecord(), 1);
+    EXPECT_EQ(ReadTestFile(fullFile).size(), Size);
     EXPECT_EQ(log, (Log{"BeforeNewRec"}));
 
     // A set opened for reading cannot post.

@@ -1,12 +1,17 @@
 #include "EFW2Fixture.h"
 
+#include "client/EFW2SettingsFiles.h"
 #include "efw2/EFW2Fields.h"
 #include "efw2/EFW2Records.h"
 #include "platform/Exceptions.h"
 #include "tests/support/FailingFileOperations.h"
 #include "tests/support/JournaledStepChecks.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -393,6 +398,38 @@ TEST_F(EFW2RunStepTest, EachFailingFileOperationOfResetChangesNothing)
 TEST_F(EFW2RunStepTest, AStopDuringResetIsFinishedOrUndoneAtTheNextOpening)
 {
     ExpectStopsFinishOrUndo(resetStep(), messages);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EFW2FileTest, PipesInPlaceOfTheRunsFilesAreRefusedNamingThem)
+{
+    ASSERT_TRUE(QDir().mkpath(files.efw2Dir));
+    for (const QString& file : {files.processedClientsFile, files.masterFile}) {
+        SCOPED_TRACE(file.toStdString());
+        ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        EFW2Run loaded;
+        try {
+            LoadRun(files, loaded);
+            ADD_FAILURE() << "a pipe was read";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.message(), file + QStringLiteral(" is a pipe, not a file."));
+        }
+        ASSERT_TRUE(QFile::remove(file));
+    }
+}
+
+TEST_F(EFW2FileTest, ATotalTheFinalRecordCannotCountIsRefusedBeforeAnythingIsWritten)
+{
+    run.submitter.TotalRecords = 999'999'999;
+    SaveSubmitterFile(files.submitterFile, run.submitter);
+    const QByteArray submitterBefore = ReadTestFile(files.submitterFile);
+    EXPECT_THROW(ProcessClient(files, run, CompanyRec.Name, CompanyFileName), EFieldException);
+    EXPECT_EQ(run.submitter.TotalRecords, 999'999'999);
+    EXPECT_EQ(ReadTestFile(files.submitterFile), submitterBefore);
+    EXPECT_FALSE(QFileInfo::exists(files.efw2Dir + QStringLiteral("ACME.txt")));
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "TestSupport.h"
+#include "TextRoom.h"
 
 #include "components/ui/MsgWin.h"
 #include "platform/Exceptions.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -82,5 +85,24 @@ TEST_F(MsgWinTest, TheScopeClosesTheWindowWhenTheWorkFails)
     {
         const MsgWinScope wait(QStringLiteral("Backup"), QStringLiteral("Copying..."));
     }
+    EXPECT_EQ(openMessageWindows(), 0);
+}
+
+TEST_F(MsgWinTest, CancelAsksTheWorkToStopAndTheWindowWaitsForIt)
+{
+    int cancels = 0;
+    ShowMsgWin(QStringLiteral("Ledgora 2026"), QStringLiteral("Downloading Update... Please Wait"), [&] { ++cancels; });
+    ASSERT_TRUE(FrmMsgWin);
+    ASSERT_TRUE(FrmMsgWin->BtnCancel);
+    EXPECT_TRUE(FrmMsgWin->isModal());
+    EXPECT_TRUE(CutTexts(*FrmMsgWin).isEmpty()) << CutTexts(*FrmMsgWin).join(QChar('\n')).toStdString();
+
+    QTest::mouseClick(FrmMsgWin->BtnCancel, Qt::LeftButton);
+    QTest::keyClick(FrmMsgWin, Qt::Key_Escape);
+    FrmMsgWin->close();
+    EXPECT_EQ(cancels, 3);
+    // The work that was asked to stop closes the window when it has.
+    EXPECT_TRUE(FrmMsgWin && FrmMsgWin->isVisible());
+    CloseMsgWin();
     EXPECT_EQ(openMessageWindows(), 0);
 }

@@ -6,6 +6,7 @@
 #include "client/ui/Launchers.h"
 #include "client/ui/PayMain.h"
 #include "client/ui/Startup.h"
+#include "components/ui/MsgWin.h"
 #include "payroll/PayPeriod.h"
 #include "payroll/PayRunHooks.h"
 #include "platform/AppMessageBox.h"
@@ -15,9 +16,14 @@
 #include "platform/Registry.h"
 #include "platform/ShellOpen.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <vector>
 
@@ -161,12 +167,15 @@ TEST_F(WebUpdateTest, InstallerTheDesktopCannotOpenKeepsTheProgramRunning)
 
 TEST_F(WebUpdateTest, ServerFailuresAreReportedWithTheirText)
 {
-    qputenv("LEDGORA_UPDATE_HOST", UnusedLoopbackBase().toLatin1());
+    const QString unused = UnusedLoopbackBase();
+    qputenv("LEDGORA_UPDATE_HOST", unused.toLatin1());
     try {
         webUpdate();
         ADD_FAILURE() << "No error without a server";
     } catch (const EDownloadException& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Unable to contact server."));
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("Unable to contact server.~") + unused
+                                               + QStringLiteral("/public/update.txt: ")))
+            << error.message().toStdString();
     }
 
     qputenv("LEDGORA_UPDATE_HOST", server.base().toLatin1());
@@ -176,11 +185,47 @@ TEST_F(WebUpdateTest, ServerFailuresAreReportedWithTheirText)
         webUpdate();
         ADD_FAILURE() << "No error for a missing installer";
     } catch (const EDownloadException& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Unable to download update."));
+        EXPECT_EQ(error.message(), QStringLiteral("Unable to download update.~") + server.base()
+                                       + QStringLiteral("/public/LEDGORA26.EXE: the server answered 404 Not Found."));
     }
     EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(WebUpdateTest, CancelStopsATransferThatNeverEndsAndLeavesNothing)
+{
+    // The server sends a byte now and then, for longer than any test runs.
+    for (const char* path : {"/public/update.txt", "/public/LEDGORA26.EXE"}) {
+        SCOPED_TRACE(path);
+        server.serve(QStringLiteral("/public/update.txt"), kNewer);
+        server.serveEndless(QLatin1String(path), "x", 50);
+        QPointer<TFrmMsgWin> waiting;
+        bool mainTookInput = true;
+        server.onRequest = [&](const QString& requested) {
+            if (requested != QLatin1String(path))
+                return;
+            QTimer::singleShot(0, [&] {
+                waiting = FrmMsgWin;
+                ASSERT_TRUE(waiting);
+                ASSERT_TRUE(waiting->BtnCancel);
+                EXPECT_TRUE(waiting->isModal());
+                mainTookInput = QApplication::activeModalWidget() != waiting;
+                QTest::mouseClick(waiting->BtnCancel, Qt::LeftButton);
+            });
+        };
+        if (QLatin1String(path) == QLatin1String("/public/LEDGORA26.EXE"))
+            messages.expect(IdOk, QStringLiteral("There is an update available."));
+        EXPECT_THROW(webUpdate(), EAbort);
+        EXPECT_FALSE(mainTookInput);
+        EXPECT_FALSE(waiting);
+        EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
+        EXPECT_EQ(QDir(QFileInfo(UpdateInstallerFile()).path()).entryList(QDir::Files | QDir::Hidden),
+                  QLatin1String(path) == QLatin1String("/public/update.txt") ? QStringList()
+                                                                              : QStringList{QStringLiteral("update.ini")});
+        EXPECT_TRUE(opened.empty());
+        EXPECT_TRUE(main->isVisible());
+    }
 }
 
 TEST_F(WebUpdateTest, OfflineQuestionGoesOnOnlyWithOk)
