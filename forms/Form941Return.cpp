@@ -3,6 +3,7 @@
 #include "client/EmployeeRecord.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
+#include "forms/ReturnParameterBlocks.h"
 
 using namespace F941;
 
@@ -90,6 +91,10 @@ std::optional<Form941Problem> CheckForm941(const CompanyRecord& company, bool qu
         return Form941Problem{Form941Check::Overpayment,
                               kCannotPrint + QStringLiteral("Line 15 shows an overpayment, however, you have not checkedto have it "
                                                             "applied to next return or refunded.")};
+    if (const QString problem = RefundAccountProblem(company, mark[SendRefund], amount[Overpayment],
+                                                     {QStringLiteral("Line 15c"), QStringLiteral("Line 15d"), QStringLiteral("Line 15e")});
+        !problem.isEmpty())
+        return Form941Problem{Form941Check::RefundAccount, kCannotPrint + problem};
     // A small filer keeps no record of its liabilities, so only a depositor's line 16 must agree.
     const bool depositor = mark[MonthlyDepositor] || mark[SemiweeklyDepositor];
     if (depositor && Cents(amount[TotalTaxes]) != Cents(company.TaxLibQtr))

@@ -69,7 +69,7 @@ void SetForm941DepositBoxes(CompanyRecord& company);
 // line 12 is 2,500 or more.
 void Form941SmallFilerBoxChanged(CompanyRecord& company, bool checkedNow);
 
-enum class Form941Check { Quarter, Line4, Overpayment, Line16, FinalDate };
+enum class Form941Check { Quarter, Line4, Overpayment, RefundAccount, Line16, FinalDate };
 struct Form941Problem {
     Form941Check check;
     QString message;   // "~" marks the line breaks

@@ -316,6 +316,10 @@ void TFrm941::ValidateFields()
         ScrollBox->ensureWidgetVisible(F941ChkMark[ApplyToNextReturn]);
         F941ChkMark[ApplyToNextReturn]->setFocus(Qt::OtherFocusReason);
         break;
+    case Form941Check::RefundAccount:
+        ScrollBox->ensureWidgetVisible(F941ChkMark[SendRefund]);
+        F941ChkMark[SendRefund]->setFocus(Qt::OtherFocusReason);
+        break;
     case Form941Check::Line16:
         break;
     case Form941Check::FinalDate:

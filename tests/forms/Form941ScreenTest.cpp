@@ -264,6 +264,12 @@ TEST_F(Form941ScreenTest, PrintsTheReturnAndTheVoucherWithTheQuarterMarked)
     const ReportLayout voucher = shippedLayout(QStringLiteral("Form941V"));
     EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("F941Amount19"), QStringLiteral("1214.40")));
     EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("F941Amount21"), QStringLiteral("214.40")));
+    // No paid preparer is set up: his Date box on page 2 stays empty beside the signer's date.
+    EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("Date"), QStringLiteral("10/30/2026")));
+    const std::optional<QRectF> preparerDate = FieldBox(form, QStringLiteral("PrepPrintDate"));
+    ASSERT_TRUE(preparerDate.has_value());
+    for (const PdfWord& word : words)
+        EXPECT_FALSE(word.page == 2 && preparerDate->intersects(word.box)) << word.text.toStdString();
     std::vector<PdfWord> voucherWords;
     for (PdfWord word : words) {
         if (word.page == 3) {
