@@ -116,22 +116,27 @@ QString EFW2WageFieldName(EFW2WageAmount amount)
     return QString::fromLatin1(kWageFields[amount].name);
 }
 
+namespace {
+
+// The code of the first W-3 mark set from firstMark on: codes[k] stands for mark firstMark + k.
+QChar MarkedCode(const CompanyRecord& c, int firstMark, const char* codes)
+{
+    for (int k = 0; codes[k] != '\0'; ++k)
+        if (c.FW3ChkMark[firstMark + k])
+            return QLatin1Char(codes[k]);
+    return {};
+}
+
+} // namespace
+
 QChar EFW2KindOfEmployer(const CompanyRecord& c)
 {
-    static constexpr char kKindOfEmployer[] = "NTSYF";  // W-3 marks 8..12
-    for (int mark = 8; mark <= 12; ++mark)
-        if (c.FW3ChkMark[mark])
-            return QLatin1Char(kKindOfEmployer[mark - 8]);
-    return {};
+    return MarkedCode(c, 8, "NTSYF");  // W-3 marks 8..12
 }
 
 QChar EFW2EmploymentCode(const CompanyRecord& c)
 {
-    static constexpr char kKindOfPayer[] = "RMAFXHQ";   // W-3 marks 1..7
-    for (int mark = 1; mark <= 7; ++mark)
-        if (c.FW3ChkMark[mark])
-            return QLatin1Char(kKindOfPayer[mark - 1]);
-    return {};
+    return MarkedCode(c, 1, "RMAFXHQ");  // W-3 marks 1..7
 }
 
 bool HasSection457Plans(const CompanyRecord& company)
