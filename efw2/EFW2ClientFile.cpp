@@ -6,6 +6,7 @@
 #include "components/ChangeJournal.h"
 #include "efw2/EFW2Fields.h"
 #include "efw2/EFW2Records.h"
+#include "efw2/EFW2WageChecks.h"
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
@@ -38,20 +39,27 @@ void MakeFolder(const QString& folder)
 
 } // namespace
 
-EFW2EmployerBlock BuildEmployerBlock()
+EFW2EmployerBlock BuildEmployerBlock(const std::function<void(QList<QByteArray>& lines)>& addStateLines)
 {
     EFW2EmployerBlock block;
     block.lines.append(EmployerLine(CompanyRec));
+    const bool section457 = HasSection457Plans(CompanyRec);
+    EFW2WageChecks checks(EFW2EmploymentCode(CompanyRec));
     EFW2EmployerTotals totals;
     ForEachEmployee([&] {
         if (!EmployeeGetsW2(EmployeeRec))
             return;
-        const EFW2EmployeeAmounts amounts = EmployeeAmounts(EmployeeRec);
+        const EFW2EmployeeAmounts amounts = EmployeeAmounts(EmployeeRec, section457);
+        checks.checkEmployee(EFW2EmployeeName(EmployeeRec), amounts);
         block.lines.append(EmployeeLine(EmployeeRec, amounts));
         if (amounts.hasOptional())
             block.lines.append(OptionalEmployeeLine(amounts));
+        if (addStateLines)
+            addStateLines(block.lines);
         totals.add(amounts);
     });
+    checks.checkTotals(totals);
+    checks.raiseRefusals();
     block.lines.append(TotalLine(totals));
     if (totals.optionalRecords > 0)
         block.lines.append(OptionalTotalLine(totals));

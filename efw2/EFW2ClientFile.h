@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The EFW2 lines of the open client and the multi-client run they may join.
 
 // The employer's part of the file: RE, then RW (and RO when it holds an amount) for every employee
@@ -16,8 +18,10 @@ struct EFW2EmployerBlock {
     int wageRecords = 0;
 };
 
-// Walks the open client's employees; the current employee stays current.
-EFW2EmployerBlock BuildEmployerBlock();
+// Walks the open client's employees; the current employee stays current. addStateLines adds what a
+// state's run puts after each employee's RW and RO. Every RW and the RT are first checked as the
+// SSA checks them: with any refusal, EEFW2RefusedException lists them all.
+EFW2EmployerBlock BuildEmployerBlock(const std::function<void(QList<QByteArray>& lines)>& addStateLines = {});
 
 // The open client's employees who get a Form W-2, each of whom gets an RW line. With none,
 // CheckHasW2Employees raises ENoEmployeesException.

@@ -54,15 +54,15 @@ constexpr std::array<AmountField, kWageAmountCount> kWageFields = {{
     {"box 5 Medicare wages and tips", 232}, {"box 6 Medicare tax withheld", 243},
     {"box 7 social security tips", 254}, {"box 10 dependent care benefits", 276},
     {"box 12 code D", 287}, {"box 12 code E", 298}, {"box 12 code F", 309}, {"box 12 code G", 320},
-    {"box 12 code H", 331}, {"box 11 nonqualified plans", 353}, {"box 12 code W", 364},
-    {"box 12 code Q", 386}, {"box 12 code C", 408}, {"box 12 code V", 419}, {"box 12 code Y", 430},
+    {"box 12 code H", 331}, {"box 11 nonqualified plans, section 457", 353}, {"box 12 code W", 364},
+    {"box 11 nonqualified plans, not section 457", 375}, {"box 12 code Q", 386}, {"box 12 code C", 408}, {"box 12 code V", 419}, {"box 12 code Y", 430},
     {"box 12 code AA", 441}, {"box 12 code BB", 452}, {"box 12 code DD", 463}, {"box 12 code FF", 474},
     {"third-party payer's income tax withheld", 0},
 }};
 
 // Places of the same amounts on the RT, 15 wide.
 constexpr std::array<int, kWageAmountCount> kTotalPositions = {
-    10, 25, 40, 55, 70, 85, 100, 130, 145, 160, 175, 190, 205, 235, 250, 280, 310, 340, 355, 370, 385, 295, 400, 325,
+    10, 25, 40, 55, 70, 85, 100, 130, 145, 160, 175, 190, 205, 235, 250, 265, 280, 310, 340, 355, 370, 385, 295, 400, 325,
 };
 
 constexpr std::array<AmountField, kOptionalAmountCount> kOptionalFields = {{
@@ -112,7 +112,41 @@ QString EFW2EmployeeName(const EmployeeRecord& employee)
                                                    employee.SocSecNum.get());
 }
 
-EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& e)
+QString EFW2WageFieldName(EFW2WageAmount amount)
+{
+    return QString::fromLatin1(kWageFields[amount].name);
+}
+
+namespace {
+
+// The code of the first W-3 mark set from firstMark on: codes[k] stands for mark firstMark + k.
+QChar MarkedCode(const CompanyRecord& c, int firstMark, const char* codes)
+{
+    for (int k = 0; codes[k] != '\0'; ++k)
+        if (c.FW3ChkMark[firstMark + k])
+            return QLatin1Char(codes[k]);
+    return {};
+}
+
+} // namespace
+
+QChar EFW2KindOfEmployer(const CompanyRecord& c)
+{
+    return MarkedCode(c, 8, "NTSYF");  // W-3 marks 8..12
+}
+
+QChar EFW2EmploymentCode(const CompanyRecord& c)
+{
+    return MarkedCode(c, 1, "RMAFXHQ");  // W-3 marks 1..7
+}
+
+bool HasSection457Plans(const CompanyRecord& company)
+{
+    const QChar kind = EFW2KindOfEmployer(company);
+    return kind == QLatin1Char('S') || kind == QLatin1Char('Y') || kind == QLatin1Char('T');
+}
+
+EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& e, bool box11Section457)
 {
     const QString owner = EFW2EmployeeName(e);
     const std::array<double, kWageAmountCount> wage = {
@@ -129,8 +163,9 @@ EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& e)
         Box12Sum(e, QStringLiteral("F")),
         Box12Sum(e, QStringLiteral("G")),
         Box12Sum(e, QStringLiteral("H")),
-        Ytd(e.NonQualPlan),
+        box11Section457 ? Ytd(e.NonQualPlan) : 0.0,
         Box12Sum(e, QStringLiteral("W")),
+        box11Section457 ? 0.0 : Ytd(e.NonQualPlan),
         Box12Sum(e, QStringLiteral("Q")),
         Box12Sum(e, QStringLiteral("C")),
         Box12Sum(e, QStringLiteral("V")),
@@ -214,19 +249,11 @@ QByteArray EmployerLine(const CompanyRecord& c)
     const auto text = [](const QString& value, int width, const char* field) {
         return EFW2Text(value, width, kCompany, QString::fromLatin1(field));
     };
-    static constexpr char kKindOfEmployer[] = "NTSYF";  // W-3 marks 8..12
-    static constexpr char kKindOfPayer[] = "RMAFXHQ";   // W-3 marks 1..7
-    QByteArray kindOfEmployer;
-    for (int mark = 8; mark <= 12 && kindOfEmployer.isEmpty(); ++mark)
-        if (c.FW3ChkMark[mark])
-            kindOfEmployer = QByteArray(1, kKindOfEmployer[mark - 8]);
-    if (kindOfEmployer.isEmpty())
+    const QChar kindOfEmployer = EFW2KindOfEmployer(c);
+    if (kindOfEmployer.isNull())
         throw EEFW2DataException(QStringLiteral("No Kind of Employer is marked on Form W-3 of the company."));
-    QByteArray kindOfPayer;
-    for (int mark = 1; mark <= 7 && kindOfPayer.isEmpty(); ++mark)
-        if (c.FW3ChkMark[mark])
-            kindOfPayer = QByteArray(1, kKindOfPayer[mark - 1]);
-    if (kindOfPayer.isEmpty())
+    const QChar kindOfPayer = EFW2EmploymentCode(c);
+    if (kindOfPayer.isNull())
         throw EEFW2DataException(QStringLiteral("No Kind of Payer is marked on Form W-3 of the company."));
 
     const bool terminating = IsValidDateStr(c.F941EndDate) || c.F940Type[4];
@@ -244,11 +271,11 @@ QByteArray EmployerLine(const CompanyRecord& c)
         .at(163, text(foreign ? QString() : c.State.get(), 2, "state"))
         .at(165, EFW2Digits(foreign ? QString() : Zip5(c.ZipCode), 5))
         .at(170, EFW2Digits(foreign ? QString() : Zip4(c.ZipCode), 4))
-        .at(174, kindOfEmployer)
+        .at(174, QByteArray(1, kindOfEmployer.toLatin1()))
         .at(179, text(foreign ? c.ForeignProvCo.get() : QString(), 23, "foreign province"))
         .at(202, text(foreign ? c.ForeignZipCode.get() : QString(), 15, "foreign postal code"))
         .at(217, text(foreign ? c.ForeignCountry.get() : QString(), 2, "country code"))
-        .at(219, kindOfPayer)
+        .at(219, QByteArray(1, kindOfPayer.toLatin1()))
         .at(221, Indicator(c.FW3ChkMark[13]))
         .at(222, text(c.FW3Contact, 27, "Form W-3 contact person"))
         .at(249, EFW2Digits(c.PhoneNumber, 15))
@@ -279,7 +306,7 @@ QByteArray EmployeeLine(const EmployeeRecord& e, const EFW2EmployeeAmounts& amou
         .at(134, EFW2Digits(Zip5(e.ZipCode), 5))
         .at(139, EFW2Digits(Zip4(e.ZipCode), 4));
     // The amounts go in by position: the table's order is not the line's.
-    std::map<int, QByteArray> byPosition {{375, QByteArray(11, '0')}};
+    std::map<int, QByteArray> byPosition;
     for (int i = 0; i < kWageAmountCount; ++i)
         if (kWageFields[i].position != 0)
             byPosition[kWageFields[i].position] =
@@ -302,7 +329,7 @@ QByteArray OptionalEmployeeLine(const EFW2EmployeeAmounts& amounts)
 
 QByteArray TotalLine(const EFW2EmployerTotals& totals)
 {
-    std::map<int, QByteArray> byPosition {{265, QByteArray(15, '0')}};
+    std::map<int, QByteArray> byPosition;
     for (int i = 0; i < kWageAmountCount; ++i)
         byPosition[kTotalPositions[i]] = EFW2Money(totals.sums.wage[i], 15, kTotals, QString::fromLatin1(kWageFields[i].name));
     EFW2Line line("RT");

@@ -18,7 +18,7 @@
 // is carried only to the total record.
 enum EFW2WageAmount {
     kWages, kFederalTax, kSSWages, kSSTax, kMedicareWages, kMedicareTax, kSSTips, kDepCare,
-    kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kNonqual457, kCodeW, kCodeQ, kCodeC, kCodeV, kCodeY,
+    kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kNonqual457, kCodeW, kNonqualNot457, kCodeQ, kCodeC, kCodeV, kCodeY,
     kCodeAA, kCodeBB, kCodeDD, kCodeFF, kThirdPartyTax, kWageAmountCount
 };
 
@@ -45,10 +45,22 @@ struct EFW2EmployerTotals {
 // The sum of the employee's box 12 entries with the code, without regard to letter case.
 double Box12Sum(const EmployeeRecord& employee, const QString& code);
 
+// The names of the RW amounts, as the refusals name them.
+QString EFW2WageFieldName(EFW2WageAmount amount);
+
 // How an employee is named in messages.
 QString EFW2EmployeeName(const EmployeeRecord& employee);
 
-EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& employee);
+// The kind of employer of the RE (N, T, S, Y or F, from the W-3 marks) and its employment code
+// (R, M, A, F, X, H or Q, the W-3's kind of payer); a null character when none is marked.
+QChar EFW2KindOfEmployer(const CompanyRecord& company);
+QChar EFW2EmploymentCode(const CompanyRecord& company);
+// Only state and local governments (S, Y) and tax-exempt organisations (T) have section 457
+// plans: their box 11 is a section 457 amount, everyone else's is not.
+bool HasSection457Plans(const CompanyRecord& company);
+
+// box11Section457: where box 11 goes, see HasSection457Plans.
+EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& employee, bool box11Section457);
 
 // The submitter's stored texts (as entered on the EFW2 screen) as the RA line.
 QByteArray SubmitterLine(const EFW2SubmitterRecord& submitter);

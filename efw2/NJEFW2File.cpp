@@ -124,25 +124,10 @@ QByteArray NJStateLine(const CompanyRecord& company, const NJStateOptions& optio
 
 EFW2EmployerBlock BuildNJEmployerBlock(const NJStateOptions& options)
 {
-    EFW2EmployerBlock block;
-    block.lines.append(EmployerLine(CompanyRec));
-    EFW2EmployerTotals totals;
-    ForEachEmployee([&] {
-        if (!EmployeeGetsW2(EmployeeRec))
-            return;
-        const EFW2EmployeeAmounts amounts = EmployeeAmounts(EmployeeRec);
-        block.lines.append(EmployeeLine(EmployeeRec, amounts));
-        if (amounts.hasOptional())
-            block.lines.append(OptionalEmployeeLine(amounts));
+    return BuildEmployerBlock([&options](QList<QByteArray>& lines) {
         if (WorksInNewJersey(EmployeeRec))
-            block.lines.append(NJStateLine(CompanyRec, options));
-        totals.add(amounts);
+            lines.append(NJStateLine(CompanyRec, options));
     });
-    block.lines.append(TotalLine(totals));
-    if (totals.optionalRecords > 0)
-        block.lines.append(OptionalTotalLine(totals));
-    block.wageRecords = totals.wageRecords;
-    return block;
 }
 
 NJEFW2RunFiles NJRunFiles(const QString& settingsDir, const QString& dataDir)

@@ -170,6 +170,10 @@ std::optional<Form940Problem> CheckForm940(const CompanyRecord& company)
         return Form940Problem{Form940Check::Overpayment,
                               QStringLiteral("When there is an overpayment on line 15, you must check whether to apply it or "
                                              "refunded.")};
+    const QString line15 = QStringLiteral("Line 15");
+    if (const QString problem = RefundAccountProblem(company, company.F940OverPay2, amount[Overpayment], {line15, line15, line15});
+        !problem.isEmpty())
+        return Form940Problem{Form940Check::RefundAccount, problem};
     // Part 5 is filled only above the floor, so below it there is nothing to compare.
     if (amount[TotalTax] > kQuarterlyLiabilityFloor && Cents(amount[TotalTax]) != Cents(amount[YearLiability]))
         return Form940Problem{Form940Check::Line12Line17, QStringLiteral("Line 12 must equal line 17.")};
@@ -204,7 +208,7 @@ FormParams Form940Params(const CompanyRecord& company, const PreparerRecord& pre
         params.SetAmount(QStringLiteral("F940Amount%1").arg(line), amount[line]);
     for (int kind = FringeBenefits; kind <= Other; ++kind)
         params.SetCheck(QStringLiteral("F940Exempt%1").arg(kind), company.F940Exempt[kind]);
-    AddBankDataParams(params, company, company.F940OverPay1, amount[BalanceDue], amount[Overpayment]);
+    AddRefundAccountParams(params, company, company.F940OverPay2, amount[Overpayment]);
     params.SetUpper(QStringLiteral("CompName"), company.Name.get());
     params.Set(QStringLiteral("FederalID"), company.FederalID.get());
     if (amount[TotalTax] > kQuarterlyLiabilityFloor) {

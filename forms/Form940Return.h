@@ -73,7 +73,7 @@ void CalcForm940Lines(CompanyRecord& company);
 enum class Form940Check {
     StateAndMultiState, StateOrMultiState, TooFewStates, TooManyStates, Line9And10, CreditReductionWages,
     NoCreditReduction, CheckedStateWithoutWages, WagesWithoutCheckedState, StateWagesAboveLine7, Overpayment,
-    Line12Line17
+    RefundAccount, Line12Line17
 };
 struct Form940Problem {
     Form940Check check;

@@ -24,7 +24,7 @@ FormParams Form941Params(const CompanyRecord& company, const PreparerRecord& pre
     params.SetCheck(QStringLiteral("F941ChkMark1"), mark[NotSubjectToTaxes]);
     for (int entry = 1; entry <= LastEntry; ++entry)
         params.SetAmount(QStringLiteral("F941Amount%1").arg(entry), amount[entry]);
-    AddBankDataParams(params, company, mark[ApplyToNextReturn], amount[BalanceDue], amount[Overpayment]);
+    AddRefundAccountParams(params, company, mark[SendRefund], amount[Overpayment]);
     params.Set(QStringLiteral("FederalID"), company.FederalID);
     for (int k = ApplyToNextReturn; k <= SeasonalEmployer; ++k)
         params.SetCheck(QStringLiteral("F941ChkMark%1").arg(k), mark[k]);

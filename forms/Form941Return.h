@@ -51,13 +51,22 @@ inline constexpr double kSmallFilerLimit = 2500.00;
 // A balance or an overpayment under a dollar need not be paid, applied or refunded.
 inline constexpr double kSmallestPayment = 0.99;
 
+// Line 1: the employees with pay (wages or tips), in the pay history, for a stored pay period whose dates include
+// the 12th of the quarter's last month (March 12, June 12, September 12, December 12); none when no
+// stored period covers that day. Walks the open client's employees; the current one stays current.
+std::optional<int> CountEmployeesPaidForThe12th(int quarter);
+
 // Puts the quarter's employee totals into the gathered lines: 1 (the employees paid), 2, 3, 5a-5e,
 // 7 (the fractions of cents) and 8 (the taxes on third-party sick pay). The lines the user enters
 // stay as they are.
 void ApplyForm941Totals(CompanyRecord& company, const EmployeeTaxTotals& quarter);
-// The open client's quarter-to-date totals applied; true when some employee has taxable
-// third-party sick pay this quarter (line 8 is then not the user's to change).
-bool GatherForm941Totals(CompanyRecord& company);
+// The open client's quarter-to-date totals applied, with line 1 counted from the pay history where
+// a stored period covers the 12th (CountEmployeesPaidForThe12th).
+struct Form941Gathered {
+    bool thirdPartySickPay = false;  // line 8 is then not the user's to change
+    bool employeesPaid = false;      // some employee has wages this quarter: the payroll's own return
+};
+Form941Gathered GatherForm941Totals(CompanyRecord& company);
 
 // Lines 6, 10, 12, 14 and 15 from the others, each to the cent; without an overpayment neither of
 // line 15's boxes stays checked.
@@ -69,7 +78,7 @@ void SetForm941DepositBoxes(CompanyRecord& company);
 // line 12 is 2,500 or more.
 void Form941SmallFilerBoxChanged(CompanyRecord& company, bool checkedNow);
 
-enum class Form941Check { Quarter, Line4, Overpayment, Line16, FinalDate };
+enum class Form941Check { Quarter, Line4, Overpayment, RefundAccount, Line16, FinalDate };
 struct Form941Problem {
     Form941Check check;
     QString message;   // "~" marks the line breaks

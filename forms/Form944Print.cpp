@@ -20,8 +20,7 @@ FormParams Form944Params(const Form944Return& form, const CompanyRecord& company
         params.SetCheck(QStringLiteral("F944ChkMark%1").arg(k), mark[k]);
     for (int line = 1; line <= LastAmount; ++line)
         params.SetAmount(QStringLiteral("F944Amount%1").arg(line), amount[line]);
-    // The choice as last saved decides, as it does on Form 941.
-    AddBankDataParams(params, company, company.F944ChkMark2, amount[BalanceDue], amount[Overpayment]);
+    AddRefundAccountParams(params, company, mark[SendRefund], amount[Overpayment]);
     params.Set(QStringLiteral("FederalID"), company.FederalID);
     params.SetCheck(QStringLiteral("F944ChkMark4"), mark[SmallFiler]);
     if (mark[MonthlyLiabilities]) {

@@ -6,6 +6,7 @@
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "forms/Form941Return.h"
+#include "forms/ReturnParameterBlocks.h"
 
 #include <algorithm>
 
@@ -121,7 +122,7 @@ void CalcForm944Lines(Form944Return& form)
         form.totalLiability = Cents(form.totalLiability + month);
 }
 
-std::optional<Form944Problem> CheckForm944(const Form944Return& form)
+std::optional<Form944Problem> CheckForm944(const Form944Return& form, const CompanyRecord& company)
 {
     const auto& amount = form.amount;
     const auto& mark = form.mark;
@@ -132,6 +133,10 @@ std::optional<Form944Problem> CheckForm944(const Form944Return& form)
         return Form944Problem{Form944Check::Overpayment,
                               kCannotPrint + QStringLiteral("Line 12 shows an overpayment, however, you have notchecked to have it "
                                                             "applied to next return or refunded.")};
+    if (const QString problem = RefundAccountProblem(company, mark[SendRefund], amount[Overpayment],
+                                                     {QStringLiteral("Line 12c"), QStringLiteral("Line 12d"), QStringLiteral("Line 12e")});
+        !problem.isEmpty())
+        return Form944Problem{Form944Check::RefundAccount, kCannotPrint + problem};
     // A small filer keeps no record of its liabilities, so only line 13's months must agree.
     if (mark[MonthlyLiabilities] && Cents(amount[TotalTaxes]) != Cents(form.totalLiability))
         return Form944Problem{Form944Check::Line13m,

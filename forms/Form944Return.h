@@ -67,9 +67,10 @@ void SaveForm944Block(const Form944Return& form, CompanyRecord& company);
 // boxes stays checked.
 void CalcForm944Lines(Form944Return& form);
 
-enum class Form944Check { Line3, Overpayment, Line13m, FinalDate };
+enum class Form944Check { Line3, Overpayment, RefundAccount, Line13m, FinalDate };
 struct Form944Problem {
     Form944Check check;
     QString message;   // "~" marks the line breaks
 };
-std::optional<Form944Problem> CheckForm944(const Form944Return& form);
+// company: the bank account a refund goes to.
+std::optional<Form944Problem> CheckForm944(const Form944Return& form, const CompanyRecord& company);

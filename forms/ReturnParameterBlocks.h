@@ -15,11 +15,22 @@ class FormParams;
 // address.
 void AddCompanyParams(FormParams& params, const CompanyRecord& company);
 
-// The routing and account numbers of an electronic payment or refund: when the company pays its
-// balances electronically, the overpayment is not to be applied to the next return and there is
-// a balance due or an overpayment above 0.99.
-void AddBankDataParams(FormParams& params, const CompanyRecord& company, bool applyToNextReturn, double balanceDue,
-                       double overpayment);
+// The lines of a refund by direct deposit (Form 941 lines 15c-15e, Form 944 lines 12c-12e, the
+// account lines of Form 940): they are filled only when an overpayment is to be refunded, then
+// with the company's bank account, and left empty otherwise, however the company pays.
+bool RefundsByDirectDeposit(bool sendRefund, double overpayment);
+void AddRefundAccountParams(FormParams& params, const CompanyRecord& company, bool sendRefund, double overpayment);
+
+// The names of a return's refund lines, as its messages say them.
+struct RefundLines {
+    QString routing;
+    QString accountType;
+    QString account;
+};
+// What stops a return whose overpayment is to be refunded: a routing number that is not 9 digits
+// with a valid check digit, a missing account number or account type. The message names the line
+// and where the account is entered; empty when nothing is missing or no refund is asked for.
+QString RefundAccountProblem(const CompanyRecord& company, bool sendRefund, double overpayment, const RefundLines& lines);
 
 // The third-party designee, or the "No" box.
 void AddDesigneeParams(FormParams& params, const CompanyRecord& company);
@@ -28,7 +39,7 @@ void AddDesigneeParams(FormParams& params, const CompanyRecord& company);
 // its forms, and the company's telephone beside a named signer; the print date on every copy.
 void AddSignerParams(FormParams& params, const CompanyRecord& company, bool filingCopy, const QString& printDateText);
 
-// The paid preparer on the filing copy unless the user left him off or no firm is set up, then
-// the preparer's date: today when the preparer dates his forms, else the print date.
+// The paid preparer on the filing copy unless the user left him off or no firm is set up, with
+// his date: today when the preparer dates his forms, else the print date. Without him, nothing.
 void AddPreparerParams(FormParams& params, const PreparerRecord& preparer, bool noPrintPrepInfo, bool filingCopy,
                        const QString& printDateText, const QDate& today);

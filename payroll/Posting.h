@@ -47,7 +47,8 @@ void AddBaseWeeks();
 // plan with deferrals (D, E, F, G, S), group-term life (C), third-party sick pay (J), tips (TP)
 // and qualified overtime (TT), in that order; sets the box 13 retirement plan and third-party sick
 // pay marks where they apply. The codes fill entries 1..5; more go into entries from 6 on that are
-// empty or hold the same code, never over a typed one. Returns the codes that found no entry.
+// empty or hold the same code, never over a typed one. A code whose amount is 0.00 is not stored,
+// and an entry from 6 on that holds it goes. Returns the codes that found no entry.
 std::vector<Box12Amount> RebuildW2Box12();
 
 // Days the period dates move on after posting, by the company's processed frequency.

@@ -55,6 +55,18 @@ bool PutBox12(const QString& code, double amount)
     return true;
 }
 
+// An earlier posting may have left the code from entry 6 on; with nothing to report now, it goes.
+void RemovePostedBox12(const QString& code)
+{
+    EmployeeRecord& e = EmployeeRec;
+    for (int entry = kPostedBox12Entries + 1; entry <= 12; ++entry) {
+        if (e.FW2Box12Code[entry].get().trimmed().compare(code, Qt::CaseInsensitive) == 0) {
+            e.FW2Box12Code[entry] = QString();
+            e.FW2Box12Amt[entry] = 0;
+        }
+    }
+}
+
 } // namespace
 
 int QuarterOfMonth(int month)
@@ -171,8 +183,11 @@ std::vector<Box12Amount> RebuildW2Box12()
     }
 
     std::vector<Box12Amount> unplaced;
+    // A code with 0.00 is no entry of the W-2 (all third-party sick pay taxable leaves code J at 0.00).
     const auto put = [&](const QString& code, double amount) {
-        if (!PutBox12(code, amount))
+        if (RoundToDecimals(amount, 2) == 0)
+            RemovePostedBox12(code);
+        else if (!PutBox12(code, amount))
             unplaced.push_back({code, amount});
     };
     // Every plan with deferrals gets its own code: a second plan's deferrals belong on the W-2 too.

@@ -269,6 +269,10 @@ TFrmCompany::TFrmCompany(QWidget* parent)
     payment->addWidget(Caption("Account type", PayAcctType));
     payment->addWidget(PayAcctType, 2);
     column->addLayout(payment);
+    // Refunds of the returns go by direct deposit only, so the account is open to entry either way.
+    auto* refunds = new QLabel(QStringLiteral("Refunds of Forms 940, 941 and 944 are deposited into this account."), page);
+    refunds->setObjectName(QStringLiteral("LblRefundAccount"));
+    column->addWidget(refunds);
     column->addWidget(Bevel());
 
     // Designee.
@@ -673,9 +677,6 @@ void TFrmCompany::DirDepositClick()
 
 void TFrmCompany::PayTaxBalClick()
 {
-    const bool on = PayTaxBal->isChecked();
-    for (QWidget* field : std::initializer_list<QWidget*>{PayRTN, PayAcctNum, PayAcctType})
-        field->setEnabled(on);
     if (IsBlank(PayRTN->text()) && IsBlank(PayAcctNum->text()))
         PayAcctType->setCurrentIndex(-1);
     CheckFieldStatus();

@@ -12,6 +12,7 @@
 #include "components/ui/FilterEdit.h"
 #include "components/ui/StateEdit.h"
 #include "efw2/EFW2Records.h"
+#include "efw2/ui/EFW2RefusalList.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -455,6 +456,8 @@ void TFrmEFW2::BtnProcessClick()
         BtnProcess->setEnabled(false);
         ChkSubmitter->setEnabled(false);
         ChkFinal->setEnabled(false);
+    } catch (const EEFW2RefusedException& refused) {
+        ShowEFW2Refusals(refused, kTitle);
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
     }

@@ -8,6 +8,7 @@
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
+#include "efw2/ui/EFW2RefusalList.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -267,6 +268,8 @@ void TFrmNJEFW2::BtnProcessClick()
         BtnProcess->setEnabled(false);
         ChkNJSubmitter->setEnabled(false);
         ChkNJFinal->setEnabled(false);
+    } catch (const EEFW2RefusedException& refused) {
+        ShowEFW2Refusals(refused, kTitle);
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
     }

@@ -364,6 +364,8 @@ QWidget* TFrm940::problemEntry(const Form940Problem& problem) const
         return F940CRWages[problem.row];
     case Form940Check::Overpayment:
         return F940OverPay1;
+    case Form940Check::RefundAccount:
+        return F940OverPay2;
     case Form940Check::Line12Line17:
         return F940Amount[F940::Quarter1];
     default:

@@ -2,6 +2,7 @@
 
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
+#include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
@@ -95,7 +96,13 @@ void TFrm941::buildPage1(TLayoutPicture* page, const ReportLayout& layout)
         F941CurQtr[q] = CheckMark(QStringLiteral("F941CurQtr%1").arg(q), false);
         PlaceOnField(page, layout, F941CurQtr[q]);
     }
-    F941NumEmps = HeaderEntry(QStringLiteral("F941NumEmps"));
+    // Counted when the screen opens, but the user may know better: it stays editable, outside the
+    // tab order.
+    F941NumEmps = new TFilterEdit;
+    F941NumEmps->setObjectName(QStringLiteral("F941NumEmps"));
+    F941NumEmps->setValidChars(QStringLiteral("[0..9]"));
+    F941NumEmps->setMaxLength(6);
+    F941NumEmps->setFocusPolicy(Qt::ClickFocus);
     F941NumEmps->setTextAlignment(taRightJustify);
     PlaceOnField(page, layout, F941NumEmps);
     // Created in the form's order, which Tab follows.
@@ -188,9 +195,10 @@ void TFrm941::FormShow()
     for (int q = 1; q <= 4; ++q)
         F941CurQtr[q]->setChecked(CompanyRec.CurrentQuarter == q);
 
-    HasThirdPartySickPay = GatherForm941Totals(CompanyRec);
+    const Form941Gathered gathered = GatherForm941Totals(CompanyRec);
+    HasThirdPartySickPay = gathered.thirdPartySickPay;
     CalcForm941Lines(CompanyRec);
-    if (CompanyRec.F941NumEmps != 0) {
+    if (gathered.employeesPaid) {
         const int quarter = CompanyRec.CurrentQuarter;
         CbxSelectQtr->setCurrentIndex(quarter >= 1 && quarter <= 4 ? quarter : 0);
         CbxSelectQtr->setEnabled(false);
@@ -223,6 +231,7 @@ void TFrm941::LoadForm()
 
 void TFrm941::SaveForm()
 {
+    CompanyRec.F941NumEmps = TextToInt(F941NumEmps->text());
     for (int k = 1; k <= 8; ++k)
         CompanyRec.F941ChkMark[k] = F941ChkMark[k]->checked();
     CompanyRec.F941EndDate = F941EndDate->text().left(10);
@@ -316,6 +325,10 @@ void TFrm941::ValidateFields()
         ScrollBox->ensureWidgetVisible(F941ChkMark[ApplyToNextReturn]);
         F941ChkMark[ApplyToNextReturn]->setFocus(Qt::OtherFocusReason);
         break;
+    case Form941Check::RefundAccount:
+        ScrollBox->ensureWidgetVisible(F941ChkMark[SendRefund]);
+        F941ChkMark[SendRefund]->setFocus(Qt::OtherFocusReason);
+        break;
     case Form941Check::Line16:
         break;
     case Form941Check::FinalDate:
@@ -354,7 +367,7 @@ void TFrm941::BtnTaxAdjustmentClick()
     SaveForm();
     CalcLines();
     OpenFormScreen<TFrmScheduleB>();
-    HasThirdPartySickPay = GatherForm941Totals(CompanyRec);
+    HasThirdPartySickPay = GatherForm941Totals(CompanyRec).thirdPartySickPay;
     CalcLines();
     LoadForm();
     EnableControls();

@@ -241,7 +241,7 @@ void TFrm944::F944ChkMark6Change()
 
 void TFrm944::ValidateFields()
 {
-    const std::optional<Form944Problem> problem = CheckForm944(form_);
+    const std::optional<Form944Problem> problem = CheckForm944(form_, CompanyRec);
     if (!problem)
         return;
     switch (problem->check) {
@@ -252,6 +252,10 @@ void TFrm944::ValidateFields()
     case Form944Check::Overpayment:
         ScrollBox->ensureWidgetVisible(F944ChkMark[ApplyToNextReturn]);
         F944ChkMark[ApplyToNextReturn]->setFocus(Qt::OtherFocusReason);
+        break;
+    case Form944Check::RefundAccount:
+        ScrollBox->ensureWidgetVisible(F944ChkMark[SendRefund]);
+        F944ChkMark[SendRefund]->setFocus(Qt::OtherFocusReason);
         break;
     case Form944Check::Line13m:
         break;

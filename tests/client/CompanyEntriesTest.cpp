@@ -76,6 +76,15 @@ const std::vector<ProblemCase>& ProblemCases()
              e.PayAcctType = QStringLiteral("Checking");
          },
          "Routing Transit Number is invalid.", PayRTN},
+        {"refund account with a bad routing number, no EFT",
+         [](CompanyEntries& e) { e.PayRTN = QStringLiteral("011000016"); },
+         "Routing Transit Number is invalid.", PayRTN},
+        {"refund account without EFT", [](CompanyEntries& e) {
+             e.PayRTN = QStringLiteral("011000015");
+             e.PayAcctNum = QStringLiteral("1234");
+             e.PayAcctType = QStringLiteral("Savings");
+         },
+         nullptr},
         {"EFT without account type",
          [](CompanyEntries& e) {
              e.PayTaxBal = true;

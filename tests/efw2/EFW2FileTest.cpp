@@ -191,7 +191,7 @@ TEST_F(EFW2FileTest, Box12AmountsOfACodeAddUp)
     module->RSEmployee.SetCurrentRecord(2);
     module->RSEmployee.GetRec();
     EXPECT_DOUBLE_EQ(Box12Sum(EmployeeRec, QStringLiteral("D")), 750);
-    const QByteArray rw = EmployeeLine(EmployeeRec, EmployeeAmounts(EmployeeRec));
+    const QByteArray rw = EmployeeLine(EmployeeRec, EmployeeAmounts(EmployeeRec, false));
     EXPECT_EQ(rw.mid(286, 11), QByteArray("00000075000"));
 }
 

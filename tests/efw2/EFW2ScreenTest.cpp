@@ -162,6 +162,41 @@ TEST_F(EFW2ScreenTest, AProcessStoppedBeforeItsLastRenameIsFinishedOnceWhenTheSc
     screen->close();
 }
 
+TEST_F(EFW2ScreenTest, RefusedWageReportOffersTheWholeListAndWritesNothing)
+{
+    for (int n : {1, 2}) {
+        module->RSEmployee.SetCurrentRecord(n);
+        module->RSEmployee.GetRec();
+        EmployeeRec.MedEarnings[kYearToDateColumn] = 100;   // below the social security wages
+        module->RSEmployee.PostRec();
+    }
+    auto screen = open(run.submitter);
+    messages.expect(IdNo, QStringLiteral("Show the whole list?"));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("for 3 reasons; nothing was written")));
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Box 5 Medicare wages and tips of employee Jos")));
+    EXPECT_FALSE(QFileInfo::exists(clientFile(*screen)));
+
+    QString listed;
+    messages.expect(IdYes, QStringLiteral("Show the whole list?"));
+    dialogs.onNextModal([&](QDialog& window) {
+        if (const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOTS"); !folder.isEmpty())
+            window.grab().save(folder + QStringLiteral("/EFW2Refusals.png"));
+        listed = window.findChild<QPlainTextEdit*>(QStringLiteral("Refusals"))->toPlainText();
+        window.findChild<QPushButton*>(QStringLiteral("BtnClose"))->click();
+    });
+    screen->BtnProcess->click();
+    EXPECT_TRUE(dialogs.allUsed());
+    const QStringList lines = listed.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << listed.toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("employee Jos")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("employee Ann Lee (345-67-8901)")));
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("the employer's totals (RT)")));
+    EXPECT_FALSE(QFileInfo::exists(clientFile(*screen)));
+    EXPECT_TRUE(screen->BtnProcess->isEnabled());
+    screen->close();
+}
+
 TEST_F(EFW2ScreenTest, ClosingWithdrawsAnUnprocessedFinalDesignation)
 {
     // A multi-client file under way: the first client went in with "Final" checked.

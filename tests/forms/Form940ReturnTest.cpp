@@ -122,6 +122,9 @@ TEST_F(Form940ReturnTest, OverpaymentOfADollarNeedsAChoice)
         if (problem)
             EXPECT_EQ(problem->check, Form940Check::Overpayment);
         c.F940OverPay2 = true;
+        c.PayRTN = QStringLiteral("021000021");
+        c.PayAcctNum = QStringLiteral("12345");
+        c.PayAcctType = QStringLiteral("Checking");
         EXPECT_FALSE(CheckForm940(c));
     }
     // Without an overpayment the choice is let go.
@@ -146,16 +149,19 @@ TEST_F(Form940ReturnTest, QuarterlyLiabilitiesCountAboveFiveHundred)
     }
 }
 
-TEST_F(Form940ReturnTest, BalanceGoesOnTheVoucherOrAsBankData)
+TEST_F(Form940ReturnTest, BalanceGoesOnTheVoucherAndARefundToTheBankAccount)
 {
     const struct {
-        double balance;
+        double balance;            // line 8 less deposits of 100.00: above 0 a balance, below an overpayment
         bool paysElectronically;
+        bool sendRefund;
         bool voucher, bankData;
     } cases[] = {
-        {0.99, false, false, false},
-        {1.00, false, true, false},
-        {1.00, true, false, true},
+        {100.99, false, false, false, false},
+        {101.00, false, false, true, false},
+        {101.00, true, false, false, false},
+        {40.00, true, false, false, false},
+        {40.00, false, true, false, true},
     };
     CompanyRecord& c = CompanyRec;
     c.PayRTN = QStringLiteral("021000021");
@@ -163,9 +169,11 @@ TEST_F(Form940ReturnTest, BalanceGoesOnTheVoucherOrAsBankData)
     c.PayAcctType = QStringLiteral("checking");
     for (const auto& k : cases) {
         c.F940Amount[TaxBeforeAdjustments] = k.balance;
-        c.F940Amount[Deposits] = 0;
+        c.F940Amount[Deposits] = 100;
         c.PayTaxBal = k.paysElectronically;
         completeReturn(c);
+        c.F940OverPay1 = !k.sendRefund && c.F940Amount[Overpayment] > 0;
+        c.F940OverPay2 = k.sendRefund;
         EXPECT_EQ(PrintsForm940V(c), k.voucher) << k.balance;
         const FormParams params = Form940Params(c, PreparerRec, {});
         EXPECT_EQ(params.Has(QStringLiteral("RTN9")), k.bankData) << k.balance;
@@ -175,6 +183,25 @@ TEST_F(Form940ReturnTest, BalanceGoesOnTheVoucherOrAsBankData)
     const FormParams voucher = Form940VParams(c, true);
     EXPECT_EQ(voucher.Get(QStringLiteral("F940VBalDue1")), QStringLiteral("1234"));
     EXPECT_EQ(voucher.Get(QStringLiteral("F940VBalDue2")), QStringLiteral("50"));
+}
+
+TEST_F(Form940ReturnTest, ARefundWithoutTheBankAccountIsRefused)
+{
+    CompanyRecord& c = CompanyRec;
+    c.F940Amount[TaxBeforeAdjustments] = 40;
+    c.F940Amount[Deposits] = 100;
+    completeReturn(c);
+    c.F940OverPay2 = true;
+    c.PayRTN = QStringLiteral("021000021");
+    c.PayAcctNum = QString();
+    c.PayAcctType = QStringLiteral("Savings");
+    const std::optional<Form940Problem> problem = CheckForm940(c);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->check, Form940Check::RefundAccount);
+    EXPECT_TRUE(problem->message.startsWith(QStringLiteral("Line 15: the account number is missing.")))
+        << problem->message.toStdString();
+    c.PayAcctNum = QStringLiteral("987");
+    EXPECT_FALSE(CheckForm940(c).has_value());
 }
 
 TEST_F(Form940ReturnTest, StatesAndScheduleAChecks)
@@ -223,7 +250,7 @@ TEST_F(Form940ReturnTest, FileCopyLeavesOutPreparerAndSigner)
     EXPECT_EQ(params.Get(kFormCopyParam), kFileCopyText);
     for (const char* left : {"PrepName", "Signature", "SignerName", "PhoneNumber"})
         EXPECT_FALSE(params.Has(QLatin1String(left))) << left;
-    EXPECT_EQ(params.Get(QStringLiteral("PrepPrintDate")), QStringLiteral("01/29/2027"));
+    EXPECT_FALSE(params.Has(QStringLiteral("PrepPrintDate")));
     EXPECT_EQ(params.Get(QStringLiteral("Date")), QStringLiteral("01/29/2027"));
     EXPECT_EQ(params.Get(QStringLiteral("EIN9")), QStringLiteral("9"));
     choice.filingCopy = true;

@@ -8,6 +8,7 @@
 #include "forms/Form944Print.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -207,6 +208,53 @@ TEST(ReturnLayouts, EveryParameterNamesAField)
     EXPECT_TRUE(ParamsNameFields(ReadLayout(project, QStringLiteral("Form944")), Form944Params(form, *company, preparer, filing)));
     EXPECT_TRUE(ParamsNameFields(ReadLayout(project, QStringLiteral("Form944V")), Form944VoucherParams(form, *company, QStringLiteral("X"), false)));
     EXPECT_TRUE(ParamsNameFields(ReadLayout(project, QStringLiteral("Form941")), Form941Params(*company, preparer, filing, 1)));
+}
+
+// Lines 15c-15e on paper: empty with a balance due, however the company pays; the bank account with
+// a refund. Without a paid preparer the Date box of page 2 stays empty.
+TEST_F(Form941Printout, RefundLinesAndThePreparersDateOnPaper)
+{
+    company->PayTaxBal = true;
+    company->PayRTN = QStringLiteral("021000021");
+    company->PayAcctNum = QStringLiteral("12345");
+    company->PayAcctType = QStringLiteral("Checking");
+    const QString project = ShippedProjectFile();
+    const ReportLayout layout = ReadLayout(project, QStringLiteral("Form941"));
+    QTemporaryDir dir;
+    const auto wordsInBox = [&](const std::vector<PdfWord>& words, const char* field) {
+        const std::optional<QRectF> box = FieldBox(layout, QLatin1String(field));
+        EXPECT_TRUE(box.has_value()) << field;
+        const LayoutElement* element = layout.Field(QLatin1String(field));
+        const int page = element ? element->page + 1 : 0;
+        QStringList found;
+        for (const PdfWord& word : words)
+            if (box && word.page == page && box->intersects(word.box))
+                found << word.text;
+        return found;
+    };
+
+    ASSERT_GT(company->F941Amount[BalanceDue], 0);
+    const QString due = dir.filePath(QStringLiteral("due.pdf"));
+    WriteFilledLayoutPdf(project, QStringLiteral("Form941"), params(), due);
+    const std::vector<PdfWord> dueWords = ReadPdfWords(due);
+    for (const char* field : {"RTN1", "RTN9", "AcctNum1", "AcctNum5", "Checking", "Savings", "PrepPrintDate"})
+        EXPECT_TRUE(wordsInBox(dueWords, field).isEmpty()) << field << ": " << wordsInBox(dueWords, field).join(' ').toStdString();
+    EXPECT_TRUE(ValueInFieldBox(dueWords, layout, QStringLiteral("Date"), QStringLiteral("10/31/2026")));
+
+    company->PayTaxBal = false;
+    company->F941Amount[Deposits] = 5000.00;
+    CalcForm941Lines(*company);
+    company->F941ChkMark[SendRefund] = true;
+    ASSERT_EQ(CheckForm941(*company, false), std::nullopt);
+    const QString refund = dir.filePath(QStringLiteral("refund.pdf"));
+    WriteFilledLayoutPdf(project, QStringLiteral("Form941"), params(), refund);
+    const std::vector<PdfWord> refundWords = ReadPdfWords(refund);
+    EXPECT_TRUE(ValueInFieldBox(refundWords, layout, QStringLiteral("F941Amount22"), QStringLiteral("569.49")));
+    EXPECT_TRUE(ValueInFieldBox(refundWords, layout, QStringLiteral("RTN1"), QStringLiteral("0")));
+    EXPECT_TRUE(ValueInFieldBox(refundWords, layout, QStringLiteral("RTN9"), QStringLiteral("1")));
+    EXPECT_TRUE(ValueInFieldBox(refundWords, layout, QStringLiteral("AcctNum5"), QStringLiteral("5")));
+    EXPECT_TRUE(ValueInFieldBox(refundWords, layout, QStringLiteral("Checking"), QStringLiteral("X")));
+    EXPECT_TRUE(wordsInBox(refundWords, "AcctNum6").isEmpty());
 }
 
 } // namespace

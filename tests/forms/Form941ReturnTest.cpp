@@ -226,7 +226,27 @@ TEST_F(Form941Lines, OverpaymentOfADollarNeedsAChoiceAndOnlyOneOfTwo)
               QStringLiteral("Unable to print Form 941.~Line 15 shows an overpayment, however, you have not checkedto have it "
                              "applied to next return or refunded."));
     company->F941ChkMark[SendRefund] = true;
+    // A refund goes by direct deposit: lines 15c-15e need the bank account, whether the company pays
+    // electronically or not.
+    EXPECT_EQ(check(), Form941Check::RefundAccount);
+    EXPECT_EQ(CheckForm941(*company, false)->message,
+              QStringLiteral("Unable to print Form 941.~Line 15c: the routing number is missing or not valid.~A refund goes "
+                             "by direct deposit to the company's bank account: enter its routing number, account number "
+                             "and type in the company setup."));
+    company->PayRTN = QStringLiteral("021000021");
+    EXPECT_EQ(check(), Form941Check::RefundAccount);
+    EXPECT_TRUE(CheckForm941(*company, false)->message.contains(QStringLiteral("Line 15e: the account number is missing.")));
+    company->PayAcctNum = QStringLiteral("4567");
+    EXPECT_EQ(check(), Form941Check::RefundAccount);
+    EXPECT_TRUE(CheckForm941(*company, false)->message.contains(QStringLiteral("Line 15d: the type of account is missing.")));
+    company->PayAcctType = QStringLiteral("Savings");
     EXPECT_EQ(check(), std::nullopt);
+    company->F941ChkMark[SendRefund] = false;
+    company->F941ChkMark[ApplyToNextReturn] = true;
+    company->PayRTN = QString();
+    EXPECT_EQ(check(), std::nullopt);
+    company->F941ChkMark[ApplyToNextReturn] = false;
+    company->F941ChkMark[SendRefund] = true;
 
     company->F941Amount[Deposits] = 100.00;
     CalcForm941Lines(*company);

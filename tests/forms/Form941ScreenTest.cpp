@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 #include "WageBases.h"
 
+#include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
@@ -244,6 +245,51 @@ TEST_F(Form941ScreenTest, UnprocessedReturnNeedsAQuarter)
     });
 }
 
+// Line 1 counts the employees paid for the pay period that includes March 12: not one who left
+// before it, nor one hired after it.
+TEST_F(Form941ScreenTest, Line1CountsThePayPeriodThatIncludesThe12th)
+{
+    const int row = *PayHistoryRowOfGroup(AmountGroupNumber(QStringLiteral("GrossWages")));
+    CompanyRec.PriorPayDateFrom[3] = QStringLiteral("03/07/2026");
+    CompanyRec.PriorPayDateTo[3] = QStringLiteral("03/13/2026");
+    CompanyRec.PriorPeriodCount = 4;
+    CompanyRec.PriorPayDateFrom[4] = QStringLiteral("03/14/2026");
+    CompanyRec.PriorPayDateTo[4] = QStringLiteral("03/20/2026");
+    CompanyRec.PriorPayDate[4] = QStringLiteral("03/20/2026");
+    module->RSCompany.PostRec();
+    readEmployee(2);   // Diaz left on March 6: paid in the quarter, not for the 12th
+    ASSERT_GT(EmployeeRec.PayHistory[row][2], 0);
+    EmployeeRec.PayHistory[row][3] = 0;
+    module->RSEmployee.PostRec();
+    addEmployee(QStringLiteral("Hale"), QStringLiteral("Kim"));   // hired on March 16
+    EmployeeRec.FedEarnings[kQuarterToDateColumn] = 500;
+    EmployeeRec.PayHistory[row][4] = 500;
+    module->RSEmployee.PostRec();
+    readEmployee(1);
+    ASSERT_GT(EmployeeRec.PayHistory[row][3], 0);
+
+    EXPECT_EQ(CountEmployeesPaidForThe12th(1), 1);
+    EXPECT_EQ(CountEmployeesPaidForThe12th(2), std::nullopt);
+    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Lee"));   // the current employee stays current
+    run([&](TFrm941& w) {
+        EXPECT_EQ(w.F941NumEmps->text(), QStringLiteral("1"));
+        EXPECT_FALSE(w.F941NumEmps->isReadOnly());
+        EXPECT_FALSE(w.CbxSelectQtr->isEnabled());
+        w.F941NumEmps->setText(QStringLiteral("2"));
+        w.BtnCloseClick();
+    });
+    EXPECT_EQ(CompanyRec.F941NumEmps, 2);
+
+    // No stored period covers March 12: every employee paid in the quarter counts, as before.
+    CompanyRec.PriorPayDateTo[3] = QStringLiteral("03/11/2026");
+    module->RSCompany.PostRec();
+    EXPECT_EQ(CountEmployeesPaidForThe12th(1), std::nullopt);
+    run([&](TFrm941& w) {
+        EXPECT_EQ(w.F941NumEmps->text(), QStringLiteral("3"));
+        w.BtnCloseClick();
+    });
+}
+
 TEST_F(Form941ScreenTest, PrintsTheReturnAndTheVoucherWithTheQuarterMarked)
 {
     CompanyRec.CurrentQuarter = 3;
@@ -264,6 +310,12 @@ TEST_F(Form941ScreenTest, PrintsTheReturnAndTheVoucherWithTheQuarterMarked)
     const ReportLayout voucher = shippedLayout(QStringLiteral("Form941V"));
     EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("F941Amount19"), QStringLiteral("1214.40")));
     EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("F941Amount21"), QStringLiteral("214.40")));
+    // No paid preparer is set up: his Date box on page 2 stays empty beside the signer's date.
+    EXPECT_TRUE(ValueInFieldBox(words, form, QStringLiteral("Date"), QStringLiteral("10/30/2026")));
+    const std::optional<QRectF> preparerDate = FieldBox(form, QStringLiteral("PrepPrintDate"));
+    ASSERT_TRUE(preparerDate.has_value());
+    for (const PdfWord& word : words)
+        EXPECT_FALSE(word.page == 2 && preparerDate->intersects(word.box)) << word.text.toStdString();
     std::vector<PdfWord> voucherWords;
     for (PdfWord word : words) {
         if (word.page == 3) {

@@ -33,7 +33,7 @@ protected:
 
     std::optional<Form944Check> check() const
     {
-        const auto problem = CheckForm944(form);
+        const auto problem = CheckForm944(form, *company);
         return problem ? std::optional(problem->check) : std::nullopt;
     }
 
@@ -175,7 +175,7 @@ TEST_F(Form944Lines, OnlyALargeFilersMonthsMustAddUpToLine9)
     form.monthLiability[1] = 2499.99;
     CalcForm944Lines(form);
     EXPECT_EQ(check(), Form944Check::Line13m);
-    EXPECT_EQ(CheckForm944(form)->message,
+    EXPECT_EQ(CheckForm944(form, *company)->message,
               QStringLiteral("Unable to print Form 944.~Line 9 does not equal line 13m (Total liability for year)."));
 }
 

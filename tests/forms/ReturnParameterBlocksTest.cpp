@@ -46,20 +46,22 @@ protected:
     FormParams params;
 };
 
-struct BankCase {
+struct RefundCase {
     bool payElectronically;
-    bool applyToNextReturn;
-    double balanceDue, overpayment;
+    bool sendRefund;
+    double overpayment;
     bool printed;
 };
 
-class BankData : public ParameterBlocks, public ::testing::WithParamInterface<BankCase> {};
+class RefundAccount : public ParameterBlocks, public ::testing::WithParamInterface<RefundCase> {};
 
-TEST_P(BankData, PrintOnlyForAnElectronicPaymentOrRefundAboveADollarLessACent)
+// The refund lines are for a refund by direct deposit only: never the account of a company that
+// merely pays its balances electronically.
+TEST_P(RefundAccount, PrintOnlyForAnOverpaymentToBeRefunded)
 {
-    const BankCase c = GetParam();
+    const RefundCase c = GetParam();
     company->PayTaxBal = c.payElectronically;
-    AddBankDataParams(params, *company, c.applyToNextReturn, c.balanceDue, c.overpayment);
+    AddRefundAccountParams(params, *company, c.sendRefund, c.overpayment);
     const auto map = AsMap(params);
     EXPECT_EQ(!map.isEmpty(), c.printed);
     if (c.printed) {
@@ -72,18 +74,51 @@ TEST_P(BankData, PrintOnlyForAnElectronicPaymentOrRefundAboveADollarLessACent)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BankData,
-                         ::testing::Values(BankCase{true, false, 1.00, 0, true}, BankCase{true, false, 0.99, 0, false},
-                                           BankCase{true, false, 0, 1.00, true}, BankCase{true, true, 0, 1.00, false},
-                                           BankCase{false, false, 500.00, 0, false}));
+INSTANTIATE_TEST_SUITE_P(Cases, RefundAccount,
+                         ::testing::Values(RefundCase{true, false, 0, false}, RefundCase{true, false, 500.00, false},
+                                           RefundCase{false, true, 500.00, true}, RefundCase{true, true, 0.01, true},
+                                           RefundCase{false, true, 0.004, false}));
 
 TEST_F(ParameterBlocks, SavingsAccountMarksSavings)
 {
     company->PayAcctType = QStringLiteral("Savings");
-    AddBankDataParams(params, *company, false, 10.00, 0);
+    AddRefundAccountParams(params, *company, true, 10.00);
     const auto map = AsMap(params);
     EXPECT_EQ(map.value("Savings"), "X");
     EXPECT_FALSE(map.contains("Checking"));
+}
+
+TEST_F(ParameterBlocks, ARefundNeedsAValidRoutingNumberAnAccountAndItsType)
+{
+    const RefundLines lines{QStringLiteral("Line 15c"), QStringLiteral("Line 15d"), QStringLiteral("Line 15e")};
+    const struct {
+        const char* routing;
+        const char* account;
+        const char* type;
+        bool sendRefund;
+        const char* says;   // empty: nothing stops the return
+    } cases[] = {
+        {"021000021", "12345", "Checking", true, ""},
+        {"021000022", "12345", "Checking", true, "Line 15c: the routing number is missing or not valid."},
+        {"02100002", "12345", "Checking", true, "Line 15c: the routing number is missing or not valid."},
+        {"", "12345", "Checking", true, "Line 15c"},
+        {"021000021", "", "Checking", true, "Line 15e: the account number is missing."},
+        {"021000021", "12345", "", true, "Line 15d: the type of account is missing."},
+        {"", "", "", false, ""},
+    };
+    company->PayTaxBal = false;
+    for (const auto& c : cases) {
+        company->PayRTN = QString::fromLatin1(c.routing);
+        company->PayAcctNum = QString::fromLatin1(c.account);
+        company->PayAcctType = QString::fromLatin1(c.type);
+        const QString problem = RefundAccountProblem(*company, c.sendRefund, 250.00, lines);
+        if (*c.says == 0) {
+            EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(problem.startsWith(QLatin1String(c.says))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QStringLiteral("company setup"))) << problem.toStdString();
+    }
 }
 
 TEST_F(ParameterBlocks, DesigneeOrTheNoBox)
@@ -145,8 +180,8 @@ TEST_F(ParameterBlocks, PreparerOnTheFilingCopyWithAFirmUnlessLeftOff)
         preparer.FirmName = QString::fromLatin1(firm);
         preparer.PrintDate = true;
         AddPreparerParams(params, preparer, noPrint, filing, QStringLiteral("01/31/2027"), QDate(2027, 2, 1));
-        // The date is the preparer's own and prints whatever the block does.
-        EXPECT_EQ(AsMap(params), (QMap<QString, QString>{{"PrepPrintDate", "02/01/2027"}}));
+        // The date is the preparer's own: without him his Date box stays empty.
+        EXPECT_TRUE(AsMap(params).isEmpty());
     }
 }
 

@@ -223,6 +223,33 @@ TEST_F(W2ScreenTest, EntriesAreCheckedAndPostedWhenTheScreenMovesOn)
     EXPECT_EQ(EmployeeRec.FW2StateID2.get(), QStringLiteral("123-456-789"));
 }
 
+// All third-party sick pay taxable: posting stores no code J at 0.00, removes the one an earlier
+// posting left, and the screen moves on without asking for its amount.
+TEST_F(W2ScreenTest, AllSickPayTaxableLeavesNoCodeJAndTheScreenMovesFreely)
+{
+    readEmployee(1);
+    EmployeeRec.TPSPGross[kYearToDateColumn] = 400;
+    EmployeeRec.TPSPTaxable[kYearToDateColumn] = 400;
+    EmployeeRec.FW2Box12Code[1] = QStringLiteral("J");
+    EmployeeRec.FW2Box12Amt[1] = 0;
+    module->RSEmployee.PostRec();
+    const QString date = QStringLiteral("03/20/2026");
+    openPeriod(date, date, date, 1);
+    PostPayroll();
+    readEmployee(1);
+    for (int entry = 1; entry <= 12; ++entry)
+        EXPECT_TRUE(IsBlank(EmployeeRec.FW2Box12Code[entry].get())) << "entry " << entry;
+    EXPECT_TRUE(EmployeeRec.FW2Box13Chk3);
+
+    run([&](TFrmW2& w) {
+        EXPECT_EQ(w.EmpLastName->text(), QStringLiteral("Lee"));
+        EXPECT_TRUE(w.FW2Box12Code[1]->text().trimmed().isEmpty());
+        next(w);
+        EXPECT_EQ(w.EmpLastName->text(), QStringLiteral("Diaz"));
+        w.BtnClose->click();
+    });
+}
+
 TEST_F(W2ScreenTest, PrintOnePrintsTheShownEmployeesCopiesWithoutAskingForACopy)
 {
     printTo(tempPath(QStringLiteral("one.pdf")));

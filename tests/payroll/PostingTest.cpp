@@ -259,6 +259,8 @@ TEST_F(PostingTest, Box12CodesInTheirOrder)
          {{"TT", 25}},
          true,
          true},
+        // All third-party sick pay taxable: no code J at 0.00, the box 13 mark all the same.
+        {{.gtli = 10, .tpspGross = 300, .tpspTaxable = 300}, {{"C", 10}}, {}, false, true},
         {{}, {}, {}, false, false},
     };
     addPaidEmployee(QStringLiteral("One"), 0);
@@ -329,6 +331,29 @@ TEST_F(PostingTest, Box12CodesBeyondFiveTakeFreeEntriesAndNeverATypedOne)
     EXPECT_EQ(e.FW2Box12Code[7].get(), QStringLiteral("TT"));
     EXPECT_DOUBLE_EQ(e.FW2Box12Amt[7], 650);
     EXPECT_TRUE(IsBlank(e.FW2Box12Code[8].get()));
+}
+
+TEST_F(PostingTest, PostingRemovesACodeWhoseAmountIsNowZero)
+{
+    addPaidEmployee(QStringLiteral("Sick"), 500);
+    EmployeeRecord& e = EmployeeRec;
+    e.TPSPGross[kYearToDateColumn] = 300;
+    e.TPSPTaxable[kYearToDateColumn] = 300;
+    // An earlier posting found entries 1..5 taken and left its code J beyond them.
+    e.FW2Box12Code[6] = QStringLiteral("J");
+    e.FW2Box12Amt[6] = 120;
+    e.FW2Box12Code[7] = QStringLiteral("DD");
+    e.FW2Box12Amt[7] = 3000;
+    module->RSEmployee.PostRec();
+
+    PostPayroll();
+
+    readEmployee(1);
+    for (int entry = 1; entry <= 12; ++entry)
+        EXPECT_NE(EmployeeRec.FW2Box12Code[entry].get(), QStringLiteral("J")) << "entry " << entry;
+    EXPECT_DOUBLE_EQ(EmployeeRec.FW2Box12Amt[6], 0);
+    EXPECT_EQ(EmployeeRec.FW2Box12Code[7].get(), QStringLiteral("DD"));
+    EXPECT_DOUBLE_EQ(EmployeeRec.FW2Box12Amt[7], 3000);
 }
 
 TEST_F(PostingTest, PostingNamesAnEmployeeWhoseBox12CodeFoundNoEntry)

@@ -94,6 +94,11 @@ TEST_F(CompanyScreenTest, ShowsTheRecordAndStoresItAtClose)
     EXPECT_EQ(s.CurrentState->text(), QStringLiteral("IL"));
     EXPECT_EQ(s.UnempTaxRate->value(), 3.175);
     EXPECT_EQ(s.PayAcctType->currentIndex(), -1); // cleared while RTN and account are blank
+    // A refund needs the bank account whether or not the company pays electronically.
+    EXPECT_FALSE(s.PayTaxBal->isChecked());
+    EXPECT_TRUE(s.PayRTN->isEnabled());
+    EXPECT_TRUE(s.PayAcctNum->isEnabled());
+    EXPECT_TRUE(s.PayAcctType->isEnabled());
     EXPECT_FALSE(s.AccountID->isEnabled());
     EXPECT_FALSE(s.ForeignCountry->isEnabled());
     EXPECT_FALSE(PaintedColor(s.Name).isValid());
