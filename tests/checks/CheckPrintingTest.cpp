@@ -240,6 +240,7 @@ TEST_F(CheckPrintingTest, TestChecksPrintTheSamplesAtTheSavedPlaces)
     CompanyRec.ChkNumPos = 2;
     const auto generated = print([&](ReportCanvas& report) { PrintGeneratorTestCheck(report, module->RaveProject, CompanyRec); },
                                  QStringLiteral("generator-test.pdf"));
+    renderPage(QStringLiteral("generator-test.pdf"), QStringLiteral("generator-sample-bottom"));
     const ReadMicr line = ReadMicrLine(generated->pages[0], 10.5, 11.0);
     EXPECT_EQ(line.text, QStringLiteral("t031300012t 1234567890o 1234"));
     EXPECT_DOUBLE_EQ(line.baseline, 10.75);
