@@ -15,8 +15,8 @@ namespace {
 const QString kArial = QStringLiteral("Arial");
 // The right edge of the stub's box.
 constexpr double kStubRight = 8.0;
-// Below the frame's top: the titles' line, a little higher than the column heads' line less one
-// row so that the descenders of "Earnings" clear the rule under the titles, and the column heads'.
+// Lines below the frame's top: the titles', raised a little so that the descenders of "Earnings"
+// clear the rule under them at 0.1667, and the column heads'.
 constexpr double kTitleLine = 0.13;
 constexpr double kColumnHeadLine = 0.138 + 0.1667;
 

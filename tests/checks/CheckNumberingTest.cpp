@@ -33,20 +33,6 @@ protected:
         addHourlyEmployee(QStringLiteral("Carter"), QStringLiteral("Cy"), 25.0);
     }
 
-    // Opens the week paid on payDate and computes it automatically, as the user does.
-    void computeWeek(const QDate& payDate)
-    {
-        PayPeriodForm form;
-        form.PayDateFrom = payDate.addDays(-6).toString(QStringLiteral("MM/dd/yyyy"));
-        form.PayDateTo = payDate.toString(QStringLiteral("MM/dd/yyyy"));
-        form.PayDate = form.PayDateTo;
-        form.StartChkNum = QString::number(CompanyRec.StartChkNum);
-        form.ProcessFrequency = 1;
-        ASSERT_TRUE(ProcessPayPeriod(form, false, false, [](PayPeriodField) { ADD_FAILURE() << "Pay period refused"; }));
-        module->RSCompany.PostRec();
-        AutomaticProcessing();
-    }
-
     // The check window's range, and the numbers its Print All printed: on each check's face, in
     // its MICR line and on its stub.
     struct CheckRun {
@@ -96,7 +82,7 @@ protected:
 TEST_F(CheckNumberingTest, AnUnpaidEmployeeBetweenPaidOnesTakesNoNumber)
 {
     setStandardHours(2, 0);
-    computeWeek(QDate(2026, 1, 9));
+    computePeriod(QDate(2026, 1, 9));
     const CheckRun first = printAllChecks();
     EXPECT_EQ(first.range, QStringLiteral("Check #:  1001  to  1002"));
     EXPECT_EQ(first.faces, (QStringList{QStringLiteral("1001"), QStringLiteral("1002")}));
@@ -111,7 +97,7 @@ TEST_F(CheckNumberingTest, AnUnpaidEmployeeBetweenPaidOnesTakesNoNumber)
 
     // The next week pays everybody; manual entry then takes Baker out of the run and renumbers.
     setStandardHours(2, 40);
-    computeWeek(QDate(2026, 1, 16));
+    computePeriod(QDate(2026, 1, 16));
     readEmployee(2);
     EXPECT_EQ(EmployeeRec.CheckNumber, 1004);
     ClearCurrentPay();

@@ -150,22 +150,19 @@ TEST_F(CheckOverlapTest, PreprintedChecksAndTheGeneratorSampleAtTheWidestValues)
     // Pre-printed stock with the positions of a blank-stock check at the top of the sheet.
     const CheckPositions blank = BlankStockPositions(0, true);
     CompanyRecord& c = CompanyRec;
+    const auto place = [](double& x, double& y, const CheckPosition& position) {
+        x = position.x;
+        y = position.y;
+    };
     c.GenerateChk = false;
-    c.vpFullName = blank.Payee.x;
-    c.hpFullName = blank.Payee.y;
-    c.vpAddress1 = blank.Name.x;
-    c.hpAddress1 = blank.Name.y;
-    c.vpAddress2 = blank.Address.x;
-    c.hpAddress2 = blank.Address.y;
-    c.vpCheckDate = blank.Date.x;
-    c.hpCheckDate = blank.Date.y;
-    c.vpAmount = blank.Amount.x;
-    c.hpAmount = blank.Amount.y;
-    c.vpAmountText = blank.AmountText.x;
-    c.hpAmountText = blank.AmountText.y;
+    place(c.vpFullName, c.hpFullName, blank.Payee);
+    place(c.vpAddress1, c.hpAddress1, blank.Name);
+    place(c.vpAddress2, c.hpAddress2, blank.Address);
+    place(c.vpCheckDate, c.hpCheckDate, blank.Date);
+    place(c.vpAmount, c.hpAmount, blank.Amount);
+    place(c.vpAmountText, c.hpAmountText, blank.AmountText);
+    place(c.vpCheckStub, c.hpCheckStub, blank.Stub);
     c.PrintStub = true;
-    c.vpCheckStub = blank.Stub.x;
-    c.hpCheckStub = blank.Stub.y;
     ExpectClearLayout(printCheck(false)->pages[0], QStringLiteral("pre-printed check"), std::nullopt);
 
     c.GenerateChk = true;
