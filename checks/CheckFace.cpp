@@ -17,11 +17,43 @@ const QString kArial = QStringLiteral("Arial");
 const QString kVoidAmount = QStringLiteral("***VOID***");
 const QString kVoidWords = QStringLiteral("***VOID***THIS IS NOT A CHECK***VOID***THIS IS NOT A CHECK***");
 
-// The amount in words runs from its start to the end of the amount's line on blank stock, to the
-// printable edge of the sheet on pre-printed stock.
-double WordsRoom(const CheckPosition& position, bool blankStock)
+// The right-hand end of a text's room: on blank stock the end of the amount's line, on
+// pre-printed stock the printable edge of the sheet.
+constexpr double kBlankStockRight = 7.95;
+constexpr double kPrintableRight = 8.25;
+
+// On blank stock the payee's name and address end short of the deposit lines of an advice, which
+// stand to their right on the same lines.
+constexpr double kDepositX = 5.45;
+constexpr double kPayeeRight = kDepositX - 0.1;
+
+// The company block is centred on 2.25 and the bank block on 4.75; each may fill its half of
+// the room between them, and the bank block ends short of the date at 6.1.
+constexpr double kCompanyCentre = 2.25;
+constexpr double kCompanyRoom = 2.3;
+constexpr double kBankCentre = 4.75;
+constexpr double kBankRoom = 2.6;
+
+double TextRoom(const CheckPosition& position, bool blankStock)
 {
-    return (blankStock ? 7.95 : 8.25) - position.x;
+    return (blankStock ? kBlankStockRight : kPrintableRight) - position.x;
+}
+
+double PayeeRoom(const CheckPosition& position, bool blankStock)
+{
+    return (blankStock ? kPayeeRight : kPrintableRight) - position.x;
+}
+
+void PrintCentredLine(ReportCanvas& report, double y, const QString& text, double centre, double room)
+{
+    report.SetYPos(y);
+    PrintFitted(report, text, centre, room, TextAlign::Center);
+}
+
+void PrintLineAt(ReportCanvas& report, double x, double y, const QString& text, double room)
+{
+    report.SetYPos(y);
+    PrintFitted(report, text, x, room);
 }
 
 } // namespace
@@ -41,19 +73,21 @@ QString CheckAmountFigure(double amount)
 
 bool IsVoidCheck(const CheckFace& face)
 {
-    return face.Advice || face.NetPay < 0.0;
+    // A check for nothing is as void as one for less than nothing: nobody may fill in its amount.
+    return face.Advice || RoundToDecimals(face.NetPay, 2) <= 0.0;
 }
 
 void DrawCheckFace(ReportCanvas& report, const CheckPositions& positions, const CheckFace& face, bool blankStock)
 {
     report.SetFont(kArial, 10);
     if (!blankStock && positions.Payee.IsSet())
-        report.PrintXY(positions.Payee.x, positions.Payee.y, face.Payee);
+        PrintLineAt(report, positions.Payee.x, positions.Payee.y, face.Payee, TextRoom(positions.Payee, false));
     if (positions.Name.IsSet())
-        report.PrintXY(positions.Name.x, positions.Name.y, face.Payee);
+        PrintLineAt(report, positions.Name.x, positions.Name.y, face.Payee, PayeeRoom(positions.Name, blankStock));
     if (positions.Address.IsSet()) {
-        report.PrintXY(positions.Address.x, positions.Address.y, face.AddressLine);
-        report.PrintXY(positions.Address.x, positions.Address.y + 0.1667, face.CityStateZip);
+        const double room = PayeeRoom(positions.Address, blankStock);
+        PrintLineAt(report, positions.Address.x, positions.Address.y, face.AddressLine, room);
+        PrintLineAt(report, positions.Address.x, positions.Address.y + 0.1667, face.CityStateZip, room);
         if (IsZipPlus4(face.ZipCode)) {
             PostNetBarCode barCode;
             barCode.BarHeight = 0.13;
@@ -76,9 +110,8 @@ void DrawCheckFace(ReportCanvas& report, const CheckPositions& positions, const 
         report.PrintCenter(kVoidAmount, 7.0);
     else
         report.PrintLeft(CheckAmountFigure(face.NetPay) + (blankStock ? QStringLiteral("***") : QString()), positions.Amount.x);
-    report.SetYPos(positions.AmountText.y);
     const QString words = isVoid ? kVoidWords : CheckAmountWords(face.NetPay, blankStock);
-    PrintFitted(report, words, positions.AmountText.x, WordsRoom(positions.AmountText, blankStock));
+    PrintLineAt(report, positions.AmountText.x, positions.AmountText.y, words, TextRoom(positions.AmountText, blankStock));
 }
 
 void DrawBlankStockBlocks(ReportCanvas& report, ReportProject& project, const CompanyRecord& company,
@@ -95,32 +128,25 @@ void DrawBlankStockBlocks(ReportCanvas& report, ReportProject& project, const Co
     double y = t + 0.63;
     report.SetFont(kArial, 11);
     report.SetBold(true);
-    report.SetYPos(y);
-    report.PrintCenter(QString(company.Name).trimmed().toUpper(), 2.25);
+    PrintCentredLine(report, y, QString(company.Name).trimmed().toUpper(), kCompanyCentre, kCompanyRoom);
     if (const QString trade = QString(company.TradeName).trimmed(); !trade.isEmpty()) {
         y += 0.17;
-        report.SetYPos(y);
-        report.PrintCenter(trade.toUpper(), 2.25);
+        PrintCentredLine(report, y, trade.toUpper(), kCompanyCentre, kCompanyRoom);
     }
     report.SetFont(kArial, 9);
     y += 0.17;
-    report.SetYPos(y);
-    report.PrintCenter(CompanyStreetLine(company, QStringLiteral("STE")).trimmed().toUpper(), 2.25);
+    PrintCentredLine(report, y, CompanyStreetLine(company, QStringLiteral("STE")).trimmed().toUpper(), kCompanyCentre,
+                     kCompanyRoom);
     y += 0.15;
-    report.SetYPos(y);
-    report.PrintCenter(CompanyCityStateZip.trimmed().toUpper(), 2.25);
+    PrintCentredLine(report, y, CompanyCityStateZip.trimmed().toUpper(), kCompanyCentre, kCompanyRoom);
     y += 0.15;
-    report.SetYPos(y);
-    report.PrintCenter(QString(company.PhoneNumber).trimmed(), 2.25);
+    PrintCentredLine(report, y, QString(company.PhoneNumber).trimmed(), kCompanyCentre, kCompanyRoom);
 
     report.SetFont(kArial, 7);
     const QString bank[] = {company.BankName, company.BankAddress1, company.BankAddress2};
-    for (int line = 0; line < 3; ++line) {
-        report.SetYPos(t + 0.63 + 0.13 * line);
-        report.PrintCenter(bank[line].trimmed().toUpper(), 4.75);
-    }
-    report.SetYPos(t + 1.17);
-    report.PrintCenter(QString(company.BankFraction).trimmed(), 4.75);
+    for (int line = 0; line < 3; ++line)
+        PrintCentredLine(report, t + 0.63 + 0.13 * line, bank[line].trimmed().toUpper(), kBankCentre, kBankRoom);
+    PrintCentredLine(report, t + 1.17, QString(company.BankFraction).trimmed(), kBankCentre, kBankRoom);
 
     if (face.Advice) {
         report.SetFont(kArial, 10);
@@ -129,13 +155,12 @@ void DrawBlankStockBlocks(ReportCanvas& report, ReportProject& project, const Co
         report.PrintCenter(QStringLiteral("FOR DIRECT DEPOSIT ADVICE ONLY"), 6.75);
         report.SetYPos(t + 2.72);
         report.PrintCenter(QStringLiteral("NOT NEGOTIABLE"), 6.75);
-        // The deposit lines stay above the band the bank's reader keeps clear for MICR, between the
-        // address with its bar code and the advice lines.
+        // The deposit lines stand beside the payee's name and address: the band below belongs to
+        // the MICR reader, the address's bar code and the advice lines fill the lines under them.
         report.SetFont(kArial, 7.5);
-        report.SetYPos(t + 2.55);
-        report.PrintLeft(QStringLiteral("DEPOSIT ACCOUNT: ") + face.DepositAccount, 3.0);
-        report.SetYPos(t + 2.72);
-        report.PrintLeft(QStringLiteral("DEPOSIT AMOUNT: ") + CheckAmountFigure(face.NetPay), 3.0);
+        const double room = kBlankStockRight - kDepositX;
+        PrintLineAt(report, kDepositX, t + 2.17, QStringLiteral("DEPOSIT ACCOUNT: ") + face.DepositAccount, room);
+        PrintLineAt(report, kDepositX, t + 2.33, QStringLiteral("DEPOSIT AMOUNT: ") + CheckAmountFigure(face.NetPay), room);
     } else if (!IsVoidCheck(face)) {
         DrawMicrLine(report,
                      ComposeMicrLine(QString(company.BankRtn).trimmed(), QString(company.AccountNum).trimmed(),

@@ -26,13 +26,13 @@ QString CheckAmountWords(double netPay, bool blankStock);
 // An amount as checks print it: "***" + ",0.00".
 QString CheckAmountFigure(double amount);
 
-// A check, or advice, that cannot be cashed: a direct-deposit advice or a net pay below zero.
-// Its amount and words are void texts and it carries no MICR line.
+// A check, or advice, that cannot be cashed: a direct-deposit advice or a net pay of 0.00 or
+// less. Its amount and words are void texts and it carries no MICR line.
 bool IsVoidCheck(const CheckFace& face);
 
 // Draws the face at the positions given: payee (pre-printed stock only), name and address with the
-// bar code, date, amount and amount in words, each where its position is set; the amount in words
-// shrinks to fit its line.
+// bar code, date, amount and amount in words, each where its position is set; the names, the
+// address and the amount in words shrink to fit their lines.
 void DrawCheckFace(ReportCanvas& report, const CheckPositions& positions, const CheckFace& face, bool blankStock);
 
 // Blank stock: the check artwork of the report project (open, its engine drawing on report), the

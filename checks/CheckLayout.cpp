@@ -20,7 +20,7 @@ double CheckOffset(int checkPos)
 {
     switch (checkPos) {
     case 1: return 3.5;
-    case 2: return 7.0;
+    case 2: return 11.0 - kCheckHeight;
     default: return 0.0;
     }
 }
@@ -52,7 +52,18 @@ CheckPositions BlankStockPositions(int checkPos, bool printStub)
 
 double CheckBottomEdge(int checkPos)
 {
-    return checkPos == 2 ? 11.0 : CheckOffset(checkPos) + 3.5;
+    return CheckOffset(checkPos) + kCheckHeight;
+}
+
+std::vector<double> CheckCutLines(int checkPos)
+{
+    constexpr double sheetHeight = 11.0;
+    std::vector<double> lines;
+    for (const double edge : {CheckOffset(checkPos), CheckBottomEdge(checkPos)}) {
+        if (edge > 0.0 && edge < sheetHeight)
+            lines.push_back(edge);
+    }
+    return lines;
 }
 
 double MicrBaseline(int checkPos)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 struct CompanyRecord;
 
 // Where the texts of a check go, in inches: x from the paper's left edge, y the text line from
@@ -28,8 +30,12 @@ CheckPositions StoredCheckPositions(const CompanyRecord& company);
 // The fixed positions of a check on blank stock at checkPos (0 top, 1 middle, 2 bottom).
 CheckPositions BlankStockPositions(int checkPos, bool printStub);
 
-// How far below the top of the sheet a blank-stock check begins: 0, 3.5 or 7 inches; anything
-// but 1 and 2 is the top.
+// Every blank-stock check is 3.5 in high.
+inline constexpr double kCheckHeight = 3.5;
+
+// The check's top edge, from which the texts of a blank-stock check are placed: 0 and 3.5 in for
+// the top and middle checks; a bottom check ends at the sheet's edge, so it begins 7.5 in down.
+// Anything but 1 and 2 is the top.
 double CheckOffset(int checkPos);
 // The report project's artwork for a check at checkPos.
 QString CheckLayoutName(int checkPos);
@@ -44,9 +50,11 @@ inline constexpr double kMicrNumberEnd = 2.6875;
 inline constexpr double kMicrRightLimit = 6.5625;
 inline constexpr int kMicrNumberBefore = 1;     // ChkNumPos: the check number before the routing number
 
-// The check's bottom edge: 3.5 and 7 in for the top and middle checks; a bottom check ends at
-// the sheet's edge, 11 in.
+// The check's bottom edge: 3.5, 7 and 11 in (the sheet's edge).
 double CheckBottomEdge(int checkPos);
+
+// Where the sheet is cut to free a check at checkPos: its edges that lie inside the sheet.
+std::vector<double> CheckCutLines(int checkPos);
 
 // The MICR line's baseline sits 1/4 in above the check's bottom edge, centred in the band 3/16 to
 // 7/16 in above it that readers scan, so a bottom check's line lies 1/4 in above the sheet's edge.

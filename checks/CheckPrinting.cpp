@@ -22,12 +22,6 @@ namespace {
 const QString kArial = QStringLiteral("Arial");
 const QString kGridLayout = QStringLiteral("PrinterGrid");
 
-bool HasPay(const EmployeeRecord& employee)
-{
-    return employee.GrossWages[kCurrentColumn] != 0.0 || employee.NetPay[kCurrentColumn] != 0.0
-           || employee.TPSPGross[kCurrentColumn] != 0.0;
-}
-
 CheckFace EmployeeFace(const EmployeeRecord& employee, const CompanyRecord& company, bool adviceChecked)
 {
     CheckFace face;
@@ -74,7 +68,7 @@ int PrintCheckRun(ReportCanvas& report, ReportProject& project, int first, int l
     EmployeeLoop employees;
     while (employees.Next()) {
         const int record = FrmDataModule->RSEmployee.CurrentRecord();
-        if (record < first || record > last || !HasPay(EmployeeRec))
+        if (record < first || record > last || !EmployeeHasPay())
             continue;
         ++printed;
         PrintEmployeeCheck(report, project, positions, adviceChecked);
@@ -114,7 +108,7 @@ void PrintGeneratorTestCheck(ReportCanvas& report, ReportProject& project, const
         DrawStubFrame(report, positions.Stub.y);
     }
     report.SetPen(Qt::black, PenStyle::Dash, 2);
-    for (const double y : {3.5, 7.0, 10.5})
+    for (const double y : CheckCutLines(checkPos))
         report.Line(0.25, y, 8.25, y);
 }
 

@@ -12,8 +12,8 @@ struct CompanyRecord;
 // is current again. Returns the number of checks printed.
 int PrintCheckRun(ReportCanvas& report, ReportProject& project, int first, int last, bool adviceChecked);
 
-// The generator's sample check on blank stock from the company's saved data, cut lines across
-// the sheet at the three check places.
+// The generator's sample check on blank stock from the company's saved data, with dashed cut
+// lines across the sheet where the check's edges are.
 void PrintGeneratorTestCheck(ReportCanvas& report, ReportProject& project, const CompanyRecord& company);
 
 // Sample texts at the positions stored for pre-printed stock, over the alignment grid.

@@ -1,16 +1,24 @@
 #include "checks/CheckStub.h"
 
+#include "checks/TableRows.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
 #include "components/NumberRoutines.h"
 #include "components/Validators.h"
 #include "platform/report/ReportCanvas.h"
+#include "platform/report/TextFit.h"
 
 #include <QColor>
 
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
+// The right edge of the stub's box.
+constexpr double kStubRight = 8.0;
+// Lines below the frame's top: the titles', raised a little so that the descenders of "Earnings"
+// clear the rule under them at 0.1667, and the column heads'.
+constexpr double kTitleLine = 0.13;
+constexpr double kColumnHeadLine = 0.138 + 0.1667;
 
 QString Money(double amount)
 {
@@ -22,51 +30,67 @@ QString Quantity(double value)
     return FormatAmount(value, 6, true);
 }
 
+// The labels end at 1.4 and 6.65, the values begin at 1.45 and 6.7; a left value ends short of
+// the right label of its row.
 void HeadingRow(ReportCanvas& report, double y, const QString& leftLabel, const QString& leftValue,
                 const QString& rightLabel, const QString& rightValue)
 {
     report.SetYPos(y);
     report.SetBold(true);
     report.PrintRight(leftLabel, 1.4);
+    const double rightLabelLeft = 6.65 - report.TextWidth(rightLabel);
     report.PrintRight(rightLabel, 6.65);
     report.SetBold(false);
-    report.PrintLeft(leftValue, 1.45);
-    report.PrintLeft(rightValue, 6.7);
+    PrintFitted(report, leftValue, 1.45, rightLabelLeft - 0.05 - 1.45);
+    PrintFitted(report, rightValue, 6.7, kStubRight - 6.7);
 }
 
-// One list of the stub (earnings or deductions): the first entry drawn sits on the list's first
-// row, each later one a row lower.
+// A cell of a row, right-aligned at its end and shrunk to the room left of it in its column.
+struct Cell {
+    double end;
+    double room;
+};
+
+constexpr Cell kRateCell{2.45, 2.45 - 1.85};
+constexpr Cell kHoursCell{3.15, 3.15 - 2.55};
+constexpr Cell kEarningThisPeriod{4.05, 4.05 - 3.25};
+constexpr Cell kEarningYearToDate{4.9, 4.9 - 4.15};
+constexpr Cell kDeductionThisPeriod{7.05, 7.05 - 6.25};
+constexpr Cell kDeductionYearToDate{7.9, 7.9 - 7.15};
+// The labels begin at 0.6 and 5.1 and end short of their column's first rule (1.8 and 6.2).
+constexpr double kEarningLabelRoom = 1.75 - 0.6;
+constexpr double kDeductionLabelRoom = 6.15 - 5.1;
+
+void PrintCell(ReportCanvas& report, const QString& text, const Cell& cell)
+{
+    PrintFitted(report, text, cell.end, cell.room, TextAlign::Right);
+}
+
+// One list of the stub (earnings or deductions), an entry drawn when it has an amount this
+// period or this year.
 class StubList {
 public:
     explicit StubList(double firstRow)
-        : y_(firstRow)
+        : rows_(firstRow)
     {
     }
 
-    // Draws an entry when it has an amount this period or this year; returns whether it did.
     bool Entry(ReportCanvas& report, const TPeriodAmounts& amounts)
     {
         current_ = amounts[kCurrentColumn];
         yearToDate_ = amounts[kCurrentColumn] + amounts[kYearToDateColumn];
-        if (current_ == 0.0 && yearToDate_ == 0.0)
-            return false;
-        if (drawn_)
-            y_ += 0.125;
-        drawn_ = true;
-        report.SetYPos(y_);
-        return true;
+        return rows_.Row(report, current_ != 0.0 || yearToDate_ != 0.0);
     }
 
-    void Amounts(ReportCanvas& report, double thisPeriodEnd, double yearToDateEnd) const
+    void Amounts(ReportCanvas& report, const Cell& thisPeriod, const Cell& yearToDate) const
     {
         if (current_ != 0.0)
-            report.PrintRight(Money(current_), thisPeriodEnd);
-        report.PrintRight(Money(yearToDate_), yearToDateEnd);
+            PrintCell(report, Money(current_), thisPeriod);
+        PrintCell(report, Money(yearToDate_), yearToDate);
     }
 
 private:
-    double y_;
-    bool drawn_ = false;
+    TableRows rows_;
     double current_ = 0.0;
     double yearToDate_ = 0.0;
 };
@@ -76,20 +100,20 @@ void Earning(ReportCanvas& report, StubList& list, const QString& label, const T
 {
     if (!list.Entry(report, amounts))
         return;
-    report.PrintLeft(label, 0.6);
+    PrintFitted(report, label, 0.6, kEarningLabelRoom);
     if (showRate)
-        report.PrintRight(Quantity(rate), 2.45);
+        PrintCell(report, Quantity(rate), kRateCell);
     if (showHours)
-        report.PrintRight(Quantity(hours), 3.15);
-    list.Amounts(report, 4.05, 4.9);
+        PrintCell(report, Quantity(hours), kHoursCell);
+    list.Amounts(report, kEarningThisPeriod, kEarningYearToDate);
 }
 
 void Deduction(ReportCanvas& report, StubList& list, const QString& label, const TPeriodAmounts& amounts)
 {
     if (!list.Entry(report, amounts))
         return;
-    report.PrintLeft(label, 5.1);
-    list.Amounts(report, 7.05, 7.9);
+    PrintFitted(report, label, 5.1, kDeductionLabelRoom);
+    list.Amounts(report, kDeductionThisPeriod, kDeductionYearToDate);
 }
 
 } // namespace
@@ -146,15 +170,14 @@ void DrawStubFrame(ReportCanvas& report, double y0)
     report.Line(4.25, y1 + 2.47, 4.25, y1 + 2.785);
     report.Line(6.125, y1 + 2.47, 6.125, y1 + 2.785);
 
-    const double y2 = y1 + 0.138;
     report.SetFont(kArial, 8.5);
     report.SetBold(true);
-    report.SetYPos(y2);
+    report.SetYPos(y1 + kTitleLine);
     report.PrintCenter(QStringLiteral("Rates, Hours and Earnings"), 2.75);
     report.PrintCenter(QStringLiteral("Taxes and Deductions"), 6.5);
 
     report.SetFont(kArial, 7.5);
-    report.SetYPos(y2 + 0.1667);
+    report.SetYPos(y1 + kColumnHeadLine);
     const struct {
         const char* text;
         double x;
@@ -166,7 +189,7 @@ void DrawStubFrame(ReportCanvas& report, double y0)
 
 void DrawStubAmounts(ReportCanvas& report, double y0, const CompanyRecord& company, const EmployeeRecord& e)
 {
-    const double y3 = y0 + 0.39125 + 0.138 + 0.1667;
+    const double y3 = y0 + 0.39125 + kColumnHeadLine;
     const double firstRow = y3 + 0.1667;
     report.SetFont(kArial, 7.5);
 

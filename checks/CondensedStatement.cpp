@@ -174,15 +174,18 @@ void PrintCondensedStatements(ReportCanvas& report, ReportProject& project, Stat
     {
         OpenedProject opened(project);
         project.SelectReport(kCondensedLayout, false);
-        int page = 1;
+        int page = 0;
         int slot = 0;
         int filled = 0;
-        SetCondensedPageParams(project, source, page, pages);
         EmployeeLoop employees;
         while (employees.Next()) {
             source.BeginEmployee();
             if (!source.Listed())
                 continue;
+            // A posted pay date is known from its first employee read, so each page takes its
+            // heading from the first statement on it.
+            if (slot == 0)
+                SetCondensedPageParams(project, source, ++page, pages);
             ++slot;
             ++filled;
             SetCondensedSlotParams(project, source, slot);
@@ -190,7 +193,6 @@ void PrintCondensedStatements(ReportCanvas& report, ReportProject& project, Stat
                 project.Execute();
                 project.ClearParams();
                 report.NewPage();
-                SetCondensedPageParams(project, source, ++page, pages);
                 slot = 0;
             } else if (filled == paid) {
                 if (slot < kSlotsPerPage)

@@ -3,6 +3,7 @@
 #include "checks/PayrollSummary.h"
 #include "checks/StatementGroups.h"
 #include "checks/StatementSource.h"
+#include "checks/TableRows.h"
 #include "client/CompanyAddress.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeLoop.h"
@@ -31,8 +32,6 @@ constexpr double kPageRight = 8.0;
 // The values at 2.25 end short of the employee's block at 5.25.
 constexpr double kValueRoom = kLabelX - 0.1 - kValueX;
 
-constexpr double kRowStep = 0.125;
-
 QString Money(double amount)
 {
     return FormatAmount(amount, 2, true);
@@ -43,32 +42,6 @@ QString Quantity(double value)
     return FormatAmount(value, 6, true);
 }
 
-// One table of the statement: its first row has its line whether it is printed or not; each
-// further printed row stands one step below the last line used.
-class StatementTable {
-public:
-    explicit StatementTable(double firstLine)
-        : y_(firstLine)
-    {
-    }
-
-    // Moves to the row's line when it is printed (an amount this period or this year).
-    bool Row(ReportCanvas& report, double thisPeriod, double yearToDate)
-    {
-        const bool printed = thisPeriod != 0.0 || yearToDate != 0.0;
-        if (!first_ && printed)
-            y_ += kRowStep;
-        first_ = false;
-        if (printed)
-            report.SetYPos(y_);
-        return printed;
-    }
-
-private:
-    double y_;
-    bool first_ = true;
-};
-
 void Amounts(ReportCanvas& report, double thisPeriod, double yearToDate, double thisPeriodX, double yearToDateX)
 {
     if (thisPeriod != 0.0)
@@ -76,12 +49,12 @@ void Amounts(ReportCanvas& report, double thisPeriod, double yearToDate, double 
     report.PrintRight(Money(yearToDate), yearToDateX);
 }
 
-void EarningsRow(ReportCanvas& report, StatementTable& table, const StatementSource& source, const QString& label,
+void EarningsRow(ReportCanvas& report, TableRows& table, const StatementSource& source, const QString& label,
                  int group, const RateHoursCells& cells = {})
 {
     const double thisPeriod = source.ThisPeriod(group);
     const double yearToDate = source.YearToDate(group);
-    if (!table.Row(report, thisPeriod, yearToDate))
+    if (!table.Row(report, thisPeriod != 0.0 || yearToDate != 0.0))
         return;
     report.PrintXY(0.6, report.YPos(), label);
     if (cells.showRate)
@@ -91,11 +64,11 @@ void EarningsRow(ReportCanvas& report, StatementTable& table, const StatementSou
     Amounts(report, thisPeriod, yearToDate, 4.05, 4.9);
 }
 
-void DeductionRow(ReportCanvas& report, StatementTable& table, const StatementSource& source, const QString& label, int group)
+void DeductionRow(ReportCanvas& report, TableRows& table, const StatementSource& source, const QString& label, int group)
 {
     const double thisPeriod = source.ThisPeriod(group);
     const double yearToDate = source.YearToDate(group);
-    if (!table.Row(report, thisPeriod, yearToDate))
+    if (!table.Row(report, thisPeriod != 0.0 || yearToDate != 0.0))
         return;
     report.PrintXY(5.1, report.YPos(), label);
     Amounts(report, thisPeriod, yearToDate, 7.05, 7.9);
@@ -184,7 +157,8 @@ void DrawFrame(ReportCanvas& report, double v)
 
     report.SetFont(kArial, 8.5);
     report.SetBold(true);
-    report.SetYPos(v + 0.138);
+    // The descenders of "Earnings" clear the rule under the titles at v + 0.1667.
+    report.SetYPos(v + 0.13);
     report.PrintCenter(QStringLiteral("Rates, Hours and Earnings"), 2.75);
     report.PrintCenter(QStringLiteral("Taxes and Deductions"), 6.5);
     report.SetFont(kArial, 7.5);
@@ -204,7 +178,7 @@ void DrawRows(ReportCanvas& report, double h, const StatementSource& source)
     const EmployeeRecord& e = EmployeeRec;
     report.SetFont(kArial, 7.5);
 
-    StatementTable earnings(h + 0.1667);
+    TableRows earnings(h + 0.1667);
     EarningsRow(report, earnings, source, e.Salaried ? QStringLiteral("Salary") : QStringLiteral("Regular Wages"), G::Wages,
                 source.StatementCells(RatedRow::Regular));
     EarningsRow(report, earnings, source, QStringLiteral("Overtime Wages"), G::OverTimePay,
@@ -223,7 +197,7 @@ void DrawRows(ReportCanvas& report, double h, const StatementSource& source)
     EarningsRow(report, earnings, source, QStringLiteral("Third-Party Sick Pay"), G::TPSPTaxable);
 
     const QString state = e.WorkState;
-    StatementTable deductions(h + 0.1667);
+    TableRows deductions(h + 0.1667);
     DeductionRow(report, deductions, source, QStringLiteral("F.I.C.A. Tax"), G::FICATax);
     DeductionRow(report, deductions, source, QStringLiteral("Federal Tax"), G::FederalTax);
     DeductionRow(report, deductions, source, QStringLiteral("Medicare Tax"), G::MedicareTax);

@@ -10,7 +10,7 @@ namespace G = StatementGroup;
 
 bool CurrentPeriodSource::Listed() const
 {
-    return ThisPeriod(G::GrossWages) != 0.0 || ThisPeriod(G::NetPay) != 0.0 || ThisPeriod(G::TPSPGross) != 0.0;
+    return EmployeeHasPay();
 }
 
 int CurrentPeriodSource::PaidCount() const

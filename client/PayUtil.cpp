@@ -97,12 +97,15 @@ int GetEmployeeCount()
     return FrmDataModule->RSEmployee.RecordCount();
 }
 
+bool EmployeeHasPay()
+{
+    return EmployeeRec.GrossWages[kCurrentColumn] != 0 || EmployeeRec.NetPay[kCurrentColumn] != 0
+           || EmployeeRec.TPSPGross[kCurrentColumn] != 0;
+}
+
 int CountEmployeesWithPay()
 {
-    return CountEmployeesWhere([] {
-        return EmployeeRec.GrossWages[kCurrentColumn] != 0 || EmployeeRec.NetPay[kCurrentColumn] != 0
-               || EmployeeRec.TPSPGross[kCurrentColumn] != 0;
-    });
+    return CountEmployeesWhere(EmployeeHasPay);
 }
 
 int CountEmployeesWithRate()

@@ -18,6 +18,9 @@ bool InSuspensionWindow();
 
 // Number of employee records; 0 while no client is open.
 int GetEmployeeCount();
+// The current employee's current GrossWages, NetPay or TPSPGross is not 0: the pay run prints a
+// check or advice for the employee.
+bool EmployeeHasPay();
 // Employees whose current GrossWages, NetPay or TPSPGross is not 0.
 int CountEmployeesWithPay();
 // Employees whose RegularRate is above 0.

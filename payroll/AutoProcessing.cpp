@@ -6,6 +6,7 @@
 #include "client/PayUtil.h"
 #include "client/StateTableCheck.h"
 #include "components/DateRoutines.h"
+#include "payroll/CheckNumbers.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayCompute.h"
 #include "payroll/PayPeriod.h"
@@ -22,21 +23,17 @@ QString AppTitle()
     return QCoreApplication::applicationName();
 }
 
-// Gives the current employee the next check number and standard hours where none were entered,
-// computes the pay and posts the employee.
+// Gives the current employee standard hours where none were entered, computes the pay, numbers
+// the check and posts the employee.
 void ProcessEmployee()
 {
-    CompanyRecord& c = CompanyRec;
     EmployeeRecord& e = EmployeeRec;
-    if (c.StartChkNum > 0) {
-        c.LastChkNum = c.LastChkNum + 1;
-        e.CheckNumber = c.LastChkNum;
-    }
     if (e.RegularTime == 0)
         e.RegularTime = StandardHoursForPeriod(e.StdRegTime, e.Frequency);
     if (e.OverTime == 0)
         e.OverTime = StandardHoursForPeriod(e.StdOverTime, e.Frequency);
     CalculateEmployeePay();
+    NumberEmployeeCheck();
     DataModule().RSEmployee.PostRec();
 }
 
@@ -45,14 +42,16 @@ int ProcessEligibleEmployees()
 {
     HourglassCursor hourglass;
     EmployeeLoop loop;
-    if (CompanyRec.StartChkNum > 0)
-        CompanyRec.LastChkNum = CompanyRec.StartChkNum - 1;
+    RestartCheckNumbers();
     int processed = 0;
     while (loop.Next()) {
-        if (CheckEmployeeEligible(false) != 0)
-            continue;
-        ++processed;  // also when the computation gives no pay
-        ProcessEmployee();
+        if (CheckEmployeeEligible(false) == 0) {
+            ++processed;  // also when the computation gives no pay
+            ProcessEmployee();
+        } else if (NumberEmployeeCheck()) {
+            // Not computed, but part of the numbering: a check is printed for whoever has pay.
+            DataModule().RSEmployee.PostRec();
+        }
     }
     loop.Finish();
     if (CountEmployeesWithPay() > 0)

@@ -8,9 +8,10 @@
 double StandardHoursForPeriod(double weeklyHours, int frequency);
 
 // Automatic: after confirmation, computes the pay of every employee who may be paid in the open
-// pay period, in file order: numbers the checks from CompanyRec.StartChkNum when it is above 0,
-// fills hours not entered from the standard weekly hours, runs the pay computation and posts the
-// employee. An employee the eligibility check refuses is left untouched. Refused in browse-only
+// pay period, in file order: fills hours not entered from the standard weekly hours, runs the pay
+// computation and posts the employee; an employee the eligibility check refuses is not computed.
+// The checks are numbered as CheckNumbers.h says, every employee with pay in file order from
+// CompanyRec.StartChkNum when it is above 0. Refused in browse-only
 // mode. The employee that was current stays current, also when the walk ends by an error.
 void AutomaticProcessing();
 

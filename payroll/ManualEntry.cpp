@@ -5,6 +5,7 @@
 #include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "payroll/CheckNumbers.h"
 #include "payroll/PayCompute.h"
 
 void RecalculateManualPay()
@@ -60,16 +61,7 @@ void ClearCurrentPay()
 void RenumberPaidChecks()
 {
     DataModule().RSEmployee.PostRec();
-    CompanyRec.LastChkNum = CompanyRec.StartChkNum - 1;
-    EmployeeLoop loop;
-    while (loop.Next()) {
-        if (EmployeeRec.GrossWages[kCurrentColumn] > 0) {
-            CompanyRec.LastChkNum = CompanyRec.LastChkNum + 1;
-            EmployeeRec.CheckNumber = CompanyRec.LastChkNum;
-            DataModule().RSEmployee.PostRec();
-        }
-    }
-    loop.Finish();
+    NumberPayRunChecks();
 }
 
 void FinishManualEntry()

@@ -21,9 +21,9 @@ bool MoveToEligibleEmployee(bool forward, bool includeCurrent);
 // current column of every amount group become 0. Nothing is posted.
 void ClearCurrentPay();
 
-// Posts the current employee, then gives the paid employees consecutive check numbers from
-// CompanyRec.StartChkNum in file order and posts them; CompanyRec.LastChkNum keeps the last one.
-// Employees without pay keep their number. The current employee is read again afterwards.
+// Posts the current employee, then numbers the pay run's checks anew (CheckNumbers.h): the
+// employees with pay get consecutive numbers from CompanyRec.StartChkNum in file order, those
+// without pay none. The current employee is read again afterwards.
 void RenumberPaidChecks();
 
 // After the window closed: the pay run awaits posting when anybody has pay, and the company record

@@ -607,15 +607,17 @@ void TFrmManual::CheckNumberExit()
 
 void TFrmManual::recompute(bool processing)
 {
-    const double grossBefore = Field(QStringLiteral("GrossWages"))->value();
     CheckNumberExit();
     SaveManualForm(*this);
+    // Checks are numbered for the employees who get one: gaining or losing the check shifts the
+    // numbers of the employees after this one.
+    const bool checkBefore = EmployeeHasPay();
     if (processing)
         RecalculateManualPay();
     else
         CalculateTotals();
     LoadManualForm(*this);
-    if (grossBefore == 0 && EmployeeRec.GrossWages[Now] > 0)
+    if (EmployeeHasPay() != checkBefore)
         RenumberChecks();
 }
 
@@ -720,7 +722,7 @@ void TFrmManual::RSNavigatorBeforeAction()
     ShowReportButtons();
     ShowCaption();
     RSNavigator->InitNavigator();
-    if (action == baDelete && EmployeeRec.GrossWages[Now] == 0)
+    if (action == baDelete && !EmployeeHasPay())
         RenumberChecks();
 }
 

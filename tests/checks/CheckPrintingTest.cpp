@@ -149,17 +149,64 @@ TEST_F(CheckPrintingTest, AdvicesAndNegativeNetPayAreVoidWithoutAMicrLine)
     EXPECT_TRUE(text.contains(QStringLiteral("DEPOSIT ACCOUNT: 555000111")));
     EXPECT_TRUE(text.contains(QStringLiteral("DEPOSIT AMOUNT: ***845.50")));
 
-    readEmployee(1);
-    EmployeeRec.HealthIns[kCurrentColumn] = 900.0;
+    // Net pay of nothing or less: a void check without a MICR line, the stub as always.
+    const struct {
+        double healthInsurance;
+        const char* net;
+    } voids[] = {{900.0, "-54.50"}, {845.5, "0.00"}};
+    for (const auto& v : voids) {
+        readEmployee(1);
+        EmployeeRec.HealthIns[kCurrentColumn] = v.healthInsurance;
+        UpdateTotalColumns(kCurrentColumn);
+        module->RSEmployee.PostRec();
+        const auto voided = print([&](ReportCanvas& report) { PrintCheckRun(report, module->RaveProject, 1, 1, false); },
+                                  QStringLiteral("void.pdf"));
+        EXPECT_TRUE(ReadMicrLine(voided->pages[0], 2.875, 3.5).text.isEmpty()) << v.net;
+        const QString text = pdfText(QStringLiteral("void.pdf"));
+        EXPECT_TRUE(text.contains(QStringLiteral("***VOID***THIS IS NOT A CHECK"))) << v.net;
+        EXPECT_FALSE(text.contains(QStringLiteral("***") + QLatin1String(v.net))) << v.net;
+        EXPECT_FALSE(text.contains(QStringLiteral("ZERO AND"))) << v.net;
+        EXPECT_TRUE(text.contains(QStringLiteral("Net Pay This Period"))) << v.net;
+        EXPECT_TRUE(text.contains(QLatin1String(v.net))) << "the stub shows the net pay " << v.net;
+    }
+}
+
+// Each list of the stub keeps a line for its first entry: when that entry is not printed, the
+// list begins one row lower.
+TEST_F(CheckPrintingTest, AStubListWithoutItsFirstEntryBeginsOneRowLower)
+{
+    addCheckEmployee(QStringLiteral("Adams"), false, QStringLiteral("17001"), false, 101);
+    EmployeeRec.Wages[kCurrentColumn] = 0.0;
+    EmployeeRec.Bonus[kCurrentColumn] = 1000.0;
+    EmployeeRec.FICATax[kCurrentColumn] = 0.0;
     UpdateTotalColumns(kCurrentColumn);
-    ASSERT_LT(EmployeeRec.NetPay[kCurrentColumn], 0.0);
     module->RSEmployee.PostRec();
-    const auto negative = print([&](ReportCanvas& report) { PrintCheckRun(report, module->RaveProject, 1, 1, false); },
-                                QStringLiteral("negative.pdf"));
-    EXPECT_TRUE(ReadMicrLine(negative->pages[0], 2.875, 3.5).text.isEmpty());
-    const QString voided = pdfText(QStringLiteral("negative.pdf"));
-    EXPECT_TRUE(voided.contains(QStringLiteral("***VOID***THIS IS NOT A CHECK")));
-    EXPECT_FALSE(voided.contains(QStringLiteral("***-54.50")));
+    CompanyRec.GenerateChk = true;
+    CompanyRec.CheckPos = 0;
+    const auto document = printRun(false);
+    const double firstRow = 3.66 + 0.39125 + 0.138 + 0.1667 + 0.1667;
+    const auto line = [&](const char* text) {
+        for (const DrawOp& op : document->pages[0].ops) {
+            if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String(text))
+                return op.y1;
+        }
+        return -1.0;
+    };
+    EXPECT_NEAR(line("Bonus"), firstRow + 0.125, 1e-9) << "below the empty line of Regular Wages";
+    EXPECT_NEAR(line("Federal Tax"), firstRow + 0.125, 1e-9) << "below the empty line of F.I.C.A. Tax";
+    EXPECT_NEAR(line("Medicare Tax"), firstRow + 0.25, 1e-9);
+
+    readEmployee(1);
+    EmployeeRec.Wages[kCurrentColumn] = 500.0;
+    UpdateTotalColumns(kCurrentColumn);
+    module->RSEmployee.PostRec();
+    const auto paid = printRun(false);
+    for (const DrawOp& op : paid->pages[0].ops) {
+        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Regular Wages"))
+            EXPECT_NEAR(op.y1, firstRow, 1e-9);
+        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Bonus"))
+            EXPECT_NEAR(op.y1, firstRow + 0.125, 1e-9);
+    }
 }
 
 TEST_F(CheckPrintingTest, AFailedRunClosesTheProjectAndRestoresTheEmployee)
@@ -193,6 +240,7 @@ TEST_F(CheckPrintingTest, TestChecksPrintTheSamplesAtTheSavedPlaces)
     CompanyRec.ChkNumPos = 2;
     const auto generated = print([&](ReportCanvas& report) { PrintGeneratorTestCheck(report, module->RaveProject, CompanyRec); },
                                  QStringLiteral("generator-test.pdf"));
+    renderPage(QStringLiteral("generator-test.pdf"), QStringLiteral("generator-sample-bottom"));
     const ReadMicr line = ReadMicrLine(generated->pages[0], 10.5, 11.0);
     EXPECT_EQ(line.text, QStringLiteral("t031300012t 1234567890o 1234"));
     EXPECT_DOUBLE_EQ(line.baseline, 10.75);

@@ -121,3 +121,47 @@ TEST_F(PriorPayDateStatementsTest, JournalOfAPayDateListsItsPaidEmployeesWithThe
     EXPECT_TRUE(FindText(*document, 0, QStringLiteral("2,000.00"))) << "gross pay of the two rows";
     EXPECT_TRUE(OpsOffPage(*document).isEmpty());
 }
+
+// Every statement page of a posted pay date says which one it is, the first page included: seven
+// employees fill two pages of condensed statements and four of standard ones.
+TEST_F(PriorPayDateStatementsTest, EveryStatementPageOfAPostedPayDateShowsItsPeriodAndPayDate)
+{
+    module->RaveProject.ProjectFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TAXFORMS.RAV");
+    for (const char* last : {"Able", "Baker", "Carter", "Dunn", "Evans", "Ford", "Grant"})
+        addHourlyEmployee(QString::fromLatin1(last), QStringLiteral("Pat"), 25.0);
+    postPeriod(QDate(2026, 1, 9));
+    postPeriod(QDate(2026, 1, 16));
+
+    const struct {
+        const char* kind;
+        std::function<void(ReportCanvas&)> draw;
+        int statementPages;
+    } printouts[] = {
+        {"condensed",
+         [this](ReportCanvas& report) {
+             PriorPayDateSource source(1);
+             PrintCondensedStatements(report, module->RaveProject, source);
+         },
+         2},
+        {"standard",
+         [](ReportCanvas& report) {
+             PriorPayDateSource source(1);
+             PrintEarningsStatements(report, source, StatementStyle{});
+         },
+         4},
+    };
+    for (const auto& printout : printouts) {
+        const auto document = print(printout.draw);
+        ASSERT_TRUE(document);
+        ASSERT_EQ(document->PageCount(), printout.statementPages + 1) << printout.kind << ": statements and the summary";
+        const QStringList pages = flatText().split(QLatin1Char('\f'));
+        for (int page = 0; page < printout.statementPages; ++page) {
+            EXPECT_TRUE(pages[page].contains(QStringLiteral("Pay Period: 01/03/2026 to 01/09/2026")))
+                << printout.kind << " page " << page + 1 << ":\n" << pages[page].toStdString();
+            EXPECT_TRUE(pages[page].contains(QStringLiteral("Pay Date: 01/09/2026"))) << printout.kind << " page " << page + 1;
+            EXPECT_FALSE(pages[page].contains(QStringLiteral("01/16/2026"))) << printout.kind << " page " << page + 1;
+        }
+        if (QString::fromLatin1(printout.kind) == QLatin1String("condensed"))
+            renderPage(1, QStringLiteral("prior-condensed-page1"));
+    }
+}

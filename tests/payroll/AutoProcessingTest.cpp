@@ -77,6 +77,7 @@ protected:
     }
 };
 
+// The ineligible employee is not computed and, without pay, gets no check: its old number goes.
 TEST_F(AutoProcessingTest, NumbersChecksInFileOrderSkippingTheIneligible)
 {
     addStandardEmployee(QStringLiteral("Ann"));
@@ -104,7 +105,7 @@ TEST_F(AutoProcessingTest, NumbersChecksInFileOrderSkippingTheIneligible)
         int checkNumber;
         double hours;
         double wages;
-    } expected[] = {{1, 100, 40, 1000}, {2, 55, 0, 0}, {3, 101, 40, 1000}, {4, 102, 40, 1000}};
+    } expected[] = {{1, 100, 40, 1000}, {2, 0, 0, 0}, {3, 101, 40, 1000}, {4, 102, 40, 1000}};
     for (const auto& x : expected) {
         SCOPED_TRACE(x.record);
         readEmployee(x.record);
@@ -212,8 +213,30 @@ TEST_F(AutoProcessingTest, AnEmployeeWithoutPayStillCountsAsProcessed)
     runAutomatic();  // no "Unable to find" notice follows
     EXPECT_TRUE(CompanyRec.PayrollPosted);  // nobody has pay
     readEmployee(1);
-    EXPECT_EQ(EmployeeRec.CheckNumber, 100);
+    EXPECT_EQ(EmployeeRec.CheckNumber, 0) << "no check is printed for the employee";
+    EXPECT_EQ(CompanyRec.LastChkNum, 99);
     EXPECT_EQ(EmployeeRec.RegularTime, 40);
+}
+
+// Numbered stock is printed in file order for the employees with pay: an unpaid employee between
+// two paid ones takes no number, so the numbers run on without a gap.
+TEST_F(AutoProcessingTest, AnUnpaidEmployeeBetweenPaidOnesLeavesNoGap)
+{
+    addStandardEmployee(QStringLiteral("Ann"));
+    addStandardEmployee(QStringLiteral("Bob"), [] {
+        EmployeeRec.StdRegTime = 0;
+        EmployeeRec.CheckNumber = 1002;  // from an earlier run of the period
+    });
+    addStandardEmployee(QStringLiteral("Cy"));
+    CompanyRec.StartChkNum = 1001;
+    runAutomatic();
+    EXPECT_EQ(CompanyRec.LastChkNum, 1002);
+    EXPECT_EQ(storedCompany().LastChkNum, 1002);
+    const int expected[] = {1001, 0, 1002};
+    for (int n = 1; n <= 3; ++n) {
+        readEmployee(n);
+        EXPECT_EQ(EmployeeRec.CheckNumber, expected[n - 1]) << n;
+    }
 }
 
 TEST_F(AutoProcessingTest, DeclinedOrBrowseOnlyChangesNothing)

@@ -134,6 +134,8 @@ TEST_F(ManualEntryRulesTest, RenumberingGivesThePaidConsecutiveChecksInFileOrder
     for (int n = 1; n <= 4; ++n) {
         readEmployee(n);
         EmployeeRec.GrossWages[Now] = gross[n - 1];
+        // Third-party sick pay alone also prints a check.
+        EmployeeRec.TPSPGross[Now] = n == 4 ? 300 : 0;
         EmployeeRec.CheckNumber = 90 + n;
         module->RSEmployee.PostRec();
     }
@@ -142,8 +144,8 @@ TEST_F(ManualEntryRulesTest, RenumberingGivesThePaidConsecutiveChecksInFileOrder
     RenumberPaidChecks();
     EXPECT_EQ(current(), 3);
     EXPECT_EQ(EmployeeRec.RegularTime, 36) << "the shown employee is posted first";
-    EXPECT_EQ(CompanyRec.LastChkNum, 501);
-    const int expected[] = {500, 92, 501, 94};
+    EXPECT_EQ(CompanyRec.LastChkNum, 502);
+    const int expected[] = {500, 0, 501, 502};  // no check, no number
     for (int n = 1; n <= 4; ++n) {
         readEmployee(n);
         EXPECT_EQ(EmployeeRec.CheckNumber, expected[n - 1]) << n;

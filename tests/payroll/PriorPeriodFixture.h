@@ -61,6 +61,14 @@ protected:
     // the employees paid at `frequency` and posts it. `beforeCompute` may enter amounts first.
     void postPeriod(const QDate& payDate, int frequency = 1, int days = 7, const std::function<void()>& beforeCompute = {})
     {
+        computePeriod(payDate, frequency, days, beforeCompute);
+        PostPayroll();
+        ASSERT_TRUE(CompanyRec.PayrollPosted);
+    }
+
+    // The same, up to the computation: the pay run awaits posting.
+    void computePeriod(const QDate& payDate, int frequency = 1, int days = 7, const std::function<void()>& beforeCompute = {})
+    {
         PayPeriodForm form;
         form.PayDateFrom = payDate.addDays(1 - days).toString(QStringLiteral("MM/dd/yyyy"));
         form.PayDateTo = payDate.toString(QStringLiteral("MM/dd/yyyy"));
@@ -72,8 +80,6 @@ protected:
         if (beforeCompute)
             beforeCompute();
         AutomaticProcessing();
-        PostPayroll();
-        ASSERT_TRUE(CompanyRec.PayrollPosted);
     }
 
     // Posts `count` weekly periods paid every seven days from 01/07/2026.

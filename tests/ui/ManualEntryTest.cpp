@@ -243,6 +243,32 @@ TEST_F(ManualEntryTest, PayForSomebodyNewOffersToRenumberTheChecks)
     EXPECT_TRUE(messages.allAnswered());
 }
 
+// An employee who loses the pay loses the check too: the numbers after it close up.
+TEST_F(ManualEntryTest, PayTakenAwayOffersToRenumberTheChecks)
+{
+    openPeriod([] { CompanyRec.StartChkNum = 500; });
+    manual([&](TFrmManual& w) {
+        type(w, "RegularTime", 40);
+        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
+        w.BtnProcess->click();
+        press(w, nbNext);
+        type(w, "RegularTime", 40);
+        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
+        w.BtnProcess->click();
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 501"));
+        press(w, nbFirst);
+        type(w, "RegularTime", 0);
+        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
+        w.BtnProcess->click();
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 0"));
+        w.BtnClose->click();
+    });
+    EXPECT_EQ(storedEmployee(1).CheckNumber, 0);
+    EXPECT_EQ(storedEmployee(2).CheckNumber, 500);
+    EXPECT_EQ(storedCompany().LastChkNum, 500);
+    EXPECT_TRUE(messages.allAnswered());
+}
+
 TEST_F(ManualEntryTest, DeleteClearsOnlyAPaidEmployee)
 {
     openPeriod([] { editEmployee(1, [](EmployeeRecord& e) { e.RegularTime = 40; }); });
