@@ -9,6 +9,7 @@
 #include "payroll/W2Recipients.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,10 +73,8 @@ public:
         if (!staging_.isValid())
             throw EInOutError(QStringLiteral("%1: %2").arg(staging_.path(), staging_.errorString()));
         const QString source = staging_.filePath(QString::number(files_.size()));
-        QFile file(source);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-            throw EInOutError(QStringLiteral("%1: %2").arg(target, file.errorString()));
-        file.close();
+        if (const QString reason = ReplaceWholeFile(source, bytes); !reason.isEmpty())
+            throw EInOutError(QStringLiteral("%1: %2").arg(target, reason));
         files_.push_back({target, readOnly, std::make_unique<StagedCopy>(source, target)});
     }
 

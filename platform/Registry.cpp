@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstdio>
@@ -86,11 +86,13 @@ bool IsDamaged(const QString& path)
     if (HasUnclosedQuote(bytes))
         return true;
     // QSettings keeps what it once read of a path and reports a parse error only on a fresh read,
-    // which its first look-up makes: the bytes are parsed under a name it has never seen.
-    QTemporaryFile probe;
-    if (!probe.open() || probe.write(bytes) != bytes.size() || !probe.flush())
+    // which its first look-up makes: the file is parsed through a link under a name it has never
+    // seen.
+    const QTemporaryDir folder;
+    const QString probe = folder.filePath(QStringLiteral("probe.ini"));
+    if (!folder.isValid() || !QFile::link(QFileInfo(path).absoluteFilePath(), probe))
         return false;
-    QSettings parsed(probe.fileName(), QSettings::IniFormat);
+    QSettings parsed(probe, QSettings::IniFormat);
     parsed.allKeys();
     return parsed.status() == QSettings::FormatError;
 }

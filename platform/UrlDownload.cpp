@@ -1,5 +1,7 @@
 #include "platform/UrlDownload.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -37,8 +38,8 @@ bool DownloadFile(const QUrl& url, const QString& fileName, int timeoutMilliseco
         return false;
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    FileReplacement file(fileName);
+    if (!file.open())
         return false;
 
     QNetworkAccessManager network;
@@ -53,7 +54,7 @@ bool DownloadFile(const QUrl& url, const QString& fileName, int timeoutMilliseco
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&] {
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
-        if (written && file.write(chunk) != chunk.size())
+        if (written && !file.write(chunk))
             written = false;
     });
     QEventLoop loop;
@@ -63,14 +64,10 @@ bool DownloadFile(const QUrl& url, const QString& fileName, int timeoutMilliseco
 
     const QByteArray rest = reply->readAll();
     received += rest.size();
-    if (written && file.write(rest) != rest.size())
+    if (written && !file.write(rest))
         written = false;
 
     const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
     const bool whole = !declared.isValid() || declared.toLongLong() == received;
-    if (reply->error() != QNetworkReply::NoError || !written || !whole) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return reply->error() == QNetworkReply::NoError && written && whole && file.commit();
 }
