@@ -149,7 +149,7 @@ QString TransferFailureMessage(const QString& reason)
     QString text = reason;
     while (text.endsWith(QChar('.')))
         text.chop(1);
-    return QStringLiteral("The following error occured during the transfer of file~") + PriorYearClientName
+    return QStringLiteral("The following error occurred during the transfer of file~") + PriorYearClientName
            + QStringLiteral(":~") + text + QStringLiteral(".");
 }
 

@@ -150,7 +150,8 @@ public:
 private:
     bool cancelledBy(const TRecordSetEvent& event);
     void fire(const TRecordSetEvent& event);
-    void showOpenError();
+    // The open error text, followed by the file and the system's reason when there is one.
+    void showOpenError(int error = 0);
     void createFile();
     void refuseInBrowseMode() const;
     void requireCurrentRecord(const char* action) const;

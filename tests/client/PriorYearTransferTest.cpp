@@ -370,7 +370,7 @@ TEST_F(PriorYearTransferTest, DamagedOrMissingFilesAreReportedAndLeaveNoTrace)
             ADD_FAILURE() << test.name << " transferred";
         } catch (const ETransferException& e) {
             EXPECT_TRUE(e.message().startsWith(
-                QStringLiteral("The following error occured during the transfer of file~") + name + ".C25:~"))
+                QStringLiteral("The following error occurred during the transfer of file~") + name + ".C25:~"))
                 << e.message().toStdString();
             EXPECT_TRUE(e.message().endsWith(QString::fromLatin1(test.reason))) << e.message().toStdString();
         }

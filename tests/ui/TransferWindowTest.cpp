@@ -175,7 +175,7 @@ TEST_F(TransferWindowTest, TransferReportsEachFailureCountsOnlyWholeClientsAndEn
     messages.expect(IdOk, kPasswordsNotTransferred);
     QTest::mouseClick(w.BtnTransfer, Qt::LeftButton);
     EXPECT_TRUE(messages.allAnswered());
-    EXPECT_TRUE(messages.shown().at(0).text.startsWith(QStringLiteral("The following error occured during the transfer of file")));
+    EXPECT_TRUE(messages.shown().at(0).text.startsWith(QStringLiteral("The following error occurred during the transfer of file")));
     EXPECT_EQ(messages.shown().at(0).flags, MbIconStop);
 
     EXPECT_EQ(w.StatusBar->currentMessage(), QStringLiteral(" 4 files selected - 1 file transferred"));
