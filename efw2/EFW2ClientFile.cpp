@@ -23,9 +23,6 @@
 
 namespace {
 
-constexpr QFileDevice::Permissions kReadOnly =
-    QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-
 QByteArray ReadWhole(const QString& fileName)
 {
     QFile file(fileName);
@@ -78,7 +75,9 @@ public:
         files_.push_back({target, readOnly, std::make_unique<StagedCopy>(source, target)});
     }
 
-    void place()
+    // Returns "file: reason" for each file placed that could not be made read-only: the change
+    // stands all the same.
+    QStringList place()
     {
         std::vector<StagedCopy*> copies;
         for (auto& file : files_)
@@ -90,9 +89,12 @@ public:
         case 4: PlaceCopies({copies[0], copies[1], copies[2], copies[3]}); break;
         default: break;
         }
+        QStringList writable;
         for (const auto& file : files_)
-            if (file.readOnly && !QFile::setPermissions(file.target, kReadOnly))
-                throw EInOutError(QStringLiteral("%1: the file cannot be made read-only.").arg(file.target));
+            if (file.readOnly)
+                if (const int error = MakeReadOnly(file.target))
+                    writable << QStringLiteral("%1: %2").arg(file.target, SystemErrorText(error));
+        return writable;
     }
 
 private:
@@ -211,7 +213,8 @@ void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
         run.masterLines.append(line);
 }
 
-int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile)
+int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile,
+                  QStringList* notReadOnly)
 {
     CheckHasW2Employees();
     const EFW2EmployerBlock block = BuildEmployerBlock();
@@ -235,7 +238,9 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
     set.add(files.processedClientsFile, ProcessedClientsText(next.processed).toUtf8(), false);
     if (!next.masterLines.isEmpty())
         set.add(files.masterFile, JoinEFW2Lines(next.masterLines), true);
-    set.place();
+    const QStringList writable = set.place();
+    if (notReadOnly)
+        *notReadOnly = writable;
 
     run = next;
     return block.wageRecords;
@@ -258,12 +263,23 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run)
     run = next;
 }
 
-void ReplaceFilesTogether(const QList<EFW2NewFile>& files)
+QStringList ReplaceFilesTogether(const QList<EFW2NewFile>& files)
 {
     FileSet set;
     for (const EFW2NewFile& file : files)
         set.add(file.target, file.bytes, file.readOnly);
-    set.place();
+    return set.place();
+}
+
+QString ProcessCompletedMessage(const QString& companyName, int count, const QStringList& notReadOnly)
+{
+    QString text = QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
+                       .arg(companyName)
+                       .arg(count);
+    if (!notReadOnly.isEmpty())
+        text += QStringLiteral("~~The files were written, but these could not be made read-only:~")
+                + notReadOnly.join(QChar('~'));
+    return text;
 }
 
 QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients)

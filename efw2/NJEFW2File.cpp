@@ -198,7 +198,8 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
 }
 
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
-                    const NJStateOptions& options, const QString& companyName, const QString& companyFile)
+                    const NJStateOptions& options, const QString& companyName, const QString& companyFile,
+                    QStringList* notReadOnly)
 {
     CheckHasW2Employees();
     if (const NJPlanProblem problem = CheckNJPlans(options); !problem.field.isEmpty())
@@ -224,7 +225,9 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     };
     if (!next.masterLines.isEmpty())
         newFiles.append({files.masterFile, JoinEFW2Lines(next.masterLines), true});
-    ReplaceFilesTogether(newFiles);
+    const QStringList writable = ReplaceFilesTogether(newFiles);
+    if (notReadOnly)
+        *notReadOnly = writable;
 
     run = next;
     return block.wageRecords;

@@ -442,13 +442,11 @@ void TFrmEFW2::BtnProcessClick()
         CheckHasW2Employees();
         ValidateSubmitterData();
         run_.submitter = EFW2SubmitterRec;
-        const int count = ProcessClient(files_, run_, CompanyRec.Name, CompanyFileName);
+        QStringList notReadOnly;
+        const int count = ProcessClient(files_, run_, CompanyRec.Name, CompanyFileName, &notReadOnly);
         EFW2SubmitterRec = run_.submitter;
         EFW2MasterList = run_.masterLines;
-        AppMessageBox(QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
-                          .arg(CompanyRec.Name.get())
-                          .arg(count),
-                      kTitle, MbOk);
+        AppMessageBox(ProcessCompletedMessage(CompanyRec.Name, count, notReadOnly), kTitle, MbOk);
         ChkSubmitter->setChecked(EFW2SubmitterRec.ExcludeSubmitter);
         refreshRunControls();
         BtnProcess->setEnabled(false);

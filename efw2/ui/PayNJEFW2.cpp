@@ -256,12 +256,10 @@ void TFrmNJEFW2::BtnProcessClick()
             throw EFieldException(problem.message);
         }
         SaveNJEFW2Form();
-        const int count = ProcessNJClient(files_, run_, submitter_, options(), CompanyRec.Name, CompanyFileName);
+        QStringList notReadOnly;
+        const int count = ProcessNJClient(files_, run_, submitter_, options(), CompanyRec.Name, CompanyFileName, &notReadOnly);
         NJEFW2MasterList = run_.masterLines;
-        AppMessageBox(QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
-                          .arg(CompanyRec.Name.get())
-                          .arg(count),
-                      kTitle, MbOk);
+        AppMessageBox(ProcessCompletedMessage(CompanyRec.Name, count, notReadOnly), kTitle, MbOk);
         ChkNJSubmitter->setChecked(run_.state.ExcludeSubmitter);
         refreshRunControls();
         BtnProcess->setEnabled(false);
