@@ -13,9 +13,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <cerrno>
-#include <cstdio>
-
 namespace {
 
 // QSettings uses "/" between groups; the program writes registry paths with "\".
@@ -108,8 +105,8 @@ void SetAsideDamagedStore(const QString& path)
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     const QString caption = QCoreApplication::applicationName();
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
-        const QString reason = SystemErrorText(errno);
+    if (const int error = RenameFile(path, aside)) {
+        const QString reason = SystemErrorText(error);
         AppMessageBox(QStringLiteral("The settings file %1 cannot be read, and it could not be set aside as %2: %3.~~"
                                      "Settings cannot be saved until that file is repaired or removed.")
                           .arg(path, aside, reason),
