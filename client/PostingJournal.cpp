@@ -6,7 +6,6 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
-#include "platform/FileReplacement.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -114,10 +114,26 @@ QByteArray JournalText(const Journal& journal)
     return text;
 }
 
+// Writes the journal under a temporary name, syncs it and renames it into place, so that no
+// journal ever stands half written.
 void WriteJournalFile(const QString& journalFile, const QByteArray& text)
 {
-    if (const QString reason = ReplaceWholeFile(journalFile, text); !reason.isEmpty())
-        Fail(QStringLiteral("write"), journalFile, reason);
+    const QString temporary = journalFile + QStringLiteral(".new");
+    int fd = -1;
+    if (const int error = OpenForWriting(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666, fd))
+        Fail(QStringLiteral("create"), journalFile, SystemText(error));
+    int error = WriteAll(fd, temporary, text.constData(), text.size(), 0);
+    if (!error)
+        error = SyncFile(fd, temporary);
+    const int closed = CloseWritten(fd, temporary);
+    if (!error)
+        error = closed;
+    if (!error)
+        error = RenameFile(temporary, journalFile);
+    if (error) {
+        RemoveFile(temporary);
+        Fail(QStringLiteral("write"), journalFile, SystemText(error));
+    }
 }
 
 Journal ReadJournal(const QString& journalFile)

@@ -23,6 +23,9 @@
 
 namespace {
 
+constexpr QFileDevice::Permissions kReadOnly =
+    QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
 QByteArray ReadWhole(const QString& fileName)
 {
     QFile file(fileName);
@@ -75,9 +78,7 @@ public:
         files_.push_back({target, readOnly, std::make_unique<StagedCopy>(source, target)});
     }
 
-    // Returns "file: reason" for each file placed that could not be made read-only: the change
-    // stands all the same.
-    QStringList place()
+    void place()
     {
         std::vector<StagedCopy*> copies;
         for (auto& file : files_)
@@ -89,12 +90,9 @@ public:
         case 4: PlaceCopies({copies[0], copies[1], copies[2], copies[3]}); break;
         default: break;
         }
-        QStringList writable;
         for (const auto& file : files_)
-            if (file.readOnly)
-                if (const int error = MakeReadOnly(file.target))
-                    writable << QStringLiteral("%1: %2").arg(file.target, SystemErrorText(error));
-        return writable;
+            if (file.readOnly && !QFile::setPermissions(file.target, kReadOnly))
+                throw EInOutError(QStringLiteral("%1: the file cannot be made read-only.").arg(file.target));
     }
 
 private:
@@ -213,8 +211,7 @@ void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
         run.masterLines.append(line);
 }
 
-int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile,
-                  QStringList* notReadOnly)
+int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile)
 {
     CheckHasW2Employees();
     const EFW2EmployerBlock block = BuildEmployerBlock();
@@ -238,9 +235,7 @@ int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& compan
     set.add(files.processedClientsFile, ProcessedClientsText(next.processed).toUtf8(), false);
     if (!next.masterLines.isEmpty())
         set.add(files.masterFile, JoinEFW2Lines(next.masterLines), true);
-    const QStringList writable = set.place();
-    if (notReadOnly)
-        *notReadOnly = writable;
+    set.place();
 
     run = next;
     return block.wageRecords;
@@ -263,23 +258,12 @@ void ResetRun(const EFW2RunFiles& files, EFW2Run& run)
     run = next;
 }
 
-QStringList ReplaceFilesTogether(const QList<EFW2NewFile>& files)
+void ReplaceFilesTogether(const QList<EFW2NewFile>& files)
 {
     FileSet set;
     for (const EFW2NewFile& file : files)
         set.add(file.target, file.bytes, file.readOnly);
-    return set.place();
-}
-
-QString ProcessCompletedMessage(const QString& companyName, int count, const QStringList& notReadOnly)
-{
-    QString text = QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
-                       .arg(companyName)
-                       .arg(count);
-    if (!notReadOnly.isEmpty())
-        text += QStringLiteral("~~The files were written, but these could not be made read-only:~")
-                + notReadOnly.join(QChar('~'));
-    return text;
+    set.place();
 }
 
 QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients)

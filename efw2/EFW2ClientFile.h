@@ -65,10 +65,8 @@ struct EFW2Run {
 // is not excluded, its RF (counting every RW of that file) only when the final is not excluded.
 // The client file, the submitter file with the raised total, the processed-clients file and the
 // multi-client file are replaced together: when any of them fails, none changes and neither
-// does run. Returns the client's RW count. Creates efw2Dir, with any missing parent. A file that
-// could not be made read-only once all were placed is named, with the reason, in notReadOnly.
-int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile,
-                  QStringList* notReadOnly = nullptr);
+// does run. Returns the client's RW count. Creates efw2Dir, with any missing parent.
+int ProcessClient(const EFW2RunFiles& files, EFW2Run& run, const QString& companyName, const QString& companyFile);
 
 // Ends the run: total 0, no final pending, no exclusion, multi-client and processed-clients files
 // deleted; the clients' own files stay.
@@ -95,12 +93,8 @@ struct EFW2NewFile {
     bool readOnly = false;
 };
 
-// Replaces up to four files as one step: when any of them fails, none changes. Returns "file:
-// reason" for each placed file that could not be made read-only.
-QStringList ReplaceFilesTogether(const QList<EFW2NewFile>& files);
-
-// What Process says when done: the client's record count, and the files left writable.
-QString ProcessCompletedMessage(const QString& companyName, int count, const QStringList& notReadOnly);
+// Replaces up to four files as one step: when any of them fails, none changes.
+void ReplaceFilesTogether(const QList<EFW2NewFile>& files);
 
 // The processed-clients file's contents, as ReadProcessedClients reads them.
 QByteArray ProcessedClientsBytes(const QList<EFW2ProcessedClient>& clients);

@@ -198,8 +198,7 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
 }
 
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
-                    const NJStateOptions& options, const QString& companyName, const QString& companyFile,
-                    QStringList* notReadOnly)
+                    const NJStateOptions& options, const QString& companyName, const QString& companyFile)
 {
     CheckHasW2Employees();
     if (const NJPlanProblem problem = CheckNJPlans(options); !problem.field.isEmpty())
@@ -225,9 +224,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     };
     if (!next.masterLines.isEmpty())
         newFiles.append({files.masterFile, JoinEFW2Lines(next.masterLines), true});
-    const QStringList writable = ReplaceFilesTogether(newFiles);
-    if (notReadOnly)
-        *notReadOnly = writable;
+    ReplaceFilesTogether(newFiles);
 
     run = next;
     return block.wageRecords;

@@ -84,11 +84,9 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
 // excluded, its RF (counting every RW of the master file) only when the final is not excluded.
 // The client file, the state file with the raised total, the processed-clients file and the
 // master file are replaced together: when any of them fails, none changes and neither does run.
-// Creates efw2Dir with any missing parent. Returns the client's RW count. A file that could not be
-// made read-only once all were placed is named, with the reason, in notReadOnly.
+// Creates efw2Dir with any missing parent. Returns the client's RW count.
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
-                    const NJStateOptions& options, const QString& companyName, const QString& companyFile,
-                    QStringList* notReadOnly = nullptr);
+                    const NJStateOptions& options, const QString& companyName, const QString& companyFile);
 
 // Ends the run: total 0, no final pending, no exclusion; the master and processed-clients files
 // deleted, the clients' own files kept.

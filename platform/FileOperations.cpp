@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -115,17 +114,6 @@ int RemoveFile(const QString& path)
     if (const int injected = Injected(FileOperation::Remove, path))
         return injected;
     return ::unlink(Native(path).constData()) == 0 || errno == ENOENT ? 0 : errno;
-}
-
-int MakeReadOnly(const QString& path)
-{
-    if (const int injected = Injected(FileOperation::Protect, path))
-        return injected;
-    struct stat info {};
-    const QByteArray name = Native(path);
-    if (::stat(name.constData(), &info) != 0)
-        return errno;
-    return ::chmod(name.constData(), info.st_mode & 07555) == 0 ? 0 : errno;
 }
 
 QString SystemErrorText(int code)

@@ -15,7 +15,7 @@
 
 // Flush is a writer handing its buffered bytes to the system: a fault there is a write that
 // failed only when the buffer went out, as on a full disk.
-enum class FileOperation { Open, Write, Flush, Sync, Close, Rename, Remove, Protect };
+enum class FileOperation { Open, Write, Flush, Sync, Close, Rename, Remove };
 
 // Opens path with flags (O_WRONLY or O_RDWR, maybe O_CREAT | O_EXCL); fd is set on success.
 int OpenForWriting(const QString& path, int flags, mode_t mode, int& fd);
@@ -34,8 +34,6 @@ int RenameFile(const QString& from, const QString& to);
 // Swaps the two names in one step; EINVAL or ENOTSUP where the file system cannot.
 int ExchangeFiles(const QString& first, const QString& second);
 int RemoveFile(const QString& path);
-// Takes every write permission from path (Protect to the fault).
-int MakeReadOnly(const QString& path);
 
 // The system's text for an errno, as "No space left on device".
 QString SystemErrorText(int code);

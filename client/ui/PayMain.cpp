@@ -373,7 +373,6 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     if (!missingFolders.isEmpty())
         AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
-    RemoveLeftoverCopies();
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
     const QStringList styles = AvailableStyles(StylesFolder());
@@ -411,6 +410,7 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
 
     EFW2MasterList.clear();
     NJEFW2MasterList.clear();
+    RemoveLeftoverCopies();
 
     if (settings.showSplash) {
         TFrmWelcome welcome;

@@ -442,11 +442,13 @@ void TFrmEFW2::BtnProcessClick()
         CheckHasW2Employees();
         ValidateSubmitterData();
         run_.submitter = EFW2SubmitterRec;
-        QStringList notReadOnly;
-        const int count = ProcessClient(files_, run_, CompanyRec.Name, CompanyFileName, &notReadOnly);
+        const int count = ProcessClient(files_, run_, CompanyRec.Name, CompanyFileName);
         EFW2SubmitterRec = run_.submitter;
         EFW2MasterList = run_.masterLines;
-        AppMessageBox(ProcessCompletedMessage(CompanyRec.Name, count, notReadOnly), kTitle, MbOk);
+        AppMessageBox(QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
+                          .arg(CompanyRec.Name.get())
+                          .arg(count),
+                      kTitle, MbOk);
         ChkSubmitter->setChecked(EFW2SubmitterRec.ExcludeSubmitter);
         refreshRunControls();
         BtnProcess->setEnabled(false);

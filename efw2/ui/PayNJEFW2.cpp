@@ -256,10 +256,12 @@ void TFrmNJEFW2::BtnProcessClick()
             throw EFieldException(problem.message);
         }
         SaveNJEFW2Form();
-        QStringList notReadOnly;
-        const int count = ProcessNJClient(files_, run_, submitter_, options(), CompanyRec.Name, CompanyFileName, &notReadOnly);
+        const int count = ProcessNJClient(files_, run_, submitter_, options(), CompanyRec.Name, CompanyFileName);
         NJEFW2MasterList = run_.masterLines;
-        AppMessageBox(ProcessCompletedMessage(CompanyRec.Name, count, notReadOnly), kTitle, MbOk);
+        AppMessageBox(QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
+                          .arg(CompanyRec.Name.get())
+                          .arg(count),
+                      kTitle, MbOk);
         ChkNJSubmitter->setChecked(run_.state.ExcludeSubmitter);
         refreshRunControls();
         BtnProcess->setEnabled(false);

@@ -321,28 +321,4 @@ TEST_F(EFW2FileTest, TwoClientsMakeOneMultiClientFile)
     EXPECT_FALSE(stored.submitter.FinalPending);
 }
 
-TEST_F(EFW2FileTest, FileThatCannotBeMadeReadOnlyLeavesTheProcessDoneAndIsNamed)
-{
-    QStringList notReadOnly;
-    int count = 0;
-    {
-        FailingFileOperations failing({FileOperation::Protect}, 1, EPERM);
-        count = ProcessClient(files, run, CompanyRec.Name, CompanyFileName, &notReadOnly);
-    }
-    const QString clientFile = files.efw2Dir + QStringLiteral("ACME.txt");
-    EXPECT_EQ(count, 2);
-    EXPECT_EQ(notReadOnly, QStringList {clientFile + QStringLiteral(": Operation not permitted")});
-    EXPECT_EQ(Kinds(fileLines(clientFile)).last(), QStringLiteral("RF"));
-    EFW2Run stored;
-    LoadRun(files, stored);
-    EXPECT_EQ(stored.submitter.TotalRecords, 2);
-    EXPECT_EQ(stored.processed.size(), 1);
-    EXPECT_EQ(ProcessCompletedMessage(QStringLiteral("Acme Tools"), count, notReadOnly),
-              QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2~~The files were "
-                             "written, but these could not be made read-only:~")
-                  + notReadOnly.first());
-    EXPECT_EQ(ProcessCompletedMessage(QStringLiteral("Acme Tools"), count, {}),
-              QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
-}
-
 } // namespace

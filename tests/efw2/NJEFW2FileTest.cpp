@@ -252,18 +252,4 @@ TEST_F(NJEFW2FileTest, TwoClientsMakeOneMasterFileAndAFailedWriteChangesNothing)
     EXPECT_FALSE(stored.state.FinalPending);
 }
 
-TEST_F(NJEFW2FileTest, FileThatCannotBeMadeReadOnlyLeavesTheProcessDoneAndIsNamed)
-{
-    QStringList notReadOnly;
-    {
-        FailingFileOperations failing({FileOperation::Protect}, 1, EPERM);
-        EXPECT_EQ(ProcessNJClient(njFiles, njRun, submitter, options, CompanyRec.Name, CompanyFileName, &notReadOnly), 2);
-    }
-    EXPECT_EQ(notReadOnly, QStringList {clientFile() + QStringLiteral(": Operation not permitted")});
-    NJStateFileRecord stored {};
-    LoadNJStateFile(njFiles.stateFile, stored);
-    EXPECT_EQ(stored.TotalRecords, 2);
-    EXPECT_EQ(ReadProcessedClients(njFiles.processedClientsFile).size(), 1);
-}
-
 } // namespace
