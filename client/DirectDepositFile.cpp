@@ -7,10 +7,10 @@
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplacement.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -71,12 +71,10 @@ void RemoveOldFile(const QString& fileName)
 
 void WriteFile(const QString& fileName, const QByteArray& bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    FileReplacement file(fileName);
+    if (!file.open())
         throw EInOutError(QStringLiteral("Unable to create %1: %2").arg(fileName, file.errorString()));
-    if (file.write(bytes) != bytes.size())
-        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(fileName, file.errorString()));
-    if (!file.commit())
+    if (!file.write(bytes) || !file.commit())
         throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(fileName, file.errorString()));
 }
 

@@ -1,12 +1,15 @@
 #include "client/RecordFileAccess.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 #include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 
 namespace {
 
@@ -49,15 +52,17 @@ void ReadFileRecord(const QString& fileName, int recordNumber, void* record, qsi
 
 void WriteFileRecordInPlace(const QString& fileName, int recordNumber, const void* record, qsizetype size)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("open"), fileName, file.errorString());
-    if (!file.seek(recordOffset(recordNumber, size))
-        || file.write(static_cast<const char*>(record), size) != size)
-        fail(QStringLiteral("write"), fileName, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("write"), fileName, file.errorString());
+    if (!QFileInfo::exists(fileName))
+        fail(QStringLiteral("open"), fileName, SystemErrorText(ENOENT));
+    int fd = -1;
+    if (const int error = OpenForWriting(fileName, O_WRONLY, 0666, fd))
+        fail(QStringLiteral("open"), fileName, SystemErrorText(error));
+    int error = WriteAll(fd, fileName, static_cast<const char*>(record), size, recordOffset(recordNumber, size));
+    if (!error)
+        error = SyncFile(fd, fileName);
+    const int closed = CloseWritten(fd, fileName);
+    if (error || closed)
+        fail(QStringLiteral("write"), fileName, SystemErrorText(error ? error : closed));
 }
 
 void ReplaceFirstFileRecord(const QString& fileName, const void* record, qsizetype size)
@@ -83,15 +88,10 @@ void ReplaceFirstFileRecord(const QString& fileName, const void* record, qsizety
 
 void ReplaceFileContents(const QString& fileName, const QByteArray& bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    FileReplacement file(fileName);
+    if (!file.open())
         fail(QStringLiteral("create"), fileName, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(QStringLiteral("write"), fileName, reason);
-    }
-    if (!file.commit())
+    if (!file.write(bytes) || !file.commit())
         fail(QStringLiteral("write"), fileName, file.errorString());
 }
 

@@ -130,9 +130,16 @@ void TRecordSet::fire(const TRecordSetEvent& event)
         event(*this);
 }
 
-void TRecordSet::showOpenError()
+void TRecordSet::showOpenError(int error)
 {
-    AppMessageBox(openErrText_, openErrCaption_, MbIconStop);
+    QString text = openErrText_;
+    if (error != 0) {
+        // A folder in the file's place fails as "exists" or "not found"; the user is told what it is.
+        if (QFileInfo(fileName_).isDir())
+            error = EISDIR;
+        text += QStringLiteral("~%1: %2").arg(fileName_, systemText(error));
+    }
+    AppMessageBox(text, openErrCaption_, MbIconStop);
 }
 
 // Something other than a file, or a file of more records than its format allows, is refused
@@ -181,16 +188,16 @@ void TRecordSet::OpenRecSet()
                                                    "to record any changes."),
                               appTitle_, MbIconInformation);
         } else {
-            showOpenError();
+            showOpenError(file_.error());
             return;
         }
     } else {
         if (!autoCreate_) {
-            showOpenError();
+            showOpenError(ENOENT);
             return;
         }
         if (!file_.open(fileName_, SharedFile::Access::ReadWrite, sharingOf(smShareExclusive), true)) {
-            showOpenError();
+            showOpenError(file_.error());
             return;
         }
         createFile();

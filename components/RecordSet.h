@@ -150,7 +150,8 @@ public:
 private:
     bool cancelledBy(const TRecordSetEvent& event);
     void fire(const TRecordSetEvent& event);
-    void showOpenError();
+    // The open error text, followed by the file and the system's reason when there is one.
+    void showOpenError(int error = 0);
     QString unreadableFileProblem() const;
     void createFile();
     void refuseInBrowseMode() const;

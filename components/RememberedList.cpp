@@ -3,9 +3,10 @@
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
 #include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 #include "platform/Windows1252.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
 
@@ -31,12 +32,9 @@ void SaveEntryList(const QString& fileName, const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
     const QByteArray bytes = ToWindows1252(entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
+    if (const QString reason = ReplaceWholeFile(fileName, bytes); !reason.isEmpty())
+        throw EInOutError(QStringLiteral("%1: %2").arg(fileName, reason));
 }
 
 bool AddOrMoveEntry(QStringList& entries, const QString& item)

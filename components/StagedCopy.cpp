@@ -3,16 +3,15 @@
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
 #include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -71,23 +70,10 @@ private:
     mode_t mode_ = 0;
 };
 
-quint32 AddToCrc(quint32 crc, const char* bytes, qint64 size)
-{
-    return static_cast<quint32>(crc32_z(crc, reinterpret_cast<const Bytef*>(bytes), static_cast<z_size_t>(size)));
-}
-
-// A name beside target that nobody uses, hidden so that no list of client files shows it.
-QString TemporaryNameFor(const QString& target)
-{
-    const QFileInfo info(target);
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".")
-           + QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".part");
-}
-
 int CreateTemporary(const QString& target, QString& temporary)
 {
     for (;;) {
-        temporary = TemporaryNameFor(target);
+        temporary = TemporaryNameBeside(target);
         int fd = -1;
         const int error = OpenForWriting(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666, fd);
         if (error == 0)
@@ -106,14 +92,9 @@ bool ExchangeUnsupported(int error)
 
 FileFingerprint FingerprintOfFile(const QString& path)
 {
-    ReadDescriptor in(path);
     FileFingerprint result;
-    result.crc32 = AddToCrc(0, nullptr, 0);
-    std::vector<char> buffer(kChunk);
-    while (const qint64 got = in.read(buffer.data(), kChunk)) {
-        result.crc32 = AddToCrc(result.crc32, buffer.data(), got);
-        result.size += got;
-    }
+    if (const int error = ReadFingerprint(path, result))
+        Fail(path, error);
     return result;
 }
 
@@ -131,13 +112,12 @@ StagedCopy::StagedCopy(const QString& source, const QString& target)
         struct stat old {};
         if (::stat(QFile::encodeName(target).constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
             Fail(target, errno);
-        fingerprint_.crc32 = AddToCrc(0, nullptr, 0);
+        fingerprint_ = EmptyFingerprint();
         std::vector<char> buffer(kChunk);
         while (const qint64 got = in.read(buffer.data(), kChunk)) {
-            fingerprint_.crc32 = AddToCrc(fingerprint_.crc32, buffer.data(), got);
             if (const int error = WriteAll(fd, temporary_, buffer.data(), got, fingerprint_.size))
                 Fail(target, error);
-            fingerprint_.size += got;
+            AddToFingerprint(fingerprint_, buffer.data(), got);
         }
         if (const int error = SyncFile(fd, temporary_))
             Fail(target, error);

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "platform/FileFingerprint.h"
+
 #include <QString>
 #include <initializer_list>
-
-// The size and CRC-32 of a file's bytes: enough to tell a short, damaged or replaced copy from
-// its source.
-struct FileFingerprint {
-    qint64 size = 0;
-    quint32 crc32 = 0;
-    friend bool operator==(const FileFingerprint&, const FileFingerprint&) = default;
-};
 
 // Reads the whole file. Raises EInOutError "path: reason".
 FileFingerprint FingerprintOfFile(const QString& path);

@@ -59,6 +59,13 @@ int WriteAll(int fd, const QString& path, const char* data, qint64 size, qint64 
     return 0;
 }
 
+int FlushBuffer(int fd, const QString& path, const char* data, qint64 size, qint64 offset)
+{
+    if (const int injected = Injected(FileOperation::Flush, path))
+        return injected;
+    return WriteAll(fd, path, data, size, offset);
+}
+
 int SyncFile(int fd, const QString& path)
 {
     if (const int injected = Injected(FileOperation::Sync, path))

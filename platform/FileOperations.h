@@ -10,13 +10,19 @@
 //
 // A test may make any of them fail (SetFileOperationFault): that is how a full disk, a failing
 // medium or a read-only one is reproduced, without root and without a special file system.
+// Failing the N-th call of some operations in turn (tests/support/FailingFileOperations counts
+// them) walks a writer through every point where the disk can let it down.
 
-enum class FileOperation { Open, Write, Sync, Close, Rename, Remove };
+// Flush is a writer handing its buffered bytes to the system: a fault there is a write that
+// failed only when the buffer went out, as on a full disk.
+enum class FileOperation { Open, Write, Flush, Sync, Close, Rename, Remove };
 
 // Opens path with flags (O_WRONLY or O_RDWR, maybe O_CREAT | O_EXCL); fd is set on success.
 int OpenForWriting(const QString& path, int flags, mode_t mode, int& fd);
 // Writes all of data at offset; a write that stops short without an error counts as a full disk.
 int WriteAll(int fd, const QString& path, const char* data, qint64 size, qint64 offset);
+// Writes a writer's buffered bytes at offset: a flush, then a write, to the fault.
+int FlushBuffer(int fd, const QString& path, const char* data, qint64 size, qint64 offset);
 // Makes the written bytes of an open file durable.
 int SyncFile(int fd, const QString& path);
 // Opens path and makes it durable: a file's bytes, or a folder's entries (after a rename).

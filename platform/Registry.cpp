@@ -12,10 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -90,11 +87,13 @@ bool IsDamaged(const QString& path)
     if (HasUnclosedQuote(bytes))
         return true;
     // QSettings keeps what it once read of a path and reports a parse error only on a fresh read,
-    // which its first look-up makes: the bytes are parsed under a name it has never seen.
-    QTemporaryFile probe;
-    if (!probe.open() || probe.write(bytes) != bytes.size() || !probe.flush())
+    // which its first look-up makes: the file is parsed through a link under a name it has never
+    // seen.
+    const QTemporaryDir folder;
+    const QString probe = folder.filePath(QStringLiteral("probe.ini"));
+    if (!folder.isValid() || !QFile::link(QFileInfo(path).absoluteFilePath(), probe))
         return false;
-    QSettings parsed(probe.fileName(), QSettings::IniFormat);
+    QSettings parsed(probe, QSettings::IniFormat);
     parsed.allKeys();
     return parsed.status() == QSettings::FormatError;
 }
@@ -110,8 +109,8 @@ void SetAsideDamagedStore(const QString& path)
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     const QString caption = QCoreApplication::applicationName();
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
-        const QString reason = SystemErrorText(errno);
+    if (const int error = RenameFile(path, aside)) {
+        const QString reason = SystemErrorText(error);
         AppMessageBox(QStringLiteral("The settings file %1 cannot be read, and it could not be set aside as %2: %3.~~"
                                      "Settings cannot be saved until that file is repaired or removed.")
                           .arg(path, aside, reason),

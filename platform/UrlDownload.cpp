@@ -1,6 +1,6 @@
 #include "platform/UrlDownload.h"
 
-#include "platform/FileOperations.h"
+#include "platform/FileReplacement.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <fcntl.h>
 #include <memory>
 #include <utility>
 
@@ -34,68 +33,6 @@ QString Seconds(int milliseconds)
     const int seconds = (milliseconds + 999) / 1000;
     return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
 }
-
-// The file being received: a hidden name beside the target, renamed over it only when whole.
-class PartFile {
-public:
-    explicit PartFile(const QString& target)
-        : target_(target)
-        , path_(QFileInfo(target).absolutePath() + QStringLiteral("/.") + QFileInfo(target).fileName()
-                + QStringLiteral(".part"))
-    {
-    }
-    ~PartFile()
-    {
-        if (fd_ >= 0)
-            CloseWritten(fd_, path_);
-        if (!placed_)
-            RemoveFile(path_);
-    }
-    PartFile(const PartFile&) = delete;
-    PartFile& operator=(const PartFile&) = delete;
-
-    // Each returns an empty text or what failed, naming the target.
-    QString create()
-    {
-        if (!QDir().mkpath(QFileInfo(target_).absolutePath()))
-            return QStringLiteral("the folder of %1 cannot be created.").arg(target_);
-        // A leftover of an interrupted run goes first: O_EXCL then refuses anything put in its place.
-        RemoveFile(path_);
-        return failure(OpenForWriting(path_, O_WRONLY | O_CREAT | O_EXCL, 0666, fd_));
-    }
-    QString append(const QByteArray& bytes)
-    {
-        const int error = WriteAll(fd_, path_, bytes.constData(), bytes.size(), size_);
-        size_ += bytes.size();
-        return failure(error);
-    }
-    QString place()
-    {
-        int error = SyncFile(fd_, path_);
-        const int closed = CloseWritten(fd_, path_);
-        fd_ = -1;
-        if (!error)
-            error = closed;
-        if (!error)
-            error = RenameFile(path_, target_);
-        placed_ = error == 0;
-        if (!error)
-            error = SyncPath(QFileInfo(target_).absolutePath(), true);
-        return failure(error);
-    }
-
-private:
-    QString failure(int error) const
-    {
-        return error ? QStringLiteral("%1 cannot be written: %2.").arg(target_, SystemErrorText(error)) : QString();
-    }
-
-    QString target_;
-    QString path_;
-    int fd_ = -1;
-    qint64 size_ = 0;
-    bool placed_ = false;
-};
 
 // The transfer under way, for CancelDownload.
 struct Transfer {
@@ -162,9 +99,14 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
     };
     if (!IsDownloadableAddress(url))
         return fail(QStringLiteral("only https addresses, or http on this computer, are fetched."));
-    PartFile part(fileName);
-    if (const QString problem = part.create(); !problem.isEmpty())
-        return fail(problem);
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return fail(QStringLiteral("the folder of %1 cannot be created.").arg(fileName));
+    FileReplacement part(fileName);
+    const auto writeFailure = [&] {
+        return QStringLiteral("%1 cannot be written: %2.").arg(fileName, part.errorString());
+    };
+    if (!part.open())
+        return fail(writeFailure());
 
     QNetworkAccessManager network;
     QNetworkRequest request(url);
@@ -205,8 +147,8 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
         }
         received += chunk.size();
         sha256.addData(chunk);
-        if (const QString problem = part.append(chunk); !problem.isEmpty())
-            transfer.stop(problem);
+        if (!part.write(chunk))
+            transfer.stop(writeFailure());
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), take);
     QTimer deadline;
@@ -240,8 +182,8 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
                                           sha256.result().toHex());
     if (!incomplete.isEmpty())
         return fail(incomplete);
-    if (const QString problem = part.place(); !problem.isEmpty())
-        return fail(problem);
+    if (!part.commit())
+        return fail(writeFailure());
     outcome.done = true;
     return outcome;
 }

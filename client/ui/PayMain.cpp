@@ -28,6 +28,7 @@
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplacement.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 #include "platform/ui/LedgoraApplication.h"
@@ -93,6 +94,20 @@ void ShowingErrors(Work work)
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
     }
+}
+
+// Hidden copies that a failed clean-up left beside the files the program writes. Those changed in
+// the last minute may belong to another copy of the program at work, and are left to it.
+void RemoveLeftoverCopies()
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-60);
+    QStringList kept;
+    for (const QString& folder : {DataDir, BackupDir, QuarterlyDataDir, DataDir + QStringLiteral("EFW2/"), ProgramDir()})
+        kept += RemoveLeftoverTemporaries(folder, before);
+    if (!kept.isEmpty())
+        AppMessageBox(QStringLiteral("These copies left by an earlier failure could not be removed:~%1")
+                          .arg(kept.join(QChar('~'))),
+                      QLatin1String(kApplicationTitle), MbOk | MbIconWarning);
 }
 
 // SkipPasswordPrompt is set only around the program's own re-opening of a client.
@@ -405,6 +420,7 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
 
     EFW2MasterList.clear();
     NJEFW2MasterList.clear();
+    RemoveLeftoverCopies();
 
     if (settings.showSplash) {
         TFrmWelcome welcome;

@@ -3,20 +3,16 @@
 #include "platform/Exceptions.h"
 #include "platform/FileReading.h"
 
+#include "platform/FileReplacement.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    FileReplacement file(path);
+    if (!file.open())
         throw EInOutError(QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
-    }
-    if (!file.commit())
+    if (!file.write(bytes) || !file.commit())
         throw EInOutError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
 }
 

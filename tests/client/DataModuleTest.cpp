@@ -321,7 +321,8 @@ TEST_F(DataModuleTest, ClientWithoutPasswordAsksNothing)
 TEST_F(DataModuleTest, CompanyFileThatCannotBeOpenedLeavesNoClient)
 {
     ASSERT_TRUE(QDir().mkpath(tempPath(QStringLiteral("ACME.C26"))));  // a folder where the file belongs
-    messages.expect(IdOk, QStringLiteral("Unable to open database file"));
+    messages.expect(IdOk, QStringLiteral("Unable to open database file\r") + tempPath(QStringLiteral("ACME.C26"))
+                              + QStringLiteral(": Is a directory"));
     EXPECT_FALSE(module->OpenClient(clientPath()));
     EXPECT_FALSE(FileIsOpen);
     EXPECT_TRUE(CurFileName.isEmpty());

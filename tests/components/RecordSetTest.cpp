@@ -181,12 +181,13 @@ TEST_F(RecordSetTest, OpenErrorsLeaveTheSetClosed)
     const struct {
         QString fileName;
         bool autoCreate;
+        QString reason;  // after the file's name; none for a blank name
     } cases[] = {
-        {QString(), true},
-        {QStringLiteral("   "), true},
-        {path(QStringLiteral("missing.P26")), false},
-        {path(QStringLiteral("nofolder/new.P26")), true},
-        {path(QStringLiteral("folder.P26")), true},
+        {QString(), true, QString()},
+        {QStringLiteral("   "), true, QString()},
+        {path(QStringLiteral("missing.P26")), false, QStringLiteral("No such file or directory")},
+        {path(QStringLiteral("nofolder/new.P26")), true, QStringLiteral("No such file or directory")},
+        {path(QStringLiteral("folder.P26")), true, QStringLiteral("Is a directory")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName.toStdString());
@@ -196,6 +197,9 @@ TEST_F(RecordSetTest, OpenErrorsLeaveTheSetClosed)
         logEvents(*rs);
         expectOpenError();
         rs->OpenRecSet();
+        EXPECT_EQ(messages.last().text, c.reason.isEmpty() ? QStringLiteral("Unable to open database file")
+                                                           : QStringLiteral("Unable to open database file\r%1: %2")
+                                                                 .arg(c.fileName, c.reason));
         EXPECT_FALSE(rs->Active());
         EXPECT_EQ(messages.last().caption, Title);
         EXPECT_EQ(messages.last().flags, 16);

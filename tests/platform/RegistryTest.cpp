@@ -6,6 +6,7 @@
 #include "platform/Folders.h"
 #include "platform/Registry.h"
 
+#include <QDir>
 #include <QFile>
 
 using RegistryTest = LedgoraTest;
@@ -114,4 +115,16 @@ TEST_F(RegistryTest, DamagedSettingsFileIsSetAsideOnceAndSettingsWorkAgain)
         ASSERT_TRUE(QFile::remove(aside));
     }
     SetClockForTests(QDateTime());
+}
+
+TEST_F(RegistryTest, SettingsThatCannotBeWrittenAreReported)
+{
+    ASSERT_TRUE(QDir().mkpath(Registry::storePath()));  // a folder where the settings file belongs
+    Registry registry;
+    try {
+        registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true);
+        ADD_FAILURE() << "the settings were taken as written";
+    } catch (const ERegistryException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("The settings file %1 could not be written.").arg(Registry::storePath()));
+    }
 }

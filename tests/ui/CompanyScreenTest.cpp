@@ -1,5 +1,6 @@
 #include "../client/ClientFixture.h"
 #include "FieldWindow.h"
+#include "FailingFileOperations.h"
 
 #include "client/CompanyEntries.h"
 #include "client/PayUtil.h"
@@ -307,6 +308,33 @@ TEST_F(CompanyScreenTest, InvalidEinWithEscapeAndYesLeavesTheFileAsItWas)
     EXPECT_EQ(companyFile(), before);
     EXPECT_EQ(CompanyRec.TradeName.get(), QString());
     EXPECT_FALSE(CompanyRec.IncludeTips);
+}
+
+TEST_F(CompanyScreenTest, RecordAbandonedAfterARefusedSaveIsNotWrittenWhenTheClientCloses)
+{
+    const QByteArray before = companyFile();
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "the disk refused the record" : "the entries were refused");
+        TFrmCompany& s = open();
+        s.TradeName->setText(QStringLiteral("Changed"));
+        s.UnempTaxRate->setValue(9.5);
+        if (diskFull) {
+            FailingFileOperations failing({FileOperation::Write}, 1);
+            messages.expect(IdOk, QStringLiteral("No space left on device"));
+            messages.expect(IdYes, QStringLiteral("Close without saving the changes?"));
+            s.close();
+        } else {
+            s.FederalID->setText(QStringLiteral("00-1234567"));
+            messages.expect(IdOk, QStringLiteral("Federal I.D. number is invalid"));
+            messages.expect(IdYes, QStringLiteral("Close without saving the changes?"));
+            s.close();
+        }
+        ASSERT_FALSE(s.isVisible());
+        screen.reset();
+        EXPECT_EQ(companyFile(), before);
+    }
+    module->RSEmployee.CloseRecSet();
+    EXPECT_EQ(companyFile(), before);
 }
 
 TEST_F(CompanyScreenTest, TaxPaymentSetupAndTheNewJerseyAddress)
