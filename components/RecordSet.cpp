@@ -133,12 +133,8 @@ void TRecordSet::fire(const TRecordSetEvent& event)
 void TRecordSet::showOpenError(int error)
 {
     QString text = openErrText_;
-    if (error != 0) {
-        // A folder in the file's place fails as "exists" or "not found"; the user is told what it is.
-        if (QFileInfo(fileName_).isDir())
-            error = EISDIR;
+    if (error != 0)
         text += QStringLiteral("~%1: %2").arg(fileName_, systemText(error));
-    }
     AppMessageBox(text, openErrCaption_, MbIconStop);
 }
 

@@ -102,7 +102,7 @@ void RemoveLeftoverCopies()
 {
     const QDateTime before = QDateTime::currentDateTime().addSecs(-60);
     QStringList kept;
-    for (const QString& folder : {DataDir, BackupDir, QuarterlyDataDir, DataDir + QStringLiteral("EFW2/"), ProgramDir()})
+    for (const QString& folder : {DataDir, BackupDir, QuarterlyDataDir, DataDir + QStringLiteral("EFW2/"), UserDataDir()})
         kept += RemoveLeftoverTemporaries(folder, before);
     if (!kept.isEmpty())
         AppMessageBox(QStringLiteral("These copies left by an earlier failure could not be removed:~%1")

@@ -322,7 +322,7 @@ TEST_F(DataModuleTest, CompanyFileThatCannotBeOpenedLeavesNoClient)
 {
     ASSERT_TRUE(QDir().mkpath(tempPath(QStringLiteral("ACME.C26"))));  // a folder where the file belongs
     messages.expect(IdOk, QStringLiteral("Unable to open database file\r") + tempPath(QStringLiteral("ACME.C26"))
-                              + QStringLiteral(": Is a directory"));
+                              + QStringLiteral(" is a folder, not a file."));
     EXPECT_FALSE(module->OpenClient(clientPath()));
     EXPECT_FALSE(FileIsOpen);
     EXPECT_TRUE(CurFileName.isEmpty());

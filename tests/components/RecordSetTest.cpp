@@ -185,9 +185,9 @@ TEST_F(RecordSetTest, OpenErrorsLeaveTheSetClosed)
     } cases[] = {
         {QString(), true, QString()},
         {QStringLiteral("   "), true, QString()},
-        {path(QStringLiteral("missing.P26")), false, QStringLiteral("No such file or directory")},
-        {path(QStringLiteral("nofolder/new.P26")), true, QStringLiteral("No such file or directory")},
-        {path(QStringLiteral("folder.P26")), true, QStringLiteral("Is a directory")},
+        {path(QStringLiteral("missing.P26")), false, QStringLiteral(": No such file or directory")},
+        {path(QStringLiteral("nofolder/new.P26")), true, QStringLiteral(": No such file or directory")},
+        {path(QStringLiteral("folder.P26")), true, QStringLiteral(" is a folder, not a file.")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName.toStdString());
@@ -198,7 +198,7 @@ TEST_F(RecordSetTest, OpenErrorsLeaveTheSetClosed)
         expectOpenError();
         rs->OpenRecSet();
         EXPECT_EQ(messages.last().text, c.reason.isEmpty() ? QStringLiteral("Unable to open database file")
-                                                           : QStringLiteral("Unable to open database file\r%1: %2")
+                                                           : QStringLiteral("Unable to open database file\r%1%2")
                                                                  .arg(c.fileName, c.reason));
         EXPECT_FALSE(rs->Active());
         EXPECT_EQ(messages.last().caption, Title);

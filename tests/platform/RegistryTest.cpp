@@ -119,7 +119,12 @@ TEST_F(RegistryTest, DamagedSettingsFileIsSetAsideOnceAndSettingsWorkAgain)
 
 TEST_F(RegistryTest, SettingsThatCannotBeWrittenAreReported)
 {
-    ASSERT_TRUE(QDir().mkpath(Registry::storePath()));  // a folder where the settings file belongs
+    // A file where the settings folder belongs: the settings file cannot be created under it.
+    const QString folder = QFileInfo(Registry::storePath()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     Registry registry;
     try {
         registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true);
