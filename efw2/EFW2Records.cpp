@@ -1,6 +1,8 @@
 #include "efw2/EFW2Records.h"
 
+#include "client/CompanyEIN.h"
 #include "components/DateRoutines.h"
+#include "components/TextRoutines.h"
 #include "components/Validators.h"
 #include "efw2/EFW2Fields.h"
 #include "payroll/W2Recipients.h"
@@ -213,6 +215,9 @@ QByteArray EmployerLine(const CompanyRecord& c)
     const auto text = [](const QString& value, int width, const char* field) {
         return EFW2Text(value, width, kCompany, QString::fromLatin1(field));
     };
+    // The SSA matches the wage reports to the employer by this number: a file without it is refused.
+    if (const std::optional<QString> fault = CompanyEINFault(c, QStringLiteral("The EFW2 file")))
+        throw EEFW2DataException(TildeToLineBreak(*fault));
     static constexpr char kKindOfEmployer[] = "NTSYF";  // W-3 marks 8..12
     static constexpr char kKindOfPayer[] = "RMAFXHQ";   // W-3 marks 1..7
     QByteArray kindOfEmployer;

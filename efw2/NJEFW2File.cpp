@@ -164,8 +164,10 @@ EFW2EmployerBlock BuildNJEmployerBlock(const NJStateOptions& options)
         block.lines.append(EmployeeLine(EmployeeRec, amounts));
         if (amounts.hasOptional())
             block.lines.append(OptionalEmployeeLine(amounts));
-        if (WorksInNewJersey(EmployeeRec))
+        if (WorksInNewJersey(EmployeeRec)) {
             block.lines.append(NJStateLine(CompanyRec, options));
+            ++block.stateRecords;
+        }
         totals.add(amounts);
     });
     block.lines.append(TotalLine(totals));
@@ -206,7 +208,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     const EFW2EmployerBlock block = BuildNJEmployerBlock(options);
 
     NJEFW2Run next = run;
-    next.state.TotalRecords += block.wageRecords;
+    next.state.TotalRecords += block.stateRecords;
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(NJSubmitterLine(submitter)), block, run.state.ExcludeSubmitter,
@@ -227,7 +229,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     ReplaceFilesTogether(newFiles);
 
     run = next;
-    return block.wageRecords;
+    return block.stateRecords;
 }
 
 void ResetNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
