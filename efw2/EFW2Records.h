@@ -47,6 +47,9 @@ double Box12Sum(const EmployeeRecord& employee, const QString& code);
 
 // How an employee is named in messages.
 QString EFW2EmployeeName(const EmployeeRecord& employee);
+// First name (15), middle name (15), last name (20) and suffix (4) in a row, as the RW and RS
+// lines hold them; owner names the employee in a refusal.
+QByteArray EFW2NameFields(const EmployeeRecord& employee, const QString& owner);
 
 EFW2EmployeeAmounts EmployeeAmounts(const EmployeeRecord& employee);
 

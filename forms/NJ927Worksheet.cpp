@@ -8,6 +8,7 @@
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 #include "components/TextRoutines.h"
+#include "forms/FormParams.h"
 
 #include <algorithm>
 
@@ -79,7 +80,7 @@ void NJ927Worksheet::Gather()
     gatherRows();
 
     Header.StateID = CompanyRec.StateID2[nj];
-    Header.CompName = CompanyRec.Name.get().toUpper();
+    Header.CompName = FormUpperCase(CompanyRec.Name.get());
     Header.QtrYear = QStringLiteral("%1/2026").arg(CompanyRec.CurrentQuarter);
     Header.QuarterEnding = CompanyRec.QuarterEndDate;
     Header.ReportDue = NJ927DueDate(CompanyRec.CurrentQuarter);
@@ -108,7 +109,7 @@ void NJ927Worksheet::gatherRows()
         WR30Row row;
         row.recordNumber = FrmDataModule->RSEmployee.CurrentRecord();
         row.SocSecNum = e.SocSecNum;
-        row.Name = QLatin1Char(' ') + GetEmployeeName(2, false).trimmed().toUpper();
+        row.Name = QLatin1Char(' ') + FormUpperCase(GetEmployeeName(2, false).trimmed());
         row.WagesPaid = QuarterWagesPaid();
         row.BaseWeeks = BaseWeeksText(e.BaseWeeks);
         Rows[i] = row;

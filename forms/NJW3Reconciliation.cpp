@@ -19,11 +19,11 @@ NJW3Reconciliation GatherNJW3(const CompanyRecord& company)
     const int nj = StateCodeIndex(QStringLiteral("NJ")) + 1;
     NJW3Reconciliation form;
     form.stateId = company.StateID[nj];
-    form.name = company.Name.get().toUpper();
-    form.tradeName = company.TradeName.get().toUpper();
+    form.name = FormUpperCase(company.Name.get());
+    form.tradeName = FormUpperCase(company.TradeName.get());
     const QString suite = company.SuiteNum.get().trimmed();
-    form.address = company.Address.get().toUpper() + (suite.isEmpty() ? QString() : QStringLiteral(" STE ") + suite.toUpper());
-    form.city = company.City.get().toUpper();
+    form.address = FormUpperCase(company.Address.get()) + (suite.isEmpty() ? QString() : QStringLiteral(" STE ") + FormUpperCase(suite));
+    form.city = FormUpperCase(company.City.get());
     form.state = company.State;
     form.zipCode = company.ZipCode;
     ForEachEmployee([&] {
