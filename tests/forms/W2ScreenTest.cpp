@@ -1,4 +1,5 @@
 #include "FormFixture.h"
+#include "tests/client/ValidEmployee.h"
 
 #include "client/PayRecords.h"
 #include "client/ui/Launchers.h"
@@ -276,26 +277,7 @@ TEST_F(W2ScreenTest, ABlankCompanyEINStopsPrintOneAndPrintAll)
 TEST_F(W2ScreenTest, NamesKeepTheirHyphensApostrophesAndAccentsFromTheEmployeeScreenOn)
 {
     readEmployee(1);
-    EmployeeRecord& e = EmployeeRec;
-    e.Address = QStringLiteral("12 Oak Street");
-    e.City = QStringLiteral("Dover");
-    e.State = QStringLiteral("DE");
-    e.ZipCode = QStringLiteral("19901");
-    e.WorkState = QStringLiteral("DE");
-    e.WorkStateIndex = StateNumber("DE");
-    e.EmployeeNum = 7;
-    e.PhoneNumber = QStringLiteral("302-555-0123");
-    e.Gender = u'F';
-    e.Department = QStringLiteral("Shop");
-    e.Position = QStringLiteral("Clerk");
-    for (auto* date : {&e.DateOfBirth, &e.DateHired, &e.DatePromoted, &e.DateOfRaise, &e.DateReviewed, &e.DateNextRev,
-                       &e.DateSuspend, &e.DateSuspEnds, &e.DateResigned})
-        *date = QStringLiteral("  /  /    ");
-    e.Frequency = 1;
-    e.Married = true;
-    e.RegularRate = 20;
-    e.OverTimeRate = 30;
-    e.StdRegTime = 40;
+    FillValidEmployee(EmployeeRec, QStringLiteral("Lee"), QStringLiteral("231-45-6789"));
     module->RSEmployee.PostRec();
     {
         TFrmEmployee screen;

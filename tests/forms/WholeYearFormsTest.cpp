@@ -3,6 +3,7 @@
 // up to what the postings held, to the cent; the expectations are summed here from the amounts
 // each run paid, not read from the program.
 
+#include "tests/payroll/PayRunCalendar.h"
 #include "tests/payroll/PostingFixture.h"
 
 #include "client/PayRecords.h"
@@ -44,28 +45,12 @@ const Worker kWorkers[] = {
 };
 constexpr int kWorkerCount = static_cast<int>(std::size(kWorkers));
 
-struct PayRun {
-    QDate payDate;
-    int frequency;
-    QDate from;
-    QDate to;
-};
-
-// Weekly on Fridays from January 2, biweekly from January 9: 52 + 26 runs.
 std::vector<PayRun> PayRunsOf2026()
 {
     std::vector<PayRun> runs;
-    for (QDate d(2026, 1, 2); d.year() == 2026; d = d.addDays(7))
-        runs.push_back({d, 1, d.addDays(-6), d});
-    for (QDate d(2026, 1, 9); d.year() == 2026; d = d.addDays(14))
-        runs.push_back({d, 2, d.addDays(-13), d});
-    std::stable_sort(runs.begin(), runs.end(), [](const PayRun& a, const PayRun& b) { return a.payDate < b.payDate; });
+    AddWeeklyAndBiweeklyRuns(runs);
+    SortByPayDate(runs);
     return runs;
-}
-
-QString Text(const QDate& date)
-{
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
 }
 
 // What the postings held, summed by the test.
@@ -112,7 +97,7 @@ protected:
     // it into the expectations and posts.
     void post(const PayRun& run, int runNumber)
     {
-        openPeriod(Text(run.from), Text(run.to), Text(run.payDate), run.frequency);
+        openPeriod(PayRunDateText(run.from), PayRunDateText(run.to), PayRunDateText(run.payDate), run.frequency);
         const int month = run.payDate.month();
         for (int n = 0; n < kWorkerCount; ++n) {
             const Worker& w = kWorkers[n];
@@ -121,15 +106,9 @@ protected:
             readEmployee(n + 1);
             EmployeeRecord& e = EmployeeRec;
             const double wages = 700 + 37.13 * n + 1.07 * runNumber;
-            e.Wages[kCurrentColumn] = wages;
             for (TPeriodAmounts* base : {&e.FedEarnings, &e.StateEarning, &e.FICAEarnings, &e.MedEarnings})
                 (*base)[kCurrentColumn] = wages;
-            e.FICATax[kCurrentColumn] = e.FICALib[kCurrentColumn] = Cents(wages * 0.062);
-            e.MedicareTax[kCurrentColumn] = e.MedicareLib[kCurrentColumn] = Cents(wages * 0.0145);
-            e.FederalTax[kCurrentColumn] = Cents(wages * 0.11);
-            e.StateTax[kCurrentColumn] = Cents(wages * 0.0237);
-            e.FUTALib[kCurrentColumn] = Cents(wages * 0.006);
-            UpdateTotalColumns(kCurrentColumn);
+            payCurrent(wages, 0.11, 0.0237);
             module->RSEmployee.PostRec();
 
             expected.liability[month] += e.FederalTax[kCurrentColumn] + 2 * e.FICATax[kCurrentColumn] + 2 * e.MedicareTax[kCurrentColumn];
