@@ -127,9 +127,9 @@ void NJ927Worksheet::gatherRows()
 void NJ927Worksheet::gatherMonths()
 {
     const int quarter = CompanyRec.CurrentQuarter;
+    const bool inYear = quarter >= 1 && quarter <= 4;
     for (int m = 1; m <= 3; ++m) {
         const std::size_t line = static_cast<std::size_t>(m - 1);
-        const bool inYear = quarter >= 1 && quarter <= 4;
         const int month = (quarter - 1) * 3 + m;
         Lines.GITMonth[line] = inYear ? Cents(CompanyRec.NJIncomeTaxMonth[month]) : 0.0;
         Lines.Month[line] = QString::number(inYear ? CompanyRec.NJCoveredWorkers[month] : 0);
