@@ -226,7 +226,15 @@ struct CompanyRecord {
     RecordText<30> SignerName;
     RecordText<20> SignerTitle;
     RecordBool SignForm;                           // print the signer's name in the signature area
-    std::uint8_t reserved12114[1166];
+    std::uint8_t filler12114[6];
+
+    // Month totals of the year 1..12, added at each posting by the month of its pay date and never
+    // cleared within the year: the returns read them, as the pay history keeps only 65 pay dates.
+    RecordArray<double, 1, 12> TaxLiabilityMonth;  // federal deposit liability: income tax, Social Security, Medicare
+    RecordArray<double, 1, 12> NJIncomeTaxMonth;   // New Jersey income tax withheld from New Jersey workers
+    // New Jersey workers paid for a pay period that includes the 12th of the month, each counted once.
+    RecordArray<std::int32_t, 1, 12> NJCoveredWorkers;
+    std::uint8_t reserved12360[920];
 };
 
 // A new company record: all zeros except PayrollPosted set and CurrentState 1.
@@ -400,4 +408,8 @@ static_assert(offsetof(CompanyRecord, PriorPayDate) == 11346);
 static_assert(offsetof(CompanyRecord, SignerName) == 12061);
 static_assert(offsetof(CompanyRecord, SignerTitle) == 12092);
 static_assert(offsetof(CompanyRecord, SignForm) == 12113);
-static_assert(offsetof(CompanyRecord, reserved12114) == 12114);
+static_assert(offsetof(CompanyRecord, filler12114) == 12114);
+static_assert(offsetof(CompanyRecord, TaxLiabilityMonth) == 12120);
+static_assert(offsetof(CompanyRecord, NJIncomeTaxMonth) == 12216);
+static_assert(offsetof(CompanyRecord, NJCoveredWorkers) == 12312);
+static_assert(offsetof(CompanyRecord, reserved12360) == 12360);

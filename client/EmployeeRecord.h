@@ -312,7 +312,10 @@ struct EmployeeRecord {
     RecordArray<std::int32_t, 1, kStoredPayPeriods> CheckNumHistory;
     std::uint8_t filler5940[4];
     RecordArray<TPayHistory, 0, 74> PayHistory;    // rows of the amount groups, see PayHistoryMap.h
-    std::uint8_t reserved44944[1160];
+    // Months 1..12 in which the employee counts as a New Jersey covered worker (paid for a pay
+    // period including the 12th), so that a second such payment is not counted again.
+    RecordArray<RecordBool, 1, 12> NJCoveredMonth;
+    std::uint8_t reserved44956[1148];
 };
 
 // A new employee record: all zeros except CityName "NONE", CityIndex 1 and every user-field
@@ -505,7 +508,8 @@ static_assert(offsetof(EmployeeRecord, reserved5674) == 5674);
 static_assert(offsetof(EmployeeRecord, CheckNumHistory) == 5680);
 static_assert(offsetof(EmployeeRecord, filler5940) == 5940);
 static_assert(offsetof(EmployeeRecord, PayHistory) == 5944);
-static_assert(offsetof(EmployeeRecord, reserved44944) == 44944);
+static_assert(offsetof(EmployeeRecord, NJCoveredMonth) == 44944);
+static_assert(offsetof(EmployeeRecord, reserved44956) == 44956);
 static_assert(offsetof(EmployeeRecord, Wages) == 984);
 static_assert(offsetof(EmployeeRecord, OverTimePay) == 1016);
 static_assert(offsetof(EmployeeRecord, HolidayPay) == 1048);

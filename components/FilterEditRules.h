@@ -31,6 +31,11 @@ private:
 // The permitted characters of a list in brackets (without checking the brackets).
 CharSet ParseValidChars(const QString& validChars);
 
+// The characters of a person's name: letters, accented ones too, blanks, hyphens and apostrophes
+// ("Chen-Smith", "O'Neil"); a name suffix takes the letters of JR, II to X and a period ("JR.").
+inline const QString kPersonNameChars = QStringLiteral("[A..Z,a..z,À..Ö,Ø..ö,ø..ÿ, ,-,''']");
+inline const QString kNameSuffixChars = QStringLiteral("[J,I,R,V,X,j,i,r,v,x,'.']");
+
 // Case changes touch only the letters A to Z and a to z.
 QChar ForceCase(QChar c, TEditCharCase charCase);
 QString UpperCaseAZ(const QString& text);

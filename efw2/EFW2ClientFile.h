@@ -16,6 +16,7 @@
 struct EFW2EmployerBlock {
     QList<QByteArray> lines;
     int wageRecords = 0;
+    int stateRecords = 0;   // RS lines, written in the New Jersey file only
 };
 
 // Walks the open client's employees; the current employee stays current. addStateLines adds what a

@@ -68,6 +68,20 @@ QByteArray EFW2Text(const QString& text, int width, const QString& owner, const 
     return result.left(width).leftJustified(width, ' ');
 }
 
+QByteArray EFW2NameText(const QString& text, int width, const QString& owner, const QString& field, bool suffix)
+{
+    const QByteArray name = EFW2Text(text, width, owner, field);
+    for (const char c : name) {
+        const bool allowed = (c >= 'A' && c <= 'Z') || c == ' ' || c == '-' || c == '\'' || (suffix && c == '.');
+        if (!allowed)
+            throw EEFW2DataException(QStringLiteral("%1 holds the character \"%2\"; a name may hold only letters, "
+                                                    "blanks, hyphens and apostrophes%3.")
+                                         .arg(FieldOf(owner, field), QString(QLatin1Char(c)),
+                                              suffix ? QStringLiteral(", and a suffix periods") : QString()));
+    }
+    return name;
+}
+
 QByteArray EFW2Digits(const QString& text, int width)
 {
     QByteArray digits;

@@ -36,6 +36,10 @@ QByteArray EFW2Count(qint64 count, int width, const QString& owner, const QStrin
 // accents; with upper set, a-z become A-Z. Any other character outside printable ASCII is refused.
 QByteArray EFW2Text(const QString& text, int width, const QString& owner, const QString& field, bool upper = true);
 
+// A person's name as the SSA matches it: an upper-case EFW2Text of letters, blanks, hyphens and
+// apostrophes, and in a suffix periods too ("JR."); any other character is refused.
+QByteArray EFW2NameText(const QString& text, int width, const QString& owner, const QString& field, bool suffix = false);
+
 // The digits 0-9 of a text (every other character dropped), as a text field.
 QByteArray EFW2Digits(const QString& text, int width);
 

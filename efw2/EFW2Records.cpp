@@ -1,7 +1,9 @@
 #include "efw2/EFW2Records.h"
 
 #include "client/CompanyAddress.h"
+#include "client/CompanyEIN.h"
 #include "components/DateRoutines.h"
+#include "components/TextRoutines.h"
 #include "components/Validators.h"
 #include "efw2/EFW2Fields.h"
 #include "payroll/W2Recipients.h"
@@ -249,6 +251,9 @@ QByteArray EmployerLine(const CompanyRecord& c)
     const auto text = [](const QString& value, int width, const char* field) {
         return EFW2Text(value, width, kCompany, QString::fromLatin1(field));
     };
+    // The SSA matches the wage reports to the employer by this number: a file without it is refused.
+    if (const std::optional<QString> fault = CompanyEINFault(c, QStringLiteral("The EFW2 file")))
+        throw EEFW2DataException(TildeToLineBreak(*fault));
     const QChar kindOfEmployer = EFW2KindOfEmployer(c);
     if (kindOfEmployer.isNull())
         throw EEFW2DataException(QStringLiteral("No Kind of Employer is marked on Form W-3 of the company."));
@@ -284,6 +289,15 @@ QByteArray EmployerLine(const CompanyRecord& c)
         .finish();
 }
 
+QByteArray EFW2NameFields(const EmployeeRecord& e, const QString& owner)
+{
+    const auto name = [&owner](const QString& value, int width, const char* field, bool suffix = false) {
+        return EFW2NameText(value.trimmed(), width, owner, QString::fromLatin1(field), suffix);
+    };
+    return name(e.FirstName, 15, "first name") + name(e.MiddleName, 15, "middle name") + name(e.LastName, 20, "last name")
+         + name(e.Suffix, 4, "suffix", true);
+}
+
 QByteArray EmployeeLine(const EmployeeRecord& e, const EFW2EmployeeAmounts& amounts)
 {
     const QString owner = EFW2EmployeeName(e);
@@ -296,10 +310,7 @@ QByteArray EmployeeLine(const EmployeeRecord& e, const EFW2EmployeeAmounts& amou
     };
     EFW2Line line("RW");
     line.at(3, EFW2Digits(e.SocSecNum, 9))
-        .at(12, text(e.FirstName, 15, "first name"))
-        .at(27, text(e.MiddleName, 15, "middle name"))
-        .at(42, text(e.LastName, 20, "last name"))
-        .at(62, text(e.Suffix, 4, "suffix"))
+        .at(12, EFW2NameFields(e, owner))
         .at(88, text(e.Address, 22, "address"))
         .at(110, text(e.City, 22, "city"))
         .at(132, text(e.State, 2, "state"))

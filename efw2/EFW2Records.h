@@ -50,6 +50,9 @@ QString EFW2WageFieldName(EFW2WageAmount amount);
 
 // How an employee is named in messages.
 QString EFW2EmployeeName(const EmployeeRecord& employee);
+// First name (15), middle name (15), last name (20) and suffix (4) in a row, as the RW and RS
+// lines hold them; owner names the employee in a refusal.
+QByteArray EFW2NameFields(const EmployeeRecord& employee, const QString& owner);
 
 // The kind of employer of the RE (N, T, S, Y or F, from the W-3 marks) and its employment code
 // (R, M, A, F, X, H or Q, the W-3's kind of payer); a null character when none is marked.

@@ -97,10 +97,7 @@ QByteArray NJStateLine(const CompanyRecord& company, const NJStateOptions& optio
         .at(3, "34")
         .at(5, options.testFile ? "T    " : "P    ")
         .at(10, EFW2Digits(e.SocSecNum, 9))
-        .at(19, text(e.FirstName, 15, "first name"))
-        .at(34, text(e.MiddleName, 15, "middle name"))
-        .at(49, text(e.LastName, 20, "last name"))
-        .at(69, text(e.Suffix, 4, "suffix"))
+        .at(19, EFW2NameFields(e, owner))
         .at(95, text(e.Address, 22, "address"))
         .at(117, text(e.City, 22, "city"))
         .at(139, text(e.State, 2, "state"))
@@ -124,10 +121,15 @@ QByteArray NJStateLine(const CompanyRecord& company, const NJStateOptions& optio
 
 EFW2EmployerBlock BuildNJEmployerBlock(const NJStateOptions& options)
 {
-    return BuildEmployerBlock([&options](QList<QByteArray>& lines) {
-        if (WorksInNewJersey(EmployeeRec))
+    int stateRecords = 0;
+    EFW2EmployerBlock block = BuildEmployerBlock([&options, &stateRecords](QList<QByteArray>& lines) {
+        if (WorksInNewJersey(EmployeeRec)) {
             lines.append(NJStateLine(CompanyRec, options));
+            ++stateRecords;
+        }
     });
+    block.stateRecords = stateRecords;
+    return block;
 }
 
 NJEFW2RunFiles NJRunFiles(const QString& settingsDir, const QString& dataDir)
@@ -161,7 +163,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
     const EFW2EmployerBlock block = BuildNJEmployerBlock(options);
 
     NJEFW2Run next = run;
-    next.state.TotalRecords = RaisedRecordTotal(run.state.TotalRecords, block.wageRecords, files.stateFile);
+    next.state.TotalRecords = RaisedRecordTotal(run.state.TotalRecords, block.stateRecords, files.stateFile);
     next.processed.append({companyName, QFileInfo(companyFile).absoluteFilePath()});
     const EFW2ClientLines assembled = AssembleClientLines(
         QString::fromLatin1(NJSubmitterLine(submitter)), block, run.state.ExcludeSubmitter,
@@ -178,7 +180,7 @@ int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitt
                    next.processed, files.masterFile, next.masterLines, NJClientFileName(files.efw2Dir, companyFile),
                    clientLines});
     run = next;
-    return block.wageRecords;
+    return block.stateRecords;
 }
 
 void ResetNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)

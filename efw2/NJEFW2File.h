@@ -86,7 +86,8 @@ void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run);
 // excluded, its RF (counting every RW of the master file) only when the final is not excluded.
 // The client file, the state file with the raised total, the processed-clients file and the
 // master file are replaced together (SaveRunChange): when any of them fails, none changes and neither does run.
-// Creates efw2Dir with any missing parent. Returns the client's RW count.
+// Creates efw2Dir with any missing parent. Returns the client's RS count, the New Jersey employee
+// records written, which the run's total adds up.
 int ProcessNJClient(const NJEFW2RunFiles& files, NJEFW2Run& run, const NJSubmitterRecord& submitter,
                     const NJStateOptions& options, const QString& companyName, const QString& companyFile);
 

@@ -145,3 +145,15 @@ std::optional<Form941Problem> CheckForm941(const CompanyRecord& company, bool qu
         return Form941Problem{Form941Check::FinalDate, kCannotPrint + QStringLiteral("The final date wages paid is invalid.")};
     return std::nullopt;
 }
+
+std::optional<QString> Form941DepositsWarning(const CompanyRecord& company)
+{
+    const bool depositor = company.F941ChkMark[MonthlyDepositor] || company.F941ChkMark[SemiweeklyDepositor];
+    const double balance = RoundToDecimals(company.F941Amount[BalanceDue], 2);
+    if (!depositor || RoundToDecimals(company.F941Amount[Deposits], 2) != 0 || balance <= kSmallestPayment)
+        return std::nullopt;
+    return QStringLiteral("Line 13 (total deposits for this quarter) is 0.00, though line 16 says you deposit monthly "
+                          "or semiweekly.~~Unless you made no deposit this quarter, enter your deposits on line 13 "
+                          "first: as it stands, the return%1 asks for the whole balance of %2.~~Print anyway?")
+        .arg(company.PayTaxBal ? QString() : QStringLiteral(" and its payment voucher"), FormatAmount(balance, 2, true));
+}

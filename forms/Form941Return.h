@@ -87,3 +87,9 @@ struct Form941Problem {
 // What stops the return from printing, the first fault in the order the user should mend them.
 // quarterMissing: the user must choose a quarter (no employee was paid) and has not.
 std::optional<Form941Problem> CheckForm941(const CompanyRecord& company, bool quarterMissing);
+
+// The question before printing the return of a monthly or semiweekly schedule depositor whose line
+// 13 (deposits) is 0.00 with a balance due: such a depositor has deposited during the quarter, and
+// the return and its voucher would ask for the whole balance. None otherwise; "~" marks the line
+// breaks.
+std::optional<QString> Form941DepositsWarning(const CompanyRecord& company);

@@ -1,14 +1,10 @@
 #include "forms/Form944Return.h"
 
-#include "client/EmployeeLoop.h"
-#include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "forms/Form941Return.h"
 #include "forms/ReturnParameterBlocks.h"
-
-#include <algorithm>
 
 using namespace F944;
 
@@ -20,13 +16,6 @@ double Cents(double value)
 }
 
 const QString kCannotPrint = QStringLiteral("Unable to print Form 944.~");
-
-// The pay history rows of the month's liability: income tax withheld, and Social Security and
-// Medicare of employee and employer (the Additional Medicare Tax lies inside MedicareTax).
-const TPayHistory& HistoryRow(const EmployeeRecord& employee, const char* group)
-{
-    return employee.PayHistory[*PayHistoryRowOfGroup(AmountGroupNumber(QLatin1String(group)))];
-}
 
 } // namespace
 
@@ -48,22 +37,10 @@ void ApplyForm944Totals(Form944Return& form, CompanyRecord& company, const Emplo
     company.F944Amount13 = Cents(lines.fractionsOfCents - year.sickPayTaxes);
 }
 
-void AddForm944MonthLiabilities(Form944Return& form, const EmployeeRecord& employee, const CompanyRecord& company)
+void ApplyForm944MonthLiabilities(Form944Return& form, const CompanyRecord& company)
 {
-    const TPayHistory& ficaTax = HistoryRow(employee, "FICATax");
-    const TPayHistory& ficaLib = HistoryRow(employee, "FICALib");
-    const TPayHistory& medicareTax = HistoryRow(employee, "MedicareTax");
-    const TPayHistory& medicareLib = HistoryRow(employee, "MedicareLib");
-    const TPayHistory& federalTax = HistoryRow(employee, "FederalTax");
-    const int payDates = std::min(company.PriorPeriodCount, kStoredPayPeriods);
-    for (int s = 1; s <= payDates; ++s) {
-        int month = 0, day = 0, year = 0;
-        SplitDateStr(company.PriorPayDate[s], month, day, year);
-        if (month < 1 || month > 12)
-            continue;
-        form.monthLiability[month] =
-            Cents(form.monthLiability[month] + ficaTax[s] + ficaLib[s] + medicareTax[s] + medicareLib[s] + federalTax[s]);
-    }
+    for (int month = 1; month <= 12; ++month)
+        form.monthLiability[month] = Cents(company.TaxLiabilityMonth[month]);
 }
 
 void GatherForm944Totals(Form944Return& form, CompanyRecord& company)
@@ -72,8 +49,7 @@ void GatherForm944Totals(Form944Return& form, CompanyRecord& company)
     form.monthLiability = {};
     ApplyForm944Totals(form, company, GatherEmployeeTaxTotals(kYearToDateColumn));
     PriorPayPeriodIndex = company.PriorPeriodCount;
-    if (company.PriorPeriodCount > 0)
-        ForEachEmployee([&] { AddForm944MonthLiabilities(form, EmployeeRec, company); });
+    ApplyForm944MonthLiabilities(form, company);
     form.totalLiability = 0;
     for (double month : form.monthLiability)
         form.totalLiability = Cents(form.totalLiability + month);

@@ -54,10 +54,9 @@ struct Form944Return {
 // Lines 1-4e from the year's employee totals. Line 6, kept in the company record, starts as the
 // fractions of cents less the taxes withheld on third-party sick pay.
 void ApplyForm944Totals(Form944Return& form, CompanyRecord& company, const EmployeeTaxTotals& year);
-// One employee's liabilities of the posted pay dates added into the months of their dates; a pay
-// date that is not a date counts in no month. The year of a date is not looked at.
-void AddForm944MonthLiabilities(Form944Return& form, const EmployeeRecord& employee, const CompanyRecord& company);
-// Both of the above over every employee of the open client (year-to-date), then line 13m.
+// Lines 13a-13l: the liabilities posting added into the month of each pay date.
+void ApplyForm944MonthLiabilities(Form944Return& form, const CompanyRecord& company);
+// Both of the above for the open client (every employee's year-to-date), then line 13m.
 void GatherForm944Totals(Form944Return& form, CompanyRecord& company);
 
 void LoadForm944Block(Form944Return& form, const CompanyRecord& company);

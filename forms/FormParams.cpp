@@ -3,6 +3,7 @@
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
+#include "platform/Windows1252.h"
 
 #include <QDate>
 
@@ -70,12 +71,7 @@ QString EINDigitsOf(const QString& federalId)
 
 QString FormUpperCase(const QString& text)
 {
-    QString upper = text;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - ('a' - 'A'));
-    }
-    return upper;
+    return UpperCaseWindows1252(text);
 }
 
 bool IsZeroAtCents(double amount)

@@ -46,7 +46,7 @@ private:
 
 // The federal identification number with every character but 0 to 9 removed.
 QString EINDigitsOf(const QString& federalId);
-// Letters a to z turned into A to Z; every other character, accented ones too, unchanged.
+// The text in capitals, accented letters too, as the forms print it (UpperCaseWindows1252).
 QString FormUpperCase(const QString& text);
 // True when the amount rounds to 0.00.
 bool IsZeroAtCents(double amount);

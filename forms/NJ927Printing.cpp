@@ -4,6 +4,7 @@
 #include "components/DollarEditRules.h"
 #include "components/NumberRoutines.h"
 #include "components/Validators.h"
+#include "forms/FormParams.h"
 #include "platform/report/ReportCanvas.h"
 #include "platform/report/ReportProject.h"
 #include "platform/report/ReportSystem.h"
@@ -79,7 +80,7 @@ public:
         project_.SetParam(QStringLiteral("PageCount"), QStringLiteral("Page %1 of %2").arg(page_).arg(pages_));
         project_.SetParam(QStringLiteral("EFIN"), sheet_.Header.StateID);
         project_.SetParam(QStringLiteral("QtrYear"), sheet_.Header.QtrYear);
-        project_.SetParam(QStringLiteral("CompName"), CompanyRec.Name.get().toUpper());
+        project_.SetParam(QStringLiteral("CompName"), FormUpperCase(CompanyRec.Name.get()));
         project_.SetParam(QStringLiteral("TotalWages"), DollarAmount(sheet_.Lines.GrossWages));
         project_.SetParam(QStringLiteral("TotalEmps"), QString::number(sheet_.WR30EmployeeCount));
     }
@@ -119,7 +120,7 @@ ReportParams NJ927PrintParameters(const NJ927Worksheet& sheet)
         {QStringLiteral("QtrYear"), sheet.Header.QtrYear},
         {QStringLiteral("QuarterEnding"), sheet.Header.QuarterEnding},
         {QStringLiteral("ReportDue"), sheet.Header.ReportDue},
-        {QStringLiteral("CompName"), CompanyRec.Name.get().toUpper()},
+        {QStringLiteral("CompName"), FormUpperCase(CompanyRec.Name.get())},
     };
     for (int m = 0; m < 3; ++m) {
         params.emplace_back(QStringLiteral("GITMonth%1").arg(m + 1), FormatMoney(l.GITMonth[static_cast<std::size_t>(m)], 2, false));

@@ -3,13 +3,12 @@
 #include "client/EmployeeIndex.h"
 #include "client/EmployeeLoop.h"
 #include "client/PayDataModule.h"
-#include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
-#include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 #include "components/TextRoutines.h"
+#include "forms/FormParams.h"
 
 #include <algorithm>
 
@@ -54,13 +53,6 @@ QString BaseWeeksText(int weeks)
     return weeks > NJBaseWeeksCeiling ? QString::number(NJBaseWeeksCeiling) : QString::asprintf("%02d", weeks);
 }
 
-// The first and last day of month 1..3 of the quarter in 2026.
-std::pair<QString, QString> MonthOfQuarter(int quarter, int month)
-{
-    const QDate first(2026, (quarter - 1) * 3 + month, 1);
-    return {DateToText(first), DateToText(first.addMonths(1).addDays(-1))};
-}
-
 } // namespace
 
 int NewJerseyStateNumber()
@@ -88,14 +80,12 @@ void NJ927Worksheet::Gather()
     gatherRows();
 
     Header.StateID = CompanyRec.StateID2[nj];
-    Header.CompName = CompanyRec.Name.get().toUpper();
+    Header.CompName = FormUpperCase(CompanyRec.Name.get());
     Header.QtrYear = QStringLiteral("%1/2026").arg(CompanyRec.CurrentQuarter);
     Header.QuarterEnding = CompanyRec.QuarterEndDate;
     Header.ReportDue = NJ927DueDate(CompanyRec.CurrentQuarter);
 
-    gatherMonthlyTax();
-    for (int m = 0; m < 3; ++m)
-        Lines.Month[static_cast<std::size_t>(m)] = QString::number(CompanyRec.NJEmpPaidCount[m + 1]);
+    gatherMonths();
     Lines.DIPlanEmployer = Lines.DIPlanWorker = Lines.FLIPlan = QStringLiteral("S");
     Lines.UIRate = RateDigits((CompanyRec.UnempTaxRate[nj] + NJUIWFAdditionPercent) / 100.0);
     DisbTaxRatePercent = CompanyRec.DisbTaxRate[nj];
@@ -119,7 +109,7 @@ void NJ927Worksheet::gatherRows()
         WR30Row row;
         row.recordNumber = FrmDataModule->RSEmployee.CurrentRecord();
         row.SocSecNum = e.SocSecNum;
-        row.Name = QLatin1Char(' ') + GetEmployeeName(2, false).trimmed().toUpper();
+        row.Name = QLatin1Char(' ') + FormUpperCase(GetEmployeeName(2, false).trimmed());
         row.WagesPaid = QuarterWagesPaid();
         row.BaseWeeks = BaseWeeksText(e.BaseWeeks);
         Rows[i] = row;
@@ -134,30 +124,16 @@ void NJ927Worksheet::gatherRows()
     });
 }
 
-void NJ927Worksheet::gatherMonthlyTax()
+void NJ927Worksheet::gatherMonths()
 {
     const int quarter = CompanyRec.CurrentQuarter;
-    std::array<double, 3> sums{};
-    if (quarter >= 1 && quarter <= 4) {
-        const int row = *PayHistoryRowOfGroup(AmountGroupNumber(QStringLiteral("StateTax")));
-        const int periods = std::clamp<int>(CompanyRec.PriorPeriodCount, 0, kStoredPayPeriods);
-        ForEachEmployee([&] {
-            if (QString(EmployeeRec.WorkState).compare(QStringLiteral("NJ"), Qt::CaseInsensitive) != 0)
-                return;
-            for (int n = 1; n <= periods; ++n) {
-                const QString payDate = CompanyRec.PriorPayDate[n];
-                for (int m = 1; m <= 3; ++m) {
-                    const auto [from, to] = MonthOfQuarter(quarter, m);
-                    if (IsDateInRange(payDate, from, to)) {
-                        sums[static_cast<std::size_t>(m - 1)] += EmployeeRec.PayHistory[row][n];
-                        break;
-                    }
-                }
-            }
-        });
+    const bool inYear = quarter >= 1 && quarter <= 4;
+    for (int m = 1; m <= 3; ++m) {
+        const std::size_t line = static_cast<std::size_t>(m - 1);
+        const int month = (quarter - 1) * 3 + m;
+        Lines.GITMonth[line] = inYear ? Cents(CompanyRec.NJIncomeTaxMonth[month]) : 0.0;
+        Lines.Month[line] = QString::number(inYear ? CompanyRec.NJCoveredWorkers[month] : 0);
     }
-    for (std::size_t m = 0; m < 3; ++m)
-        Lines.GITMonth[m] = Cents(sums[m]);
 }
 
 void NJ927Worksheet::Calculate()

@@ -117,7 +117,8 @@ public:
 
 private:
     void gatherRows();
-    void gatherMonthlyTax();
+    // The quarter's months as posting kept them: income tax withheld and covered workers.
+    void gatherMonths();
 };
 
 // The number of WR-30 pages: one for up to 40 rows, one more for every further 40 or part.

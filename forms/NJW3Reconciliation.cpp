@@ -20,10 +20,10 @@ NJW3Reconciliation GatherNJW3(const CompanyRecord& company)
     const int nj = StateCodeIndex(QStringLiteral("NJ")) + 1;
     NJW3Reconciliation form;
     form.stateId = company.StateID[nj];
-    form.name = company.Name.get().toUpper();
-    form.tradeName = company.TradeName.get().toUpper();
-    form.address = StreetWithSuite(company.Address.get().toUpper(), company.SuiteNum.get().toUpper(), QStringLiteral("STE"));
-    form.city = company.City.get().toUpper();
+    form.name = FormUpperCase(company.Name.get());
+    form.tradeName = FormUpperCase(company.TradeName.get());
+    form.address = FormUpperCase(StreetWithSuite(company.Address.get(), company.SuiteNum.get(), QStringLiteral("STE")));
+    form.city = FormUpperCase(company.City.get());
     form.state = company.State;
     form.zipCode = company.ZipCode;
     ForEachEmployee([&] {

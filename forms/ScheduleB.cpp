@@ -30,6 +30,11 @@ std::optional<QString> ScheduleBPrintFault(const CompanyRecord& company)
     if (company.CurrentQuarter == 0)
         return QStringLiteral(
             "Unable to print Schedule B.~None of the \"Report for this Quarter\" boxes have been checked.");
+    // Close Quarter clears line 12: until Form 941 is opened for the quarter there is nothing to compare.
+    if (RoundToDecimals(company.F941Amount[kForm941Line12], 2) == 0 && RoundToDecimals(company.TaxLibQtr, 2) != 0)
+        return QStringLiteral("Unable to print Schedule B.~Form 941 has not been opened for this quarter yet. Open Form "
+                              "941 first (Tax Forms > Form 941): its line 12 must equal the total liability for the "
+                              "quarter.");
     if (RoundToDecimals(company.TaxLibQtr, 2) != RoundToDecimals(company.F941Amount[kForm941Line12], 2))
         return QStringLiteral("Unable to print Schedule B.~Total liability for the quarter does~not equal line 12 on Form 941.");
     return std::nullopt;

@@ -16,7 +16,7 @@ void ResetPayroll(int period);
 
 // The company record's quarter data that Close Quarter clears: the Form 941 block, the Schedule B
 // grid and the quarter's posting accumulators. The Form 940 quarter liabilities, which add up over
-// the year, the last posted month and the pay history stay.
+// the year, the year's month totals, the last posted month and the pay history stay.
 void ClearCompanyQuarterData();
 
 // The name (without folder) of the quarterly copy of a client file: "_1Q".."_4Q" for quarter 1..4

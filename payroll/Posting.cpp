@@ -96,7 +96,7 @@ void CloseClientWithoutSaving(TFrmDataModule& module)
 
 // Stores the current employee's period and adds it into the to-date columns. Box 12 codes that
 // found no free entry are added to unplaced, one line each naming the employee.
-void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount, QStringList& unplaced)
+void PostEmployee(int month, int& paidCount, int& njPaidCount, QStringList& unplaced)
 {
     EmployeeRecord& e = EmployeeRec;
     SavePayPeriodToHistory();
@@ -106,7 +106,8 @@ void PostEmployee(int monthOfQuarter, int& paidCount, int& njPaidCount, QStringL
             amounts[column] += amounts[kCurrentColumn];
     }
     AddBaseWeeks();
-    CompanyRec.MonthlyStateTax[monthOfQuarter] += e.StateTax[kCurrentColumn];
+    AddNewJerseyMonthTotals(month);
+    CompanyRec.MonthlyStateTax[MonthOfQuarter(month)] += e.StateTax[kCurrentColumn];
     if (e.GrossWages[kCurrentColumn] > 0) {
         ++paidCount;
         if (e.WorkState.get().compare(QStringLiteral("NJ"), Qt::CaseInsensitive) == 0)
@@ -139,7 +140,7 @@ void PostPayRun(TFrmDataModule& module, int historySlot, QStringList& unplacedBo
     int posted = 0;
     EmployeeLoop loop;
     while (loop.Next()) {
-        PostEmployee(monthOfQuarter, paidCount, njPaidCount, unplacedBox12);
+        PostEmployee(month, paidCount, njPaidCount, unplacedBox12);
         module.RSEmployee.PostRec();
         ++posted;
         if (AfterEmployeePosted)

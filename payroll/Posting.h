@@ -35,8 +35,14 @@ extern std::function<void(int employeesPosted)> AfterEmployeePosted;
 // Moves every employee's period hours into the hours-paid groups, posts each employee, and adds
 // the period's liabilities into the company record: FUTA into the Form 940 quarter and its total,
 // Social Security, Medicare and income tax into the Schedule B cell of the pay date with the month
-// and quarter totals; sets the current quarter and its end. The company record is not posted.
+// and quarter totals and into the year's total of the pay date's month; sets the current quarter and its end. The company record is not posted.
 void PostTaxLiabilities();
+
+// For a current employee who works in New Jersey, adds the period's state income tax to the
+// company's New Jersey total of the pay date's month 1..12; and, when the employee has gross pay,
+// counts the employee as a covered worker of each month whose 12th lies in the open pay period,
+// once per month.
+void AddNewJerseyMonthTotals(int month);
 
 // Counts the current employee's unemployment base weeks of the period: the weekly share of gross
 // pay (tips always included) against the work state's base wages. Reads the state table only for

@@ -7,10 +7,12 @@
 #include "client/PayUtil.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
+#include "components/StateTables.h"
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 namespace {
 
@@ -128,6 +130,7 @@ void PostTaxLiabilities()
     c.F940Amount[18] = c.F940Amount[14] + c.F940Amount[15] + c.F940Amount[16] + c.F940Amount[17];
 
     c.TaxLibMonth[MonthOfQuarter(month)][day] += socialSecurity + medicare + incomeTax;
+    c.TaxLiabilityMonth[month] = RoundToDecimals(c.TaxLiabilityMonth[month] + socialSecurity + medicare + incomeTax, 2);
     c.TaxLibQtr = 0;
     for (int m = 1; m <= 3; ++m) {
         double total = 0;
@@ -139,6 +142,25 @@ void PostTaxLiabilities()
 
     c.CurrentQuarter = quarter;
     c.QuarterEndDate = QString::fromLatin1(kQuarterEndDates[quarter - 1]);
+}
+
+void AddNewJerseyMonthTotals(int month)
+{
+    EmployeeRecord& e = EmployeeRec;
+    if (e.WorkStateIndex != StateCodeIndex(QStringLiteral("NJ")) + 1)
+        return;
+    CompanyRecord& c = CompanyRec;
+    c.NJIncomeTaxMonth[month] = RoundToDecimals(c.NJIncomeTaxMonth[month] + e.StateTax[kCurrentColumn], 2);
+    if (e.GrossWages[kCurrentColumn] <= 0)
+        return;
+    const QString from = c.PayDateFrom.get();
+    const QString to = c.PayDateTo.get();
+    for (int m = 1; m <= 12; ++m) {
+        if (!e.NJCoveredMonth[m] && IsDateInRange(DateToText(QDate(2026, m, 12)), from, to)) {
+            e.NJCoveredMonth[m] = true;
+            ++c.NJCoveredWorkers[m];
+        }
+    }
 }
 
 void AddBaseWeeks()

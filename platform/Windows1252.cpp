@@ -41,3 +41,15 @@ QByteArray ToWindows1252(const QString& text)
         bytes += toByte(c.unicode());
     return bytes;
 }
+
+QString UpperCaseWindows1252(const QString& text)
+{
+    QString upper;
+    upper.reserve(text.size());
+    for (QChar c : text) {
+        const QString capital = QString(c).toUpper();
+        const QByteArray bytes = ToWindows1252(capital);
+        upper += FromWindows1252(bytes.constData(), static_cast<int>(bytes.size())) == capital ? capital : QString(c);
+    }
+    return upper;
+}

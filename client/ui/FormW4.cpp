@@ -205,12 +205,11 @@ TFrmW4::~TFrmW4() = default;
 
 void TFrmW4::buildEntries()
 {
-    const QString letters = QStringLiteral("[A..Z,a..z]");
     const QString lettersBlank = QStringLiteral("[A..Z,a..z, ]");
     // The stored widths, so that nothing the employee file holds is cut when it is shown.
-    FirstName = Text("FirstName", 15, letters);
-    MiddleName = Text("MiddleName", 15, lettersBlank);
-    LastName = Text("LastName", 20, lettersBlank);
+    FirstName = Text("FirstName", 15, kPersonNameChars);
+    MiddleName = Text("MiddleName", 15, kPersonNameChars);
+    LastName = Text("LastName", 20, kPersonNameChars);
     SocSecNum = new QLineEdit;
     SocSecNum->setObjectName(QStringLiteral("SocSecNum"));
     SocSecNum->setInputMask(QStringLiteral("999-99-9999; "));

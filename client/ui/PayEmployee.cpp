@@ -239,14 +239,13 @@ QWidget* TFrmEmployee::buildPersonal()
     auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    const QString letters = QStringLiteral("[A..Z,a..z]");
     const QString lettersBlank = QStringLiteral("[A..Z,a..z, ]");
     const QString digits = QStringLiteral("[0..9]");
 
-    FirstName = Text(box, "FirstName", 15, letters);
-    MiddleName = Text(box, "MiddleName", 15, lettersBlank);
-    LastName = Text(box, "LastName", 20, lettersBlank);
-    Suffix = Text(box, "Suffix", 4, QStringLiteral("[J,I,R,V,X,j,i,r,v,x]"));
+    FirstName = Text(box, "FirstName", 15, kPersonNameChars);
+    MiddleName = Text(box, "MiddleName", 15, kPersonNameChars);
+    LastName = Text(box, "LastName", 20, kPersonNameChars);
+    Suffix = Text(box, "Suffix", 4, kNameSuffixChars);
     Suffix->setCharCase(ecUpperCase);
     for (TFilterEdit* name : {FirstName, MiddleName, LastName, Suffix}) {
         name->setProperty(kRole, kRoleCaption);

@@ -206,13 +206,12 @@ QWidget* TFrmNewEmployee::buildPersonal()
 {
     auto* box = WhiteBox();
     auto* grid = new QGridLayout(box);
-    const QString letters = QStringLiteral("[A..Z,a..z]");
     const QString lettersBlank = QStringLiteral("[A..Z,a..z, ]");
     const QString digits = QStringLiteral("[0..9]");
-    FirstName = Text("FirstName", 15, letters);
-    MiddleName = Text("MiddleName", 15, lettersBlank);
-    LastName = Text("LastName", 20, lettersBlank);
-    Suffix = Text("Suffix", 4, QStringLiteral("[J,I,R,V,X,j,i,r,v,x]"));
+    FirstName = Text("FirstName", 15, kPersonNameChars);
+    MiddleName = Text("MiddleName", 15, kPersonNameChars);
+    LastName = Text("LastName", 20, kPersonNameChars);
+    Suffix = Text("Suffix", 4, kNameSuffixChars);
     Suffix->setCharCase(ecUpperCase);
     Address = Text("Address", 22);
     City = Text("City", 22, lettersBlank);

@@ -11,6 +11,7 @@
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
 #include "components/ui/StateEdit.h"
+#include "efw2/EFW2ProcessReadiness.h"
 #include "efw2/EFW2Records.h"
 #include "efw2/ui/EFW2RefusalList.h"
 #include "platform/AppMessageBox.h"
@@ -215,6 +216,10 @@ TFrmEFW2::TFrmEFW2(QWidget* parent)
     BtnClose->setFocusPolicy(Qt::NoFocus);
     right->addWidget(BtnHelp);
     right->addWidget(BtnProcess);
+    ProcessMissing = new QLabel(this);
+    ProcessMissing->setObjectName(QStringLiteral("ProcessMissing"));
+    ProcessMissing->setWordWrap(true);
+    right->addWidget(ProcessMissing);
     right->addWidget(BtnReset);
     auto* group = new QGroupBox(QStringLiteral("Exclude the following records:"), this);
     group->setObjectName(QStringLiteral("GroupBox"));
@@ -393,7 +398,7 @@ void TFrmEFW2::ValidateSubmitterData()
 
 bool TFrmEFW2::processAllowed() const
 {
-    return CompanyRec.PayrollPosted && W2W3VisitCount == 2;
+    return EFW2ProcessMissing(CompanyRec.PayrollPosted, W2W3VisitCount).isEmpty();
 }
 
 void TFrmEFW2::refreshRunControls()
@@ -407,6 +412,8 @@ void TFrmEFW2::refreshRunControls()
     MemoClientsProcessed->setPlainText(names.join(QLatin1Char('\n')));
     const bool processed = IsProcessed(run_.processed, CompanyFileName, CompanyRec.Name);
     BtnProcess->setEnabled(processAllowed() && !s.FinalPending && !processed);
+    ProcessMissing->setText(EFW2ProcessMissing(CompanyRec.PayrollPosted, W2W3VisitCount));
+    ProcessMissing->setVisible(!ProcessMissing->text().isEmpty());
     ChkSubmitter->setEnabled(BtnProcess->isEnabled());
     ChkFinal->setEnabled(BtnProcess->isEnabled());
     if (ChkSubmitter->isChecked() && ChkFinal->isChecked() && !run_.processed.isEmpty())

@@ -60,6 +60,7 @@ public:
     QPushButton* BtnHelp = nullptr;
     QPushButton* BtnProcess = nullptr;
     QPushButton* BtnReset = nullptr;
+    QLabel* ProcessMissing = nullptr;      // what Process waits for, while it does
     QPushButton* BtnClose = nullptr;
     QPushButton* BtnViewCountryCodes = nullptr;
     QCheckBox* ChkSubmitter = nullptr;

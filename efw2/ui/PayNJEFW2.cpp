@@ -8,6 +8,7 @@
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/EnterAsTab.h"
 #include "components/ui/FilterEdit.h"
+#include "efw2/EFW2ProcessReadiness.h"
 #include "efw2/ui/EFW2RefusalList.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
@@ -109,6 +110,10 @@ TFrmNJEFW2::TFrmNJEFW2(const EFW2SubmitterRecord& submitter, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(BtnHelp);
     right->addWidget(BtnProcess);
+    ProcessMissing = new QLabel(this);
+    ProcessMissing->setObjectName(QStringLiteral("ProcessMissing"));
+    ProcessMissing->setWordWrap(true);
+    right->addWidget(ProcessMissing);
     right->addWidget(BtnReset);
     auto* group = new QGroupBox(QStringLiteral("Exclude the following records:"), this);
     auto* groupLayout = new QVBoxLayout(group);
@@ -214,7 +219,10 @@ void TFrmNJEFW2::refreshRunControls()
         names << client.name;
     MemoClientsProcessed->setPlainText(names.join(QLatin1Char('\n')));
     const bool processed = IsProcessed(run_.processed, CompanyFileName, CompanyRec.Name);
-    BtnProcess->setEnabled(CompanyRec.PayrollPosted && W2W3VisitCount == 2 && !run_.state.FinalPending && !processed);
+    const QString missing = EFW2ProcessMissing(CompanyRec.PayrollPosted, W2W3VisitCount);
+    BtnProcess->setEnabled(missing.isEmpty() && !run_.state.FinalPending && !processed);
+    ProcessMissing->setText(missing);
+    ProcessMissing->setVisible(!missing.isEmpty());
     ChkNJSubmitter->setEnabled(BtnProcess->isEnabled());
     ChkNJFinal->setEnabled(BtnProcess->isEnabled());
     if (ChkNJSubmitter->isChecked() && ChkNJFinal->isChecked() && !run_.processed.isEmpty())
@@ -259,7 +267,7 @@ void TFrmNJEFW2::BtnProcessClick()
         SaveNJEFW2Form();
         const int count = ProcessNJClient(files_, run_, submitter_, options(), CompanyRec.Name, CompanyFileName);
         NJEFW2MasterList = run_.masterLines;
-        AppMessageBox(QStringLiteral("Process Completed.  Total employee records processed for %1 = %2")
+        AppMessageBox(QStringLiteral("Process Completed.  Total NJ employee records processed for %1 = %2")
                           .arg(CompanyRec.Name.get())
                           .arg(count),
                       kTitle, MbOk);

@@ -34,6 +34,7 @@ public:
     QPushButton* BtnHelp = nullptr;
     QPushButton* BtnProcess = nullptr;
     QPushButton* BtnReset = nullptr;
+    QLabel* ProcessMissing = nullptr;      // what Process waits for, while it does
     QPushButton* BtnClose = nullptr;
     QPlainTextEdit* MemoClientsProcessed = nullptr;
     QLineEdit* TotalRecords = nullptr;

@@ -41,7 +41,6 @@ const QSize kClientSize(1025, 757);
 
 const QString kCodeChars14 = QStringLiteral("[1,A..H,J..U,a..h,j..u]");
 const QString kCodeChars16 = QStringLiteral("[2,A..H,a..h]");
-const QString kNameChars = QStringLiteral("[A..Z,a..z, ]");
 
 TFilterEdit* CodeEntry(const QString& name, const QString& chars)
 {
@@ -149,13 +148,13 @@ TFrm1095C::TFrm1095C(QWidget* parent)
     F1095CCovInd = CheckEntry(QStringLiteral("F1095CCovInd"));
     place(F1095CCovInd, QStringLiteral("CovInd"));
     for (int r = 1; r <= k1095CCoveredRows; ++r) {
-        F1095CBoxaFN[r] = TextEntry(QStringLiteral("F1095CBoxaFN%1").arg(r), kNameChars, 15);
+        F1095CBoxaFN[r] = TextEntry(QStringLiteral("F1095CBoxaFN%1").arg(r), kPersonNameChars, 15);
         place(F1095CBoxaFN[r], QStringLiteral("BoxaFN%1").arg(r));
         F1095CBoxaMI[r] = TextEntry(QStringLiteral("F1095CBoxaMI%1").arg(r), QStringLiteral("[A..Z,a..z]"), 1);
         F1095CBoxaMI[r]->setCharCase(ecUpperCase);
         F1095CBoxaMI[r]->setTextAlignment(taCenter);
         place(F1095CBoxaMI[r], QStringLiteral("BoxaMI%1").arg(r));
-        F1095CBoxaLN[r] = TextEntry(QStringLiteral("F1095CBoxaLN%1").arg(r), kNameChars, 22);
+        F1095CBoxaLN[r] = TextEntry(QStringLiteral("F1095CBoxaLN%1").arg(r), kPersonNameChars, 22);
         place(F1095CBoxaLN[r], QStringLiteral("BoxaLN%1").arg(r));
         F1095CBoxb[r] = MaskedEntry(QStringLiteral("F1095CBoxb%1").arg(r), QStringLiteral("999-99-9999"));
         place(F1095CBoxb[r], QStringLiteral("Boxb%1").arg(r));

@@ -385,7 +385,11 @@ void TFrm940::ValidateFields()
 
 void TFrm940::BtnPrintClick()
 {
-    PrintForm(Rpt940, FormOutputSet::PreviewOnly, QStringLiteral("Form 940"), [this] { ValidateFields(); });
+    PrintForm(Rpt940, FormOutputSet::PreviewOnly, QStringLiteral("Form 940"),
+              [this] {
+                  RequireCompanyEIN(QStringLiteral("Form 940"));
+                  ValidateFields();
+              });
 }
 
 void TFrm940::Rpt940Print()

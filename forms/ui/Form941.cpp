@@ -15,6 +15,7 @@
 #include "forms/ui/FormEntries.h"
 #include "forms/ui/FormLaunchers.h"
 #include "forms/ui/ScheduleB.h"
+#include "platform/AppMessageBox.h"
 #include "platform/Clock.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -339,9 +340,26 @@ void TFrm941::ValidateFields()
     throw EFieldException(TildeToLineBreak(problem->message));
 }
 
+void TFrm941::ConfirmDeposits()
+{
+    const std::optional<QString> warning = Form941DepositsWarning(CompanyRec);
+    if (!warning)
+        return;
+    if (AppMessageBox(*warning, QStringLiteral("Form 941"), MbYesNo | MbIconWarning | MbDefButton2) == IdYes)
+        return;
+    ScrollBox->ensureWidgetVisible(F941Amount[Deposits]);
+    F941Amount[Deposits]->setFocus(Qt::OtherFocusReason);
+    throw EAbort();
+}
+
 void TFrm941::BtnPrintClick()
 {
-    PrintForm(Rpt941, FormOutputSet::Full, QStringLiteral("Form 941"), [this] { ValidateFields(); });
+    PrintForm(Rpt941, FormOutputSet::Full, QStringLiteral("Form 941"),
+              [this] {
+                  RequireCompanyEIN(QStringLiteral("Form 941"));
+                  ValidateFields();
+                  ConfirmDeposits();
+              });
 }
 
 void TFrm941::Rpt941Print()

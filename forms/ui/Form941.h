@@ -72,5 +72,7 @@ private:
     // The quarter the user chose for a return without employees; none while the choice is closed.
     std::optional<int> chosenQuarter() const;
     void ValidateFields();
+    // Asks before a depositor's return prints with no deposits on line 13; No goes back to line 13.
+    void ConfirmDeposits();
     void Rpt941Print();
 };

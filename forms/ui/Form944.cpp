@@ -269,7 +269,11 @@ void TFrm944::ValidateFields()
 
 void TFrm944::BtnPrintClick()
 {
-    PrintForm(Rpt944, FormOutputSet::PreviewOnly, QStringLiteral("Form 944"), [this] { ValidateFields(); });
+    PrintForm(Rpt944, FormOutputSet::PreviewOnly, QStringLiteral("Form 944"),
+              [this] {
+                  RequireCompanyEIN(QStringLiteral("Form 944"));
+                  ValidateFields();
+              });
 }
 
 void TFrm944::Rpt944Print()

@@ -643,6 +643,7 @@ void TFrmW2::runReport(ReportSystem& report)
 void TFrmW2::BtnPrintOneClick()
 {
     try {
+        RequireCompanyEIN(QStringLiteral("Form W-2"));
         saveAndCheck(true);
         W2FirstRecToPrint = W2LastRecToPrint = DataModule().RSEmployee.CurrentRecord();
         if (!browseOnly())
@@ -658,6 +659,7 @@ void TFrmW2::BtnPrintAllClick()
 {
     TRecordSet& employees = DataModule().RSEmployee;
     try {
+        RequireCompanyEIN(QStringLiteral("Form W-2"));
         saveAndCheck(false);
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);

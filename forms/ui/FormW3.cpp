@@ -304,7 +304,11 @@ void TFrmW3::SaveScreen()
 
 void TFrmW3::BtnPrintClick()
 {
-    PrintForm(RptW3, FormOutputSet::Full, QStringLiteral("Form W-3"), [this] { ValidateFields(); },
+    PrintForm(RptW3, FormOutputSet::Full, QStringLiteral("Form W-3"),
+              [this] {
+                  RequireCompanyEIN(QStringLiteral("Form W-3"));
+                  ValidateFields();
+              },
               [](TFrmFormCopy& dialog) { dialog.RbFilingCopy->setText(QStringLiteral("Filing Copy for SSA")); });
 }
 

@@ -179,6 +179,7 @@ void TFrmScheduleB::BtnPrintClick()
     PrintForm(
         RptScheduleB, FormOutputSet::ScheduleB, QStringLiteral("Schedule B (Form 941)"),
         [] {
+            RequireCompanyEIN(QStringLiteral("Schedule B (Form 941)"));
             if (const std::optional<QString> fault = ScheduleBPrintFault(CompanyRec))
                 throw EFieldException(TildeToLineBreak(*fault));
         },

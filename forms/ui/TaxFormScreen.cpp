@@ -1,8 +1,10 @@
 #include "forms/ui/TaxFormScreen.h"
 
+#include "client/CompanyEIN.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
+#include "components/TextRoutines.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
 #include "components/ui/DollarEdit.h"
@@ -15,6 +17,7 @@
 #include "forms/FormHeader.h"
 #include "forms/ui/PayFormCopy.h"
 #include "platform/AppMessageBox.h"
+#include "platform/Exceptions.h"
 #include "platform/Folders.h"
 #include "platform/ShellOpen.h"
 #include "platform/report/JpegImage.h"
@@ -463,6 +466,12 @@ void TTaxFormScreen::PrintForm(ReportSystem& report, FormOutputSet set, const QS
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
     }
+}
+
+void TTaxFormScreen::RequireCompanyEIN(const QString& form)
+{
+    if (const std::optional<QString> fault = CompanyEINFault(CompanyRec, form))
+        throw EFieldException(TildeToLineBreak(*fault));
 }
 
 void TTaxFormScreen::ShowInstructions(const QString& fileName, const QString& missingMessage)

@@ -128,6 +128,9 @@ protected:
     // the report throws is shown once the dialog is released.
     void PrintForm(ReportSystem& report, FormOutputSet set, const QString& caption,
                    const std::function<void()>& validate, const std::function<void(TFrmFormCopy&)>& adjust = {});
+    // Refuses, through an EFieldException, to print the federal form `form` (for example
+    // "Form 941") while the company's EIN is missing or invalid.
+    static void RequireCompanyEIN(const QString& form);
     // Readies a form report: titles from the printout, saved printer settings before it draws,
     // the program's preview.
     void SetUpFormReport(ReportSystem& report, const PrintoutFrame& frame);

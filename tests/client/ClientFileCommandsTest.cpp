@@ -489,6 +489,35 @@ TEST_F(ClientRestoreTest, RestoreAsksThenReplacesBothFiles)
     EXPECT_EQ(host.count(QStringLiteral("Processing")), 1);
 }
 
+TEST_F(ClientRestoreTest, BackupAndRestoreCarryTheYearsMonthTotals)
+{
+    const QString acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));
+    open(acme);
+    CompanyRec.TaxLiabilityMonth[11] = 9933.00;
+    CompanyRec.NJIncomeTaxMonth[12] = 1698.25;
+    CompanyRec.NJCoveredWorkers[10] = 7;
+    module->RSCompany.PostRec();
+    const QString stick = tempPath(QStringLiteral("usb"));
+    ASSERT_TRUE(QDir().mkpath(stick));
+    host.folders.push_back(stick);
+    messages.expect(IdOk, QStringLiteral("Backup completed successfully"));
+    commands->MnuBackupClick();
+
+    CompanyRec.TaxLiabilityMonth[11] = 0;
+    CompanyRec.NJIncomeTaxMonth[12] = 0;
+    CompanyRec.NJCoveredWorkers[10] = 0;
+    module->RSCompany.PostRec();
+    host.folders.push_back(stick);
+    messages.expect(IdOk, acme);
+    messages.expect(IdOk, QStringLiteral("File restore completed successfully"));
+    commands->MnuRestoreClick();
+    for (const CompanyRecord& company : {CompanyRec, CompanyInFile(DataDir + QStringLiteral("ACME.C26"))}) {
+        EXPECT_DOUBLE_EQ(company.TaxLiabilityMonth[11], 9933.00);
+        EXPECT_DOUBLE_EQ(company.NJIncomeTaxMonth[12], 1698.25);
+        EXPECT_EQ(company.NJCoveredWorkers[10], 7);
+    }
+}
+
 TEST_F(ClientRestoreTest, AnIncompleteBackupIsRefusedBeforeAnythingIsTouched)
 {
     const QString acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));

@@ -144,7 +144,10 @@ TEST_F(EFW2FileTest, EmployeesTheFileCannotCarryAreRefused)
         const char* ssn;
         const char* last;
         const char* says;
-    } cases[] = {{"12-345", "Lee", "Social Security number"}, {"345-67-8901", "", "first and last name"}};
+    } cases[] = {{"12-345", "Lee", "Social Security number"},
+                 {"345-67-8901", "", "first and last name"},
+                 {"345-67-8901", "Lee 2nd", "last name of employee Ann Lee 2nd (345-67-8901) holds the character \"2\""},
+                 {"345-67-8901", "Lee.", "holds the character \".\"; a name may hold only letters"}};
     for (const auto& c : cases) {
         module->RSEmployee.SetCurrentRecord(2);
         module->RSEmployee.GetRec();

@@ -61,6 +61,10 @@ TEST_F(EFW2ScreenTest, ProcessWaitsForPostingAndTheW2AndW3Screens)
         auto screen = open(run.submitter);
         EXPECT_EQ(screen->BtnProcess->isEnabled(), c.enabled);
         EXPECT_EQ(screen->ChkFinal->isEnabled(), c.enabled);
+        // A grey Process says what it waits for.
+        EXPECT_EQ(screen->ProcessMissing->isVisibleTo(screen.get()), !c.enabled);
+        EXPECT_TRUE(screen->ProcessMissing->text().contains(c.posted ? QStringLiteral("Form W-3 screen")
+                                                                     : QStringLiteral("payroll is posted")) || c.enabled);
         EXPECT_FALSE(screen->BtnReset->isEnabled());
         screen->close();
     }
@@ -251,6 +255,21 @@ TEST_F(EFW2ScreenTest, AClientWithoutW2EmployeesIsRefusedBeforeTheSubmitterCheck
     screen->BtnProcess->click();
     EXPECT_TRUE(messages.allAnswered());
     EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("0"));
+    screen->close();
+}
+
+TEST_F(EFW2ScreenTest, ABlankCompanyEINIsRefusedAndNothingIsWritten)
+{
+    CompanyRec.FederalID = QString();
+    module->RSCompany.PostRec();
+    auto screen = open(run.submitter);
+    messages.expect(IdOk, QStringLiteral("File > Company"));
+    screen->BtnProcess->click();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Employer Identification Number (EIN)")));
+    EXPECT_FALSE(QFileInfo::exists(clientFile(*screen)));
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("0"));
+    EXPECT_TRUE(screen->BtnProcess->isEnabled());
     screen->close();
 }
 

@@ -56,11 +56,11 @@ TEST_F(NJEFW2ScreenTest, ProcessWritesTheClientFileIntoAFolderItCreates)
     EXPECT_FALSE(screen->DisbPlanType->checked());
     EXPECT_FALSE(screen->DisbPlanNum->isEnabled());
     EXPECT_TRUE(screen->BtnProcess->isEnabled());
-    messages.expect(IdOk, QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
+    messages.expect(IdOk, QStringLiteral("Process Completed.  Total NJ employee records processed for Acme Tools = 1"));
     screen->BtnProcess->click();
     EXPECT_TRUE(messages.allAnswered());
     EXPECT_FALSE(screen->BtnProcess->isEnabled());
-    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("2"));
+    EXPECT_EQ(screen->TotalRecords->text(), QStringLiteral("1"));
     const QString file = NJClientFileName(screen->runFiles().efw2Dir, CompanyFileName);
     EXPECT_EQ(Kinds(fileLines(file)), (QStringList {"RA", "RE", "RW", "RS", "RW", "RO", "RT", "RU", "RF"}));
     screen->close();
@@ -182,7 +182,7 @@ TEST_F(NJEFW2ScreenTest, LastClientQuestionAndCloseWithdrawsAnUnprocessedFinal)
     LoadNJStateFile(files.stateFile, stored);
     EXPECT_FALSE(stored.FinalPending);
     EXPECT_TRUE(stored.ExcludeFinal);
-    EXPECT_EQ(stored.TotalRecords, 2);
+    EXPECT_EQ(stored.TotalRecords, 1);
 }
 
 } // namespace

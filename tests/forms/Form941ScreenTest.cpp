@@ -368,6 +368,52 @@ TEST_F(Form941ScreenTest, TheMenuCommandsOpenForms941And944)
 
 namespace {
 
+TEST_F(Form941ScreenTest, ABlankCompanyEINStopsThePrint)
+{
+    CompanyRec.FederalID = QStringLiteral("  -       ");
+    bool asked = false;
+    ReportSystem::SetOutputOptionsHandler([&asked](const ReportSystem&, OutputChoice&) { return asked = true; });
+    run([&](TFrm941& w) {
+        messages.expect(IdOk, QStringLiteral("Form 941 cannot be made without the company's Employer Identification Number"));
+        QTest::mouseClick(w.BtnPrint, Qt::LeftButton);
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("company screen (File > Company)")));
+        w.BtnCloseClick();
+    });
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(Form941ScreenTest, ADepositorWithoutDepositsIsAskedBeforeTheVoucherAsksForEverything)
+{
+    CompanyRec.DepositStat = true;
+    printTo(tempPath(QStringLiteral("Form941.pdf")));
+    run([&](TFrm941& w) {
+        // No: back to line 13, nothing printed.
+        messages.expect(IdNo, QStringLiteral("Line 13 (total deposits for this quarter) is 0.00"));
+        QTest::mouseClick(w.BtnPrint, Qt::LeftButton);
+        EXPECT_TRUE(messages.allAnswered());
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("the whole balance of 1,214.40")));
+        EXPECT_EQ(messages.last().flags, MbYesNo | MbIconWarning | MbDefButton2);
+        EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(w.F941Amount[Deposits]));
+
+        // Yes: the print goes on to its copy dialog.
+        bool copyAsked = false;
+        dialogs.onNextModal([&copyAsked](QDialog& copy) {
+            copyAsked = true;
+            copy.reject();
+        });
+        messages.expect(IdYes, QStringLiteral("Line 13 (total deposits for this quarter) is 0.00"));
+        QTest::mouseClick(w.BtnPrint, Qt::LeftButton);
+        EXPECT_TRUE(copyAsked);
+
+        // With the deposits entered, nothing is asked.
+        typeAmount(w.F941Amount[Deposits], QStringLiteral("1214.40"), w.F941Amount[NoticeAndDemandTax]);
+        dialogs.onNextModal([](QDialog& copy) { copy.reject(); });
+        QTest::mouseClick(w.BtnPrint, Qt::LeftButton);
+        w.BtnCloseClick();
+    });
+}
+
 TEST_F(Form941ScreenTest, SemiweeklyDepositorGetsTheScheduleBBoxAndCannotChangeIt)
 {
     CompanyRec.DepositStat = true;

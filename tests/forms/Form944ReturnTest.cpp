@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include "client/CompanyRecord.h"
-#include "client/PayHistoryMap.h"
 #include "forms/Form941Return.h"
 #include "forms/Form944Return.h"
 
@@ -35,11 +34,6 @@ protected:
     {
         const auto problem = CheckForm944(form, *company);
         return problem ? std::optional(problem->check) : std::nullopt;
-    }
-
-    static void SetHistory(EmployeeRecord& e, const char* group, int slot, double amount)
-    {
-        e.PayHistory[*PayHistoryRowOfGroup(AmountGroupNumber(QLatin1String(group)))][slot] = amount;
     }
 
     std::unique_ptr<CompanyRecord> company = std::make_unique<CompanyRecord>(NewCompanyRecord());
@@ -123,23 +117,12 @@ TEST_F(Form944Lines, Line6StartsAsCentsLessSickPayTaxesAndTheRestOfTheBlockStays
     EXPECT_DOUBLE_EQ(form.amount[Adjustments], -49.99);
 }
 
-TEST_F(Form944Lines, MonthsAddThePostedPayDatesOfTheirMonthWhateverTheYear)
+TEST_F(Form944Lines, MonthsAreTheLiabilitiesPostingKeptPerMonth)
 {
-    company->PriorPeriodCount = 4;
-    company->PriorPayDate[1] = QStringLiteral("01/09/2026");
-    company->PriorPayDate[2] = QStringLiteral("01/23/2026");
-    company->PriorPayDate[3] = QStringLiteral("02/06/2025");
-    company->PriorPayDate[4] = QStringLiteral("13/01/2026");
-    auto e = std::make_unique<EmployeeRecord>(NewEmployeeRecord());
-    for (int slot = 1; slot <= 4; ++slot) {
-        SetHistory(*e, "FICATax", slot, 62.00);
-        SetHistory(*e, "FICALib", slot, 62.00);
-        SetHistory(*e, "MedicareTax", slot, 14.50);
-        SetHistory(*e, "MedicareLib", slot, 14.50);
-        SetHistory(*e, "FederalTax", slot, 100.00);
-        SetHistory(*e, "StateTax", slot, 30.00);   // not a federal liability
-    }
-    AddForm944MonthLiabilities(form, *e, *company);
+    company->TaxLiabilityMonth[1] = 506.00;
+    company->TaxLiabilityMonth[2] = 253.00;
+    company->TaxLiabilityMonth[12] = 0.004;   // less than a cent shows as 0.00
+    ApplyForm944MonthLiabilities(form, *company);
     EXPECT_DOUBLE_EQ(form.monthLiability[1], 506.00);
     EXPECT_DOUBLE_EQ(form.monthLiability[2], 253.00);
     for (int m = 3; m <= 12; ++m)

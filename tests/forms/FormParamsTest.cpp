@@ -63,8 +63,8 @@ TEST(FormParamsTest, ChecksCapitalsAndTheFileCopyBanner)
     params.SetFormCopy(true);
     EXPECT_EQ(params.Get(QStringLiteral("Box1")), QStringLiteral("X"));
     EXPECT_FALSE(params.Has(QStringLiteral("Box2")));
-    EXPECT_EQ(params.Get(QStringLiteral("CompName")), QStringLiteral("MüLLER & SöHNE, A-Z 9"))
-        << "only a to z change";
+    EXPECT_EQ(params.Get(QStringLiteral("CompName")), QStringLiteral("MÜLLER & SÖHNE, A-Z 9"))
+        << "accented letters too";
     EXPECT_FALSE(params.Has(kFormCopyParam)) << "the filing copy carries no banner";
     params.SetFormCopy(false);
     EXPECT_EQ(params.Get(QStringLiteral("formcopy")), QStringLiteral("FILE COPY — KEEP FOR YOUR RECORDS"));

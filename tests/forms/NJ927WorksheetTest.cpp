@@ -1,6 +1,5 @@
 #include "tests/forms/NJFormsFixture.h"
 
-#include "client/PayHistoryMap.h"
 #include "forms/NJ927Worksheet.h"
 
 #include <optional>
@@ -170,20 +169,12 @@ TEST_F(NJ927WorksheetTest, WageListTakesNewJerseyEmployeesWithQuarterPay)
     EXPECT_DOUBLE_EQ(sheet.Lines.GrossWages, 1110.00);
 }
 
-TEST_F(NJ927WorksheetTest, MonthlyIncomeTaxComesFromThePayDatesOfTheQuarter)
+TEST_F(NJ927WorksheetTest, MonthlyIncomeTaxComesFromTheMonthsOfTheQuarter)
 {
-    const char* dates[] = {"01/09/2026", "02/13/2026", "03/31/2026", "04/03/2026", "12/31/2025"};
-    CompanyRec.PriorPeriodCount = 5;
-    for (int n = 1; n <= 5; ++n)
-        CompanyRec.PriorPayDate[n] = QString::fromLatin1(dates[n - 1]);
+    for (int month = 1; month <= 12; ++month)
+        CompanyRec.NJIncomeTaxMonth[month] = 10.00 * month;
     module->RSCompany.PostRec();
-    const int row = *PayHistoryRowOfGroup(AmountGroupNumber(QStringLiteral("StateTax")));
-    for (const char* state : {"nj", "PA"}) {
-        addPaidEmployee(QString::fromLatin1(state), {1000.00, 1000.00, 0, 0, 0}, state);
-        for (int n = 1; n <= 5; ++n)
-            EmployeeRec.PayHistory[row][n] = 10.00 * n;
-        module->RSEmployee.PostRec();
-    }
+    addPaidEmployee(QStringLiteral("Jersey"), {1000.00, 1000.00, 0, 0, 0});
     NJ927Worksheet sheet = gathered();
     EXPECT_DOUBLE_EQ(sheet.Lines.GITMonth[0], 10.00);
     EXPECT_DOUBLE_EQ(sheet.Lines.GITMonth[1], 20.00);
@@ -197,9 +188,10 @@ TEST_F(NJ927WorksheetTest, HeaderAndCountsComeFromTheCompany)
 {
     CompanyRec.CurrentQuarter = 2;
     CompanyRec.QuarterEndDate = QStringLiteral("06/30/2026");
-    CompanyRec.NJEmpPaidCount[1] = 3;
-    CompanyRec.NJEmpPaidCount[2] = 4;
-    CompanyRec.NJEmpPaidCount[3] = 5;
+    CompanyRec.NJCoveredWorkers[3] = 9;   // March belongs to another quarter
+    CompanyRec.NJCoveredWorkers[4] = 3;
+    CompanyRec.NJCoveredWorkers[5] = 4;
+    CompanyRec.NJCoveredWorkers[6] = 5;
     CompanyRec.UnempTaxRate[StateNumber("NJ")] = 2.6825;
     module->RSCompany.PostRec();
     NJ927Worksheet sheet = gathered();

@@ -48,6 +48,9 @@ TEST(ScheduleBTest, PrintingNeedsTheQuarterAndLine12AtCents)
         "Unable to print Schedule B.~None of the \"Report for this Quarter\" boxes have been checked.");
     const QString line12 =
         QStringLiteral("Unable to print Schedule B.~Total liability for the quarter does~not equal line 12 on Form 941.");
+    const QString open941 = QStringLiteral(
+        "Unable to print Schedule B.~Form 941 has not been opened for this quarter yet. Open Form 941 first (Tax Forms > "
+        "Form 941): its line 12 must equal the total liability for the quarter.");
     const struct {
         const char* what;
         int quarter;
@@ -57,7 +60,8 @@ TEST(ScheduleBTest, PrintingNeedsTheQuarterAndLine12AtCents)
     } cases[] = {
         {"equal at cents", 2, 12345.67, 12345.674, nullptr},
         {"a cent apart", 2, 12345.68, 12345.674, &line12},
-        {"Form 941 not computed since the close", 2, 50, 0, &line12},
+        {"Form 941 not opened since the close", 2, 50, 0, &open941},
+        {"a line 12 of a cent", 2, 50, 0.01, &line12},
         {"nothing owed", 4, 0, 0, nullptr},
         {"no quarter though the totals agree", 0, 12345.67, 12345.67, &noQuarter},
     };

@@ -1,7 +1,9 @@
 #include "FormFixture.h"
+#include "tests/client/ValidEmployee.h"
 
 #include "client/PayRecords.h"
 #include "client/ui/Launchers.h"
+#include "client/ui/PayEmployee.h"
 #include "client/ui/ScreenRules.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DollarEdit.h"
@@ -9,6 +11,7 @@
 #include "components/ui/RSNavigator.h"
 #include "components/ui/StateEdit.h"
 #include "components/ui/TabbedListBox.h"
+#include "efw2/EFW2Records.h"
 #include "forms/ui/FittedLabel.h"
 #include "forms/ui/FormW2.h"
 #include "forms/ui/IRSBox12Codes.h"
@@ -18,6 +21,8 @@
 #include "platform/ui/ShowModal.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -272,6 +277,84 @@ TEST_F(W2ScreenTest, PrintOnePrintsTheShownEmployeesCopiesWithoutAskingForACopy)
     EXPECT_EQ(texts.count(QStringLiteral("A-17")), 4) << "what Print One saved is printed";
     readEmployee(2);
     EXPECT_EQ(EmployeeRec.FW2CtrlNum.get(), QStringLiteral("A-17"));
+}
+
+TEST_F(W2ScreenTest, ABlankCompanyEINStopsPrintOneAndPrintAll)
+{
+    CompanyRec.FederalID = QString();
+    module->RSCompany.PostRec();
+    const QString pdf = tempPath(QStringLiteral("none.pdf"));
+    printTo(pdf);
+    run([&](TFrmW2& w) {
+        for (QPushButton* print : {w.BtnPrintOne, w.BtnPrintAll}) {
+            if (!print->isEnabled())
+                next(w);
+            messages.expect(IdOk, QStringLiteral("Form W-2 cannot be made without the company's Employer Identification Number"));
+            print->click();
+            EXPECT_TRUE(messages.allAnswered());
+            EXPECT_TRUE(messages.last().text.contains(QStringLiteral("(File > Company)")));
+        }
+        w.BtnClose->click();
+    });
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// What the employee screen takes in goes unchanged to the W-2, in capitals accents included, and
+// to the SSA's file as its name rules allow: hyphens and apostrophes kept, accents dropped.
+TEST_F(W2ScreenTest, NamesKeepTheirHyphensApostrophesAndAccentsFromTheEmployeeScreenOn)
+{
+    readEmployee(1);
+    FillValidEmployee(EmployeeRec, QStringLiteral("Lee"), QStringLiteral("231-45-6789"));
+    module->RSEmployee.PostRec();
+    {
+        TFrmEmployee screen;
+        screen.show();
+        QApplication::setActiveWindow(&screen);
+        // Key by key as the keyboard sends them, accented letters too.
+        const auto type = [](TFilterEdit* entry, const QString& keys) {
+            entry->setFocus(Qt::TabFocusReason);
+            entry->selectAll();
+            for (const QChar c : keys) {
+                const int key = c.unicode() < 0x80 ? QChar(c).toUpper().unicode() : Qt::Key_unknown;
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(entry, &press);
+            }
+        };
+        type(screen.FirstName, QString::fromUtf8("François"));
+        type(screen.MiddleName, QString::fromUtf8("Zoë"));
+        type(screen.LastName, QStringLiteral("Chen-Smith O'Neil"));
+        type(screen.Suffix, QStringLiteral("jr."));
+        EXPECT_EQ(screen.LastName->text(), QStringLiteral("Chen-Smith O'Neil"));
+        EXPECT_EQ(screen.Suffix->text(), QStringLiteral("JR."));
+        screen.BtnClose->click();
+        EXPECT_FALSE(screen.isVisible());
+    }
+    readEmployee(1);
+    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Chen-Smith O'Neil"));
+    EXPECT_EQ(EmployeeRec.FirstName.get(), QString::fromUtf8("François"));
+
+    const QString pdf = tempPath(QStringLiteral("names.pdf"));
+    printTo(pdf);
+    run([&](TFrmW2& w) {
+        w.BtnPrintOne->click();
+        w.BtnClose->click();
+    });
+    QStringList words;
+    for (const PdfWord& word : ReadPdfWords(pdf))
+        words << word.text;
+    EXPECT_EQ(words.count(QString::fromUtf8("FRANÇOIS")), 4) << words.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(words.count(QStringLiteral("CHEN-SMITH")), 4) << "Copies B, C and 2 twice";
+    EXPECT_EQ(words.count(QStringLiteral("O'NEIL")), 4);
+    EXPECT_EQ(words.count(QStringLiteral("JR.")), 4);
+    if (const QString folder = qEnvironmentVariable("LEDGORA_SCREENSHOT_DIR"); !folder.isEmpty())
+        QFile::copy(pdf, folder + QStringLiteral("/W2Names.pdf"));
+
+    readEmployee(1);
+    const QByteArray rw = EmployeeLine(EmployeeRec, EmployeeAmounts(EmployeeRec));
+    EXPECT_EQ(rw.mid(11, 15), QByteArray("FRANCOIS       "));
+    EXPECT_EQ(rw.mid(26, 15), QByteArray("ZOE            "));
+    EXPECT_EQ(rw.mid(41, 20), QByteArray("CHEN-SMITH O'NEIL   "));
+    EXPECT_EQ(rw.mid(61, 4), QByteArray("JR. "));
 }
 
 TEST_F(W2ScreenTest, PrintAllAsksForTheCopyAndCancelPrintsNothing)

@@ -66,14 +66,22 @@ protected:
         e.Frequency = static_cast<std::uint8_t>(frequency);
         e.WorkState = QString::fromLatin1(state);
         e.WorkStateIndex = StateNumber(state);
+        payCurrent(wages);
+        module->RSEmployee.PostRec();
+    }
+
+    // Pays the current employee `wages` this period with the taxes of a simple computation, at
+    // the rates given; the caller posts.
+    static void payCurrent(double wages, double federalRate = 0.1, double stateRate = 0.03)
+    {
+        EmployeeRecord& e = EmployeeRec;
         e.Wages[kCurrentColumn] = wages;
         e.FICATax[kCurrentColumn] = e.FICALib[kCurrentColumn] = Cents(wages * 0.062);
         e.MedicareTax[kCurrentColumn] = e.MedicareLib[kCurrentColumn] = Cents(wages * 0.0145);
-        e.FederalTax[kCurrentColumn] = Cents(wages * 0.1);
-        e.StateTax[kCurrentColumn] = Cents(wages * 0.03);
+        e.FederalTax[kCurrentColumn] = Cents(wages * federalRate);
+        e.StateTax[kCurrentColumn] = Cents(wages * stateRate);
         e.FUTALib[kCurrentColumn] = Cents(wages * 0.006);
         UpdateTotalColumns(kCurrentColumn);
-        module->RSEmployee.PostRec();
     }
 
     // Reads employee record n (from 1) into EmployeeRec.

@@ -2,6 +2,7 @@
 // pay run opened, processed automatically and posted, months and quarters closed as the calendar
 // turns. The checks are invariants of the books, not figures copied from the code.
 
+#include "PayRunCalendar.h"
 #include "PostingFixture.h"
 
 #include "client/PayHistoryMap.h"
@@ -41,20 +42,10 @@ const Person kStaff[kPeople] = {
     {"TopEarner", 4, 150, false, 0, 0},       // 312,000: over 200,000
 };
 
-struct PayRun {
-    QDate payDate;
-    int frequency;
-    QDate from;
-    QDate to;
-};
-
 std::vector<PayRun> PayRunsOf2026()
 {
     std::vector<PayRun> runs;
-    for (QDate d(2026, 1, 2); d.year() == 2026; d = d.addDays(7))
-        runs.push_back({d, 1, d.addDays(-6), d});
-    for (QDate d(2026, 1, 9); d.year() == 2026; d = d.addDays(14))
-        runs.push_back({d, 2, d.addDays(-13), d});
+    AddWeeklyAndBiweeklyRuns(runs);
     for (int month = 1; month <= 12; ++month) {
         const QDate first(2026, month, 1);
         const QDate middle(2026, month, 15);
@@ -63,13 +54,8 @@ std::vector<PayRun> PayRunsOf2026()
         runs.push_back({last, 3, middle.addDays(1), last});
         runs.push_back({last, 4, first, last});
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const PayRun& a, const PayRun& b) { return a.payDate < b.payDate; });
+    SortByPayDate(runs);
     return runs;
-}
-
-QString Text(const QDate& date)
-{
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
 }
 
 // The liabilities Schedule B collects, from one column of the current employee.
@@ -203,9 +189,9 @@ protected:
     void runPayPeriod(const PayRun& run)
     {
         PayPeriodForm form;
-        form.PayDateFrom = Text(run.from);
-        form.PayDateTo = Text(run.to);
-        form.PayDate = Text(run.payDate);
+        form.PayDateFrom = PayRunDateText(run.from);
+        form.PayDateTo = PayRunDateText(run.to);
+        form.PayDate = PayRunDateText(run.payDate);
         form.StartChkNum = QString::number(CompanyRec.StartChkNum);
         form.ProcessFrequency = run.frequency;
         ASSERT_TRUE(ProcessPayPeriod(form, false, false, [](PayPeriodField) { ADD_FAILURE() << "Pay period refused"; }));
@@ -220,7 +206,7 @@ protected:
         });
 
         AutomaticProcessing();
-        ASSERT_GT(CountEmployeesWithPay(), 0) << Text(run.payDate).toStdString();
+        ASSERT_GT(CountEmployeesWithPay(), 0) << PayRunDateText(run.payDate).toStdString();
         PostPayroll();
         ASSERT_TRUE(CompanyRec.PayrollPosted);
         ASSERT_EQ(CountEmployeesWithPay(), 0);

@@ -1,4 +1,5 @@
 #include "tests/client/ClientFixture.h"
+#include "tests/client/ValidEmployee.h"
 #include "tests/ui/FormsFixture.h"
 
 #include "client/EmployeeIndex.h"
@@ -30,40 +31,6 @@
 #include <QtTest/QTest>
 
 namespace {
-
-int StateIndex(const char* code)
-{
-    return static_cast<int>(std::find_if(StateCodes.begin(), StateCodes.end(),
-                                         [code](const char* c) { return std::string_view(c) == code; })
-                            - StateCodes.begin());
-}
-
-// An employee who may be left as he is.
-void FillValidEmployee(EmployeeRecord& r, const QString& last, const QString& ssn)
-{
-    r.FirstName = QStringLiteral("Mary");
-    r.LastName = last;
-    r.Address = QStringLiteral("12 Oak Street");
-    r.City = QStringLiteral("Springfield");
-    r.State = QStringLiteral("IL");
-    r.ZipCode = QStringLiteral("62701");
-    r.EmployeeNum = 7;
-    r.WorkState = QStringLiteral("IL");
-    r.WorkStateIndex = StateIndex("IL") + 1;
-    r.PhoneNumber = QStringLiteral("555-123-4567");
-    r.Gender = u'F';
-    r.SocSecNum = ssn;
-    r.Department = QStringLiteral("Shop");
-    r.Position = QStringLiteral("Clerk");
-    for (auto* date : {&r.DateOfBirth, &r.DateHired, &r.DatePromoted, &r.DateOfRaise, &r.DateReviewed, &r.DateNextRev,
-                       &r.DateSuspend, &r.DateSuspEnds, &r.DateResigned})
-        *date = QStringLiteral("  /  /    ");
-    r.Frequency = 1;
-    r.Married = true;
-    r.RegularRate = 20;
-    r.OverTimeRate = 30;
-    r.StdRegTime = 40;
-}
 
 // The employee screen on a client whose employees the test writes first.
 class EmployeeScreenTest : public ClientTest {
