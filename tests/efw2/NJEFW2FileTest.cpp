@@ -286,7 +286,8 @@ protected:
                 std::move(act),
                 [this] {
                     LoadNJRun(njFiles, njRun);
-                    EXPECT_EQ(njRun.state.TotalRecords, 2 * njRun.processed.size());
+                    // Each client has one New Jersey worker, one RS line.
+                    EXPECT_EQ(njRun.state.TotalRecords, njRun.processed.size());
                 }};
     }
 

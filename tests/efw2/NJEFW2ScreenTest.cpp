@@ -93,7 +93,7 @@ TEST_F(NJEFW2ScreenTest, TheSSAAndNewJerseyRunsOnlyReadTheProgramFolder)
         ssa.close();
 
         auto nj = open();
-        messages.expect(IdOk, QStringLiteral("Process Completed.  Total employee records processed for Acme Tools = 2"));
+        messages.expect(IdOk, QStringLiteral("Process Completed.  Total NJ employee records processed for Acme Tools = 1"));
         nj->BtnProcess->click();
         nj->close();
     }

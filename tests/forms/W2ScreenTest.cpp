@@ -350,7 +350,7 @@ TEST_F(W2ScreenTest, NamesKeepTheirHyphensApostrophesAndAccentsFromTheEmployeeSc
         QFile::copy(pdf, folder + QStringLiteral("/W2Names.pdf"));
 
     readEmployee(1);
-    const QByteArray rw = EmployeeLine(EmployeeRec, EmployeeAmounts(EmployeeRec));
+    const QByteArray rw = EmployeeLine(EmployeeRec, EmployeeAmounts(EmployeeRec, false));
     EXPECT_EQ(rw.mid(11, 15), QByteArray("FRANCOIS       "));
     EXPECT_EQ(rw.mid(26, 15), QByteArray("ZOE            "));
     EXPECT_EQ(rw.mid(41, 20), QByteArray("CHEN-SMITH O'NEIL   "));

@@ -240,5 +240,5 @@ TEST_F(WholeYearFormsTest, EveryReturnAddsUpAllPostingsOfTheYear)
     }
     EXPECT_NEAR(form.totalLiability, year, kCent);
     EXPECT_NEAR(form.amount[F944::TotalTaxes], form.totalLiability, kCent);
-    EXPECT_FALSE(CheckForm944(form).has_value());
+    EXPECT_FALSE(CheckForm944(form, CompanyRec).has_value());
 }
