@@ -3,6 +3,7 @@
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
 #include "client/FileNames.h"
+#include "components/ChangeJournal.h"
 #include "components/FileRoutines.h"
 #include "components/FileSharing.h"
 #include "components/TextRoutines.h"
@@ -67,9 +68,12 @@ void checkSource(const QString& path, qint64 recordSize, qint64 maxRecords)
 
 // A target that exists is replaced only when this program may write it and nobody has it open:
 // renaming a copy over a file another opener holds would make that opener's later writes vanish.
+// A target in a folder that is not there is named itself, not the journal that would lie beside it.
 void checkTarget(const QString& path)
 {
     const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        copyFailed(path, errnoText(ENOENT));
     if (!info.exists())
         return;
     if (info.isDir())
@@ -77,6 +81,36 @@ void checkTarget(const QString& path)
     SharedFile probe;
     if (!probe.open(path, SharedFile::Access::ReadWrite, SharedFile::Sharing{false, true}, false))
         copyFailed(path, errnoText(probe.error()));
+}
+
+// The journal of a copy lies beside the pair it replaces, where opening that client, a start (for
+// the data folder and its Backup and Quarterly_Data folders) or the next copy from or onto that
+// pair finds it.
+QString copyJournalOf(const ClientFilePair& pair)
+{
+    return ChangeFileExt(pair.employee, kChangeJournalSuffix);
+}
+
+// A copy onto this pair that a stop interrupted is finished or undone before the pair is read or
+// replaced again.
+void recoverInterruptedCopy(const ClientFilePair& pair)
+{
+    try {
+        RecoverInterruptedChange(copyJournalOf(pair));
+    } catch (const Exception& e) {
+        copyFailed(e.message());
+    }
+}
+
+QByteArray readSource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        copyFailed(path, file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        copyFailed(path, file.errorString());
+    return bytes;
 }
 
 } // namespace
@@ -99,15 +133,20 @@ void CheckClientCopy(const ClientFilePair& from, const ClientFilePair& to)
 
 ClientFileFingerprints CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to)
 {
+    CopyFileFailed = false;
+    recoverInterruptedCopy(from);
+    recoverInterruptedCopy(to);
     CheckClientCopy(from, to);
     checkTarget(to.employee);
     checkTarget(to.company);
+    const QByteArray employee = readSource(from.employee);
+    const QByteArray company = readSource(from.company);
     try {
-        StagedCopy employee(from.employee, to.employee);
-        StagedCopy company(from.company, to.company);
-        PlaceCopies({&employee, &company});
-        return {employee.fingerprint(), company.fingerprint()};
+        ApplyJournaledChange(copyJournalOf(to),
+                             QStringLiteral("The copy of the client files %1 and %2").arg(to.employee, to.company),
+                             {{to.employee, employee}, {to.company, company}});
     } catch (const EInOutError& e) {
         copyFailed(e.message());
     }
+    return {FingerprintOf(employee), FingerprintOf(company)};
 }

@@ -20,12 +20,13 @@ struct ClientFileFingerprints {
 };
 
 // Copies a client's two files onto another pair as one step, for Save As, Backup, Restore, Close
-// Quarter and posting. Before anything is written it checks that both sources are client files
-// that can be read, that no target is its own source, and that no target is read-only or held
-// open by another opener; then it writes both targets to temporary files beside them, proves each
-// against its source, and renames them into place only once both are proven, so a failure leaves
-// both targets as they were. A failure sets CopyFileFailed and raises ECopyFileException naming
-// the file and the system's error.
+// Quarter and posting. A copy onto or from either pair that a stop interrupted is first finished
+// or undone. Before anything is written it checks that both sources are client files that can be
+// read, that no target is its own source, and that no target is read-only or held open by another
+// opener; then it places both targets through a journal beside the target employee file
+// (NAME.Journal), so a failure leaves both targets as they were and a stop at any moment leaves
+// them all old or all new once the journal is recovered. A failure sets CopyFileFailed and raises
+// ECopyFileException naming the file and the system's error.
 ClientFileFingerprints CopyClientFiles(const ClientFilePair& from, const ClientFilePair& to);
 
 // The checks that need no writing: a client never copied onto itself, and both sources readable

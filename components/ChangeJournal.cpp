@@ -55,13 +55,6 @@ bool Exists(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
-FileFingerprint FingerprintOf(const QByteArray& bytes)
-{
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
-                              static_cast<z_size_t>(bytes.size()));
-    return {bytes.size(), static_cast<quint32>(crc)};
-}
-
 bool Holds(const QString& path, const FileFingerprint& expected)
 {
     if (!QFileInfo(path).isFile())
@@ -333,6 +326,13 @@ QString DescriptionIn(const QString& journalFile)
 }
 
 } // namespace
+
+FileFingerprint FingerprintOf(const QByteArray& bytes)
+{
+    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
+                              static_cast<z_size_t>(bytes.size()));
+    return {bytes.size(), static_cast<quint32>(crc)};
+}
 
 void WriteJournalFile(const QString& journalFile, const QByteArray& text)
 {

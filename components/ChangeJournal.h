@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/StagedCopy.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,6 +27,9 @@ struct FileChange {
     bool remove = false;
     bool readOnly = false;  // the new file is made read-only before it is placed
 };
+
+// The size and CRC-32 of bytes, as a change proves its new files against them.
+FileFingerprint FingerprintOf(const QByteArray& bytes);
 
 // Carries out the changes as one step, journaled in journalFile. description names the change
 // for the message after an interruption ("The EFW2 Process of Acme Tools"). A failure raises

@@ -378,9 +378,10 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
         AppMessageBox(DataFoldersMissingMessage(missingFolders), QLatin1String(kApplicationTitle), MbOk | MbIconStop);
     InitClientFileNames();
     ShowingErrors([] { PrepareProgramWideFiles(); });
-    // A transfer, EFW2 Process or Reset that a stop interrupted is finished or undone first.
-    ShowingErrors([] { RecoverInterruptedChanges(UserDataDir()); });
-    ShowingErrors([] { RecoverInterruptedChanges(DataDir); });
+    // A transfer, EFW2 Process, Reset or copy of a client that a stop interrupted is finished or
+    // undone first.
+    for (const QString& folder : {UserDataDir(), DataDir, BackupDir, QuarterlyDataDir})
+        ShowingErrors([&folder] { RecoverInterruptedChanges(folder); });
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
     const QStringList styles = AvailableStyles(StylesFolder());

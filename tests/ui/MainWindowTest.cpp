@@ -215,15 +215,20 @@ TEST_F(MainWindowTest, FirstStartCreatesTheFoldersAndSettings)
 
 TEST_F(MainWindowTest, StartFinishesOrUndoesStepsAStopInterruptedAndSaysSoOnce)
 {
-    // In the user's data folder a step stopped before its renames; in the client folder one
-    // stopped while its new file was being written.
+    // In the user's data folder a step stopped before its renames; in the client folder one stopped
+    // while its new file was being written; in its Backup and Quarterly_Data folders, copies
+    // stopped the same two ways.
     const QString settings = UserDataDir() + QStringLiteral("Ledgora.NJS");
     const QString client = dataDir() + QStringLiteral("ACME.C26");
-    ASSERT_TRUE(QDir().mkpath(dataDir()));
+    const QString backup = dataDir() + QStringLiteral("Backup/ACME.C26");
+    const QString quarterly = dataDir() + QStringLiteral("Quarterly_Data/ACME_3Q.C26");
+    ASSERT_TRUE(QDir().mkpath(dataDir() + QStringLiteral("Backup")));
+    ASSERT_TRUE(QDir().mkpath(dataDir() + QStringLiteral("Quarterly_Data")));
     ASSERT_TRUE(QDir().mkpath(UserDataDir()));
-    WriteTestFile(settings, "old settings");
-    WriteTestFile(client, "old client");
-    for (const auto& [file, stopAt] : {std::pair{settings, FileOperation::Rename}, std::pair{client, FileOperation::Write}}) {
+    for (const QString& file : {settings, client, backup, quarterly})
+        WriteTestFile(file, "old");
+    for (const auto& [file, stopAt] : {std::pair{settings, FileOperation::Rename}, std::pair{client, FileOperation::Write},
+                                       std::pair{backup, FileOperation::Write}, std::pair{quarterly, FileOperation::Rename}}) {
         const FileOperationFault previous = SetFileOperationFault([stopAt](FileOperation operation, const QString& path) {
             if (operation == stopAt && !path.contains(kChangeJournalSuffix))
                 throw SimulatedStop{};
@@ -238,11 +243,19 @@ TEST_F(MainWindowTest, StartFinishesOrUndoesStepsAStopInterruptedAndSaysSoOnce)
                                          "it.\r\rIt has now been completed"));
     messages.expect(IdOk, QStringLiteral("The step on ACME.C26 did not finish: the program stopped in the middle of "
                                          "it.\r\rIt has been undone"));
+    messages.expect(IdOk, QStringLiteral("The step on ACME.C26 did not finish: the program stopped in the middle of "
+                                         "it.\r\rIt has been undone"));
+    messages.expect(IdOk, QStringLiteral("The step on ACME_3Q.C26 did not finish: the program stopped in the middle "
+                                         "of it.\r\rIt has now been completed"));
     start();
     EXPECT_TRUE(messages.allAnswered());
     EXPECT_EQ(ReadTestFile(settings), "new");
-    EXPECT_EQ(ReadTestFile(client), "old client");
+    EXPECT_EQ(ReadTestFile(client), "old");
+    EXPECT_EQ(ReadTestFile(backup), "old");
+    EXPECT_EQ(ReadTestFile(quarterly), "new");
     EXPECT_EQ(QDir(dataDir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ACME.C26")});
+    for (const QString& folder : {QStringLiteral("Backup"), QStringLiteral("Quarterly_Data")})
+        EXPECT_EQ(QDir(dataDir() + folder).entryList(QDir::Files | QDir::Hidden).size(), 1) << folder.toStdString();
     main->close();
     session.reset();
     start();
