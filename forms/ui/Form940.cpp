@@ -13,6 +13,7 @@
 #include "forms/FormHeader.h"
 #include "forms/ui/FittedLabel.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportLayout.h"
 
@@ -111,7 +112,7 @@ TFrm940::TFrm940(QWidget* parent)
     const auto onA = [&](QWidget* entry, const QString& field, double width = 0) {
         PlaceOnField(scheduleA, schedule, entry, field, width);
     };
-    const QString red = QStringLiteral("QLabel { color: red; font-weight: bold; background: white; }");
+    const QString red = QStringLiteral("QLabel { color: %1; font-weight: bold; background: white; }").arg(kWarningRed.name());
     LblNotApproved1 = Note(QStringLiteral("LblNotApproved1"), kNotApproved, red);
     LblNotApproved1->setAlignment(Qt::AlignCenter);
     page1->place(LblNotApproved1, kNotApprovedStrip1);

@@ -99,6 +99,6 @@ QLabel* WarningLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));
+    label->setStyleSheet(QStringLiteral("color: %1; font-weight: bold; background: transparent;").arg(kWarningRed.name()));
     return label;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <QString>
 
 class QLabel;
@@ -32,6 +34,8 @@ QString MaskedText(const QLineEdit* entry);
 // Puts the cursor of every text box of the window at its start, so that a text longer than its
 // box shows its beginning.
 void ShowTextsFromTheStart(QWidget* window);
+// The red of the warnings on a form's white page, dark enough to read there.
+inline const QColor kWarningRed{0xC0, 0x00, 0x00};
 // The red, bold, centred warning across a page of a form not approved for filing.
 QLabel* NotApprovedLabel(const QString& name);
 // A red, bold, centred warning of the given text across a page.

@@ -23,6 +23,7 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -130,7 +131,7 @@ TFrmW2::TFrmW2(QWidget* parent)
     LblNotFinal = new QLabel(kNotFinal);
     LblNotFinal->setObjectName(QStringLiteral("LblNotFinal"));
     LblNotFinal->setAlignment(Qt::AlignCenter);
-    LblNotFinal->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    LblNotFinal->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(kWarningRed.name()));
     form->place(LblNotFinal, kNoticeStrip);
 
     // Boxes a to f.

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "TextContrast.h"
 #include "TextRoom.h"
 
 #include "../preview/PreviewFixture.h"
@@ -589,6 +590,30 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
             window->grab().save(QStringLiteral("%1/%2 %3.png")
                                     .arg(QString::fromLocal8Bit(shots), QLatin1String(maker.name),
                                          look.style.isEmpty() ? QStringLiteral("plain") : look.style));
+        if (maker.leavingAsks)
+            messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
+        window->close();
+    }
+}
+
+// Under every visual style each text of every window reads clearly against what is drawn behind it.
+TEST_P(ProgramWindowTest, EveryTextStandsOutFromItsBackground)
+{
+    const WindowMaker& maker = GetParam();
+    QStringList styles = AvailableStyles(builtFile(QStringLiteral("styles/")));
+    styles.prepend(QString());
+    for (const QString& style : styles) {
+        const QString sheet = style.isEmpty() ? QString() : LoadStyleSheet(builtFile(QStringLiteral("styles/")), style);
+        ApplyStyleSheet(sheet);
+        std::shared_ptr<QWidget> window = maker.make();
+        ASSERT_TRUE(window);
+        if (qApp->styleSheet() != sheet)
+            ApplyStyleSheet(sheet);
+        window->show();
+        QCoreApplication::processEvents();
+        const QStringList faint = FaintTexts(*window);
+        EXPECT_TRUE(faint.isEmpty()) << maker.name << " in \"" << style.toStdString() << "\":\n  "
+                                     << faint.join(QStringLiteral("\n  ")).toStdString();
         if (maker.leavingAsks)
             messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
         window->close();
