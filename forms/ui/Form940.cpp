@@ -144,6 +144,7 @@ TFrm940::TFrm940(QWidget* parent)
         *h.box = HeaderBox(QLatin1String(h.name));
         on1(*h.box, QLatin1String(h.field));
     }
+    ShowWidestValueWhole(CompZipCode, QStringLiteral("00000-0000"));
     for (int k = 1; k <= 4; ++k) {
         F940Type[k] = Mark(QStringLiteral("F940Type%1").arg(k));
         on1(F940Type[k], QStringLiteral("F940Type%1").arg(k), 0.14);

@@ -326,6 +326,7 @@ void TFrmW2::buildBox12(TLayoutPicture* picture)
             WatchEntry(field);
         }
         FW2Box12Code[entry]->setFixedWidth(qRound(0.26 * kW2DotsPerInch));
+        ShowWidestValueWhole(FW2Box12Amt[entry], QStringLiteral("999,999.99"));
         grid->addWidget(letter, entry - 1, 0);
         grid->addWidget(FW2Box12Code[entry], entry - 1, 1);
         grid->addWidget(FW2Box12Amt[entry], entry - 1, 2);

@@ -1,10 +1,14 @@
 #include "TextRoom.h"
 
+#include "components/DollarEditRules.h"
+#include "components/ui/DollarEdit.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -14,6 +18,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -39,6 +44,8 @@ QString describe(const QWidget& control, const QString& text, int needed, int ro
         .arg(needed)
         .arg(room);
 }
+
+constexpr int kWidestDollars = 6;
 
 QSize textSize(const QWidget& control, const QString& text)
 {
@@ -111,6 +118,36 @@ void checkGroupBox(const QGroupBox& box, QStringList& cut)
         cut << describe(box, box.title(), needed, room);
 }
 
+// The widest value an entry may hold: an amount of six digits of dollars (or as many as it takes)
+// and its decimals, a ZIP code with its leading zero and its four more digits.
+QString widestValue(const QLineEdit& entry)
+{
+    // Amounts of money (two decimals); rates and hours keep their own widths.
+    if (const auto* money = qobject_cast<const TDollarEdit*>(&entry); money && money->centDigits() == 2) {
+        const int dollars = std::min(money->dollarDigits(), kWidestDollars);
+        const double largest = std::pow(10.0, dollars) - std::pow(10.0, -money->centDigits());
+        return FormatMoney(largest, money->centDigits(), money->currency());
+    }
+    const QString name = entry.objectName();
+    if (name.contains(QLatin1String("Zip"), Qt::CaseInsensitive) && !name.contains(QLatin1String("Foreign")) && entry.maxLength() >= 5)
+        return entry.maxLength() >= 10 ? QStringLiteral("00000-0000") : QStringLiteral("00000");
+    return QString();
+}
+
+// An entry shows its widest value whole inside its frame.
+void checkEntry(const QLineEdit& entry, QStringList& cut)
+{
+    const QString widest = widestValue(entry);
+    if (widest.isEmpty())
+        return;
+    const int frame = entry.hasFrame() ? 2 * entry.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins margins = entry.textMargins();
+    const int room = entry.width() - frame - 4 - margins.left() - margins.right();
+    const int needed = entry.fontMetrics().horizontalAdvance(widest);
+    if (needed > room)
+        cut << describe(entry, widest, needed, room) + QStringLiteral(" (widest value)");
+}
+
 void checkComboBox(const QComboBox& combo, QStringList& cut)
 {
     QStyleOptionComboBox option;
@@ -159,6 +196,8 @@ QStringList CutTexts(QWidget& window)
             checkGroupBox(*box, cut);
         else if (auto* combo = qobject_cast<QComboBox*>(control))
             checkComboBox(*combo, cut);
+        else if (auto* entry = qobject_cast<QLineEdit*>(control))
+            checkEntry(*entry, cut);
     }
     return cut;
 }
