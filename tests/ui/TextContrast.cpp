@@ -1,4 +1,5 @@
 #include "TextContrast.h"
+#include "TextRoom.h"
 
 #include "components/ColourContrast.h"
 
@@ -21,7 +22,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -289,15 +289,8 @@ void CheckButton(Checker& checker, const Shot& shot, const QAbstractButton& butt
 
 void CheckGroupBox(Checker& checker, const Shot& shot, const QGroupBox& box)
 {
-    if (box.title().isEmpty())
-        return;
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect label = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    checker.text(shot, box, label, box.title(), Role(box, QPalette::WindowText));
+    if (!box.title().isEmpty())
+        checker.text(shot, box, GroupBoxTitleRect(box), box.title(), Role(box, QPalette::WindowText));
 }
 
 void CheckTabBar(Checker& checker, const Shot& shot, const QTabBar& bar)

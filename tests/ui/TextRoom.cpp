@@ -101,16 +101,7 @@ void checkGroupBox(const QGroupBox& box, QStringList& cut)
 {
     if (box.title().isEmpty())
         return;
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    if (box.isCheckable())
-        option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    option.features = box.isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
-    option.lineWidth = 1;
-    const QRect label = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+    const QRect label = GroupBoxTitleRect(box);
     const int needed = std::max(label.left(), 0) + box.fontMetrics().horizontalAdvance(QString(box.title()).remove(QChar('&')));
     const int room = std::min(label.right() + 1, box.width());
     // Styles round the title's place to the pixel.
@@ -164,6 +155,20 @@ void checkComboBox(const QComboBox& combo, QStringList& cut)
 }
 
 } // namespace
+
+QRect GroupBoxTitleRect(const QGroupBox& box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.textAlignment = box.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box.isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    option.features = box.isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    option.lineWidth = 1;
+    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+}
 
 QStringList CutTexts(QWidget& window)
 {
