@@ -16,3 +16,18 @@ int StepStateByLetter(int current, QChar letter)
     }
     return current;
 }
+
+int FindStateByTyping(int current, const QString& typed)
+{
+    if (typed.isEmpty())
+        return -1;
+    const QString search = typed.toUpper();
+    if (search.count(search.front()) == search.size()) {
+        const int stepped = StepStateByLetter(current, search.front());
+        return stepped >= 0 && QChar(StateCodes[stepped][0]) == search.front() ? stepped : -1;
+    }
+    for (int index = 0; index < StateCount; ++index)
+        if (QLatin1String(StateCodes[index]).startsWith(search))
+            return index;
+    return -1;
+}

@@ -3,6 +3,7 @@
 #include "client/WebUpdate.h"
 #include "client/ui/ExtrudedLabel.h"
 #include "client/ui/ProgramIcon.h"
+#include "client/ui/ScreenRules.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ShellOpen.h"
 
@@ -61,7 +62,6 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     QFont link = LblWebSite->font();
     link.setUnderline(true);
     LblWebSite->setFont(link);
-    LblWebSite->setStyleSheet(QStringLiteral("color: blue;"));
     LblWebSite->setCursor(Qt::PointingHandCursor);
     LblWebSite->installEventFilter(this);
 
@@ -113,6 +113,7 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     layout->addLayout(buttons);
 
     resize(395, 345);
+    SetReadableInk(LblWebSite, Qt::blue);
 }
 
 void TFrmAbout::showEvent(QShowEvent* event)

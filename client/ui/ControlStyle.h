@@ -12,6 +12,8 @@ class ControlStyle : public QProxyStyle {
 public:
     ControlStyle();
 
+    // Fusion's palette with a selection deep enough for its white text to read.
+    QPalette standardPalette() const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

@@ -1,6 +1,7 @@
 #include "client/ui/HelpWindow.h"
 
 #include "client/ProgramStart.h"
+#include "components/ColourContrast.h"
 #include "platform/AppMessageBox.h"
 #include "platform/FileReading.h"
 #include "platform/Folders.h"
@@ -155,6 +156,12 @@ TFrmHelp::TFrmHelp(QWidget* parent)
     layout->addWidget(Topic, 1);
 
     resize(680, 560);
+    // The HTML parser colours links with the program's palette, blue whatever the style: a dark
+    // style's page needs them lighter.
+    Topic->ensurePolished();
+    const QPalette colours = Topic->palette();
+    Topic->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }").arg(ReadableInk(colours.color(QPalette::Link), colours.color(QPalette::Base)).name()));
     updateCaption();
 }
 

@@ -52,15 +52,6 @@ const char* const kRole = "ledgoraRole";
 // Entries without an exit signal of their own, whose loss of focus counts as leaving them.
 const char* const kExitOnFocusOut = "ledgoraExitOnFocusOut";
 
-// A plain container inside the scroll box, which is white in every visual style.
-const char* const kWhiteBox = "ledgoraWhiteBox";
-QWidget* WhiteBox(QWidget* parent = nullptr)
-{
-    auto* box = new QWidget(parent);
-    box->setProperty(kWhiteBox, true);
-    return box;
-}
-
 QLabel* Heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -130,7 +121,7 @@ QLineEdit* Masked(QWidget* parent, const char* name, const QString& mask)
 // entry (the federal count, which only the Form W-4 sets) they are shown disabled.
 QWidget* UpDown(QWidget* parent, const char* name, TFilterEdit* entry)
 {
-    auto* box = WhiteBox(parent);
+    auto* box = WhitePage(parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -157,7 +148,7 @@ QWidget* UpDown(QWidget* parent, const char* name, TFilterEdit* entry)
 // A count entry with its arrows beside it.
 QWidget* WithUpDown(QWidget* parent, TFilterEdit* entry, QWidget* upDown)
 {
-    auto* box = WhiteBox(parent);
+    auto* box = WhitePage(parent);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
@@ -192,11 +183,8 @@ TFrmEmployee::TFrmEmployee(QWidget* parent)
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->setFocusPolicy(Qt::NoFocus);
-    auto* content = new QWidget(ScrollBox1);
+    auto* content = WhitePage(ScrollBox1);
     content->setObjectName(QStringLiteral("ScrollContent"));
-    content->setStyleSheet(QStringLiteral("#ScrollContent, QWidget[%1=\"true\"], QGroupBox, QCheckBox { background-color: white; } "
-                                          "QLabel, QCheckBox, QGroupBox { color: black; }")
-                               .arg(QLatin1String(kWhiteBox)));
     auto* sections = new QVBoxLayout(content);
     sections->setContentsMargins(6, 6, 6, 6);
     sections->setSpacing(4);
@@ -236,7 +224,7 @@ TFrmEmployee::TFrmEmployee(QWidget* parent)
 
 QWidget* TFrmEmployee::buildPersonal()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const QString lettersBlank = QStringLiteral("[A..Z,a..z, ]");
@@ -328,7 +316,7 @@ QWidget* TFrmEmployee::buildPersonal()
 
 QWidget* TFrmEmployee::buildHistorical()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     DateOfBirth = Date(box, "DateOfBirth");
@@ -394,7 +382,7 @@ QWidget* TFrmEmployee::buildHistorical()
 
 QWidget* TFrmEmployee::buildProcessing()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const QString digits = QStringLiteral("[0..9]");
@@ -440,7 +428,7 @@ QWidget* TFrmEmployee::buildProcessing()
     int row = 0;
     grid->addWidget(Caption(QStringLiteral("Payroll Frequency"), box), row, 0);
     grid->addWidget(Frequency, row++, 1);
-    auto* marital = WhiteBox(box);
+    auto* marital = WhitePage(box);
     auto* maritalLayout = new QHBoxLayout(marital);
     maritalLayout->setContentsMargins(0, 0, 0, 0);
     maritalLayout->addWidget(Caption(QStringLiteral("Marital Status:"), marital));
@@ -544,7 +532,7 @@ QWidget* TFrmEmployee::buildProcessing()
 QWidget* TFrmEmployee::buildAmountSection(int index)
 {
     const EmployeeAmountSection& section = EmployeeAmountSections()[static_cast<std::size_t>(index)];
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);

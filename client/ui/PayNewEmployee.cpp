@@ -52,16 +52,6 @@ QLabel* Heading(const QString& text)
     return label;
 }
 
-QWidget* WhiteBox()
-{
-    auto* box = new QWidget;
-    box->setAutoFillBackground(true);
-    QPalette white = box->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    box->setPalette(white);
-    return box;
-}
-
 TFilterEdit* Text(const char* name, int length, const QString& validChars = QStringLiteral("[]"))
 {
     auto* edit = new TFilterEdit;
@@ -169,7 +159,7 @@ TFrmNewEmployee::TFrmNewEmployee(QWidget* parent)
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto* content = WhiteBox();
+    auto* content = WhitePage();
     auto* column = new QVBoxLayout(content);
     column->addWidget(Heading(QStringLiteral("Personal Information")));
     column->addWidget(buildPersonal());
@@ -204,7 +194,7 @@ TFrmNewEmployee::~TFrmNewEmployee()
 
 QWidget* TFrmNewEmployee::buildPersonal()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     const QString lettersBlank = QStringLiteral("[A..Z,a..z, ]");
     const QString digits = QStringLiteral("[0..9]");
@@ -272,7 +262,7 @@ QWidget* TFrmNewEmployee::buildPersonal()
 
 QWidget* TFrmNewEmployee::buildHistorical()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     DateOfBirth = Date("DateOfBirth");
     DateHired = Date("DateHired");
@@ -298,7 +288,7 @@ QWidget* TFrmNewEmployee::buildHistorical()
 
 QWidget* TFrmNewEmployee::buildProcessing()
 {
-    auto* box = WhiteBox();
+    auto* box = WhitePage();
     auto* grid = new QGridLayout(box);
     const QString digits = QStringLiteral("[0..9]");
     Frequency = List("Frequency", {QStringLiteral("Weekly"), QStringLiteral("Biweekly"), QStringLiteral("Semimonthly"),
@@ -343,7 +333,7 @@ QWidget* TFrmNewEmployee::buildProcessing()
     PairGrid pairs(grid);
     pairs.add(QStringLiteral("Payroll Frequency"), Frequency);
     pairs.next();
-    auto* marital = new QWidget;
+    auto* marital = WhitePage();
     auto* maritalRow = new QHBoxLayout(marital);
     maritalRow->setContentsMargins(0, 0, 0, 0);
     maritalRow->addWidget(new QLabel(QStringLiteral("Marital Status:")));
@@ -405,7 +395,7 @@ QWidget* TFrmNewEmployee::buildProcessing()
                                            "the  appropriate  box below."));
     note->setWordWrap(true);
     pairs.full(note);
-    auto* withExempt = new QWidget;
+    auto* withExempt = WhitePage();
     auto* withRow = new QHBoxLayout(withExempt);
     withRow->setContentsMargins(0, 0, 0, 0);
     withRow->addWidget(FedWithExempt);
@@ -415,7 +405,7 @@ QWidget* TFrmNewEmployee::buildProcessing()
     auto* exemptNote = new QLabel(QStringLiteral("Check if this employee is tax exempt from any of the following wages:"));
     exemptNote->setWordWrap(true);
     pairs.full(exemptNote);
-    auto* exempt = new QWidget;
+    auto* exempt = WhitePage();
     auto* exemptGrid = new QGridLayout(exempt);
     exemptGrid->setContentsMargins(0, 0, 0, 0);
     QCheckBox* const exemptions[] = {FedExempt, FICAExempt, MedExempt, FUTAExempt, StateExempt, UnempExempt, DisbExempt};

@@ -85,6 +85,8 @@ TFrmPreparer::TFrmPreparer(QWidget* parent)
     zipLabel->setBuddy(ZipCode);
     stateZip->addWidget(zipLabel);
     stateZip->addWidget(ZipCode, 1);
+    // A ZIP code with its four more digits shows whole.
+    ZipCode->setMinimumWidth(ZipCode->fontMetrics().horizontalAdvance(QStringLiteral("00000-0000")) + 12);
     form->addRow(QStringLiteral("State"), stateZip);
     form->addRow(QStringLiteral("Phone"), PhoneNum);
     auto* ids = new QHBoxLayout;

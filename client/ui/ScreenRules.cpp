@@ -4,6 +4,7 @@
 #include "client/PayRecords.h"
 #include "client/ProgramStart.h"
 #include "client/ui/HelpWindow.h"
+#include "components/ColourContrast.h"
 #include "components/ui/EntryFieldSupport.h"
 #include "components/ui/RSNavigator.h"
 #include "platform/AppMessageBox.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -72,8 +74,12 @@ void PaintField(QWidget* field, const QColor& color)
     const QString own = field->property(kOwnStyleSheet).toString();
     field->setProperty(kPaintedColor, color);
     if (!color.isValid()) {
+        // Back to the field's own sheet and the colours it inherits, then to those of the style
+        // sheet in force: a style sheet gives its colours when it polishes the field, and the
+        // plain palette set here would otherwise give a dark style's field black text.
         field->setStyleSheet(own);
         field->setPalette(QPalette());
+        field->style()->polish(field);
         return;
     }
     SetFieldColor(field, color);
@@ -92,6 +98,27 @@ void PaintFieldStatus(QWidget* field, bool missing)
 QColor PaintedColor(const QWidget* field)
 {
     return field->property(kPaintedColor).value<QColor>();
+}
+
+void SetReadableInk(QLabel* label, const QColor& wanted, const QString& more)
+{
+    // The style sheet gives the window its colours when it is polished.
+    label->window()->ensurePolished();
+    const QColor background = label->window()->palette().color(QPalette::Window);
+    label->setStyleSheet(QStringLiteral("color: %1; %2").arg(ReadableInk(wanted, background).name(), more));
+}
+
+QWidget* WhitePage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    // The property selects the page in the style sheets; without one, its palette makes it white.
+    page->setProperty("ledgoraWhitePage", true);
+    page->setAutoFillBackground(true);
+    QPalette white = page->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    page->setPalette(white);
+    return page;
 }
 
 void ScaleScreen(QWidget* window, QSize clientSize)

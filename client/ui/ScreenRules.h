@@ -11,6 +11,7 @@
 #include <functional>
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class TRSNavigator;
 
@@ -30,6 +31,16 @@ void PaintField(QWidget* field, const QColor& color);
 void PaintFieldStatus(QWidget* field, bool missing);
 // The colour PaintField last gave the field; invalid while it shows the window colour.
 QColor PaintedColor(const QWidget* field);
+
+// Shows the label's text in the wanted colour, or in the nearest colour that reads on its window's
+// background under the visual style in force; more is added to the label's sheet (font weight).
+// Call once the label is in its window.
+void SetReadableInk(QLabel* label, const QColor& wanted, const QString& more = QString());
+
+// A plain container of the white pages the employee screens are printed forms on: white in every
+// visual style, with black captions (the common style rules name its property). Entries on it keep
+// the style's colours.
+QWidget* WhitePage(QWidget* parent = nullptr);
 
 // Gives a screen its starting client size and, when the scaling setting is below 100 %, shrinks its
 // font and that size by the setting. The window never starts smaller than its layout needs.

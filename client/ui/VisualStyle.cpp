@@ -7,7 +7,9 @@
 
 void UseFusionStyle()
 {
-    QApplication::setStyle(new ControlStyle);
+    auto* style = new ControlStyle;
+    QApplication::setStyle(style);
+    QApplication::setPalette(style->standardPalette());
 }
 
 void ApplyStyleSheet(const QString& sheet)

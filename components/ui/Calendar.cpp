@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -61,9 +62,19 @@ TFrmCalendar::TFrmCalendar(QWidget* parent)
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     calendar_->setSelectedDate(Today());
-    QPalette white = calendar_->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    calendar_->setPalette(white);
+    // Its own sheet keeps the grid black on white under any visual style; days of the months
+    // around the shown one are grey, dark enough to read.
+    calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background-color: white; color: black; "
+                                            "selection-background-color: #2a6db0; selection-color: white; } "
+                                            "QCalendarWidget QAbstractItemView:disabled { color: #6e6e6e; }"));
+    QTextCharFormat heading;
+    heading.setForeground(Qt::black);
+    calendar_->setHeaderTextFormat(heading);
+    // Qt's pure red weekends read poorly on white.
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor(0xC0, 0x00, 0x00));
+    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
+        calendar_->setWeekdayTextFormat(day, weekend);
     calendar_->setMinimumSize(200, 116);
 
     btnPasteDate_ = new QPushButton(QStringLiteral("Paste &Date"), this);

@@ -1,5 +1,7 @@
 #include "components/ui/DollarEdit.h"
 
+#include "components/ColourContrast.h"
+
 #include "components/ui/Calculator.h"
 #include "platform/AppMessageBox.h"
 #include "platform/ui/ShowModal.h"
@@ -71,7 +73,10 @@ void TDollarEdit::setCurrency(bool currency)
 void TDollarEdit::formatValue()
 {
     setText(FormatMoney(fieldValue_, rules_.centDigits, rules_.currency));
-    SetFieldTextColor(this, text().startsWith(QChar('-')) ? QColor(Qt::red) : fontColor_);
+    // The program's colour (red below zero), made lighter or darker where the visual style's field,
+    // or the window a read-only entry stands on, would swallow it.
+    const QColor wanted = text().startsWith(QChar('-')) ? QColor(Qt::red) : fontColor_;
+    SetFieldTextColor(this, ReadableInk(wanted, palette().color(QPalette::Base), window()->palette().color(QPalette::Window)));
 }
 
 void TDollarEdit::parseText()

@@ -4,7 +4,11 @@
 #include "components/StateTables.h"
 #include "components/ui/EntryFieldSupport.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 QStringList codeList()
@@ -16,9 +20,17 @@ QStringList codeList()
 }
 } // namespace
 
+namespace {
+// Letters typed further apart begin a new search.
+constexpr qint64 kTypingIntervalMs = 1000;
+} // namespace
+
 TStateEdit::TStateEdit(QWidget* parent)
     : QComboBox(parent)
 {
+    // The closed box keeps room for the widest code whatever its layout gives.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(2);
     fillCodes();
     setCurrentIndex(-1);
     resize(50, height());
@@ -61,5 +73,32 @@ void TStateEdit::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     if (typed.isLetter() && typed.unicode() < 128)
-        setCurrentIndex(StepStateByLetter(currentIndex(), typed));
+        chooseByTyping(typed);
+    else
+        typed_.clear();
+}
+
+void TStateEdit::chooseByTyping(QChar letter)
+{
+    if (!lastKey_.isValid() || lastKey_.elapsed() > kTypingIntervalMs)
+        typed_.clear();
+    lastKey_.start();
+    typed_ += letter;
+    int found = FindStateByTyping(currentIndex(), typed_);
+    if (found < 0) {
+        typed_ = letter;
+        found = FindStateByTyping(currentIndex(), typed_);
+    }
+    if (found >= 0)
+        setCurrentIndex(found);
+}
+
+void TStateEdit::showPopup()
+{
+    // The list is at least as wide as its widest code needs, never eliding one.
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, view()->sizeHintForIndex(model()->index(row, modelColumn())).width());
+    view()->setMinimumWidth(widest + view()->verticalScrollBar()->sizeHint().width() + 2 * view()->frameWidth());
+    QComboBox::showPopup();
 }

@@ -129,6 +129,7 @@ TFrm1095C::TFrm1095C(QWidget* parent)
         F1095CBox15[c] = new TDollarEdit;
         F1095CBox15[c]->setObjectName(QStringLiteral("F1095CBox15_%1").arg(c));
         F1095CBox15[c]->setDollarDigits(4);
+        ShowWidestValueWhole(F1095CBox15[c], QStringLiteral("9,999.99"));
         F1095CBox15[c]->setCentDigits(2);
         F1095CBox15[c]->setCurrency(false);
         F1095CBox15[c]->setMinusKey(false);

@@ -13,6 +13,7 @@
 #include "forms/FormHeader.h"
 #include "forms/ui/FittedLabel.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportLayout.h"
 
@@ -111,7 +112,7 @@ TFrm940::TFrm940(QWidget* parent)
     const auto onA = [&](QWidget* entry, const QString& field, double width = 0) {
         PlaceOnField(scheduleA, schedule, entry, field, width);
     };
-    const QString red = QStringLiteral("QLabel { color: red; font-weight: bold; background: white; }");
+    const QString red = QStringLiteral("QLabel { color: %1; font-weight: bold; background: white; }").arg(kWarningRed.name());
     LblNotApproved1 = Note(QStringLiteral("LblNotApproved1"), kNotApproved, red);
     LblNotApproved1->setAlignment(Qt::AlignCenter);
     page1->place(LblNotApproved1, kNotApprovedStrip1);
@@ -143,6 +144,7 @@ TFrm940::TFrm940(QWidget* parent)
         *h.box = HeaderBox(QLatin1String(h.name));
         on1(*h.box, QLatin1String(h.field));
     }
+    ShowWidestValueWhole(CompZipCode, QStringLiteral("00000-0000"));
     for (int k = 1; k <= 4; ++k) {
         F940Type[k] = Mark(QStringLiteral("F940Type%1").arg(k));
         on1(F940Type[k], QStringLiteral("F940Type%1").arg(k), 0.14);

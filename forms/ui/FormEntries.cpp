@@ -4,10 +4,65 @@
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
 
+#include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <QLineEdit>
 
 #include <algorithm>
+
+namespace {
+
+// Refits the entry's font whenever the entry changes size.
+class WidestValueFit : public QObject {
+public:
+    WidestValueFit(QLineEdit* entry, const QString& widest)
+        : QObject(entry)
+        , entry_(entry)
+        , widest_(widest)
+        , pixelSize_(QFontInfo(entry->font()).pixelSize())
+    {
+        entry->installEventFilter(this);
+        fit();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == entry_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+            fit();
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        // The frame and the line edit's own margin of two pixels each side.
+        const int frame = entry_->hasFrame() ? 2 * entry_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QMargins margins = entry_->textMargins();
+        const int room = entry_->width() - frame - 4 - margins.left() - margins.right();
+        QFont font = entry_->font();
+        int size = pixelSize_;
+        font.setPixelSize(size);
+        while (size > 6 && QFontMetrics(font).horizontalAdvance(widest_) > room)
+            font.setPixelSize(--size);
+        if (font != entry_->font())
+            entry_->setFont(font);
+    }
+
+    QLineEdit* entry_;
+    QString widest_;
+    int pixelSize_;
+};
+
+} // namespace
+
+void ShowWidestValueWhole(QLineEdit* entry, const QString& widest)
+{
+    new WidestValueFit(entry, widest);
+}
 
 TCheckBoxEdit* CheckEntry(const QString& name)
 {
@@ -99,6 +154,6 @@ QLabel* WarningLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: red; font-weight: bold; background: transparent;"));
+    label->setStyleSheet(QStringLiteral("color: %1; font-weight: bold; background: transparent;").arg(kWarningRed.name()));
     return label;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <QString>
 
 class QLabel;
@@ -32,6 +34,12 @@ QString MaskedText(const QLineEdit* entry);
 // Puts the cursor of every text box of the window at its start, so that a text longer than its
 // box shows its beginning.
 void ShowTextsFromTheStart(QWidget* window);
+// Keeps the entry's font small enough for the widest value it can hold ("999,999.99", a ZIP code
+// with its leading zero) to show whole in the box the form gives it, whatever its size.
+void ShowWidestValueWhole(QLineEdit* entry, const QString& widest);
+
+// The red of the warnings on a form's white page, dark enough to read there.
+inline const QColor kWarningRed{0xC0, 0x00, 0x00};
 // The red, bold, centred warning across a page of a form not approved for filing.
 QLabel* NotApprovedLabel(const QString& name);
 // A red, bold, centred warning of the given text across a page.

@@ -24,6 +24,7 @@
 #include "forms/ui/IRSBox12Codes.h"
 #include "forms/ui/TTOBox14bCodes.h"
 #include "forms/ui/W2FormType.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
@@ -131,7 +132,7 @@ TFrmW2::TFrmW2(QWidget* parent)
     LblNotFinal = new QLabel(kNotFinal);
     LblNotFinal->setObjectName(QStringLiteral("LblNotFinal"));
     LblNotFinal->setAlignment(Qt::AlignCenter);
-    LblNotFinal->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    LblNotFinal->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(kWarningRed.name()));
     form->place(LblNotFinal, kNoticeStrip);
 
     // Boxes a to f.
@@ -326,6 +327,7 @@ void TFrmW2::buildBox12(TLayoutPicture* picture)
             WatchEntry(field);
         }
         FW2Box12Code[entry]->setFixedWidth(qRound(0.26 * kW2DotsPerInch));
+        ShowWidestValueWhole(FW2Box12Amt[entry], QStringLiteral("999,999.99"));
         grid->addWidget(letter, entry - 1, 0);
         grid->addWidget(FW2Box12Code[entry], entry - 1, 1);
         grid->addWidget(FW2Box12Amt[entry], entry - 1, 2);

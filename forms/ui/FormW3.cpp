@@ -13,6 +13,7 @@
 #include "forms/W2Forms.h"
 #include "forms/ui/FittedLabel.h"
 #include "forms/ui/PayFormCopy.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/ui/LedgoraApplication.h"
@@ -88,7 +89,7 @@ TFrmW3::TFrmW3(QWidget* parent)
     LblNotApproved = new QLabel(kNotApproved);
     LblNotApproved->setObjectName(QStringLiteral("LblNotApproved"));
     LblNotApproved->setAlignment(Qt::AlignCenter);
-    LblNotApproved->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; background: white; }"));
+    LblNotApproved->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: white; }").arg(kWarningRed.name()));
     form->place(LblNotApproved, kNoticeStrip);
 
     // Created in tab order: a, b, d, h, 13, 18, 19 and the contact; the shown boxes after them.

@@ -11,6 +11,7 @@
 #include "forms/FormOutput.h"
 #include "forms/NJ927Printing.h"
 #include "forms/NJBox14Transfer.h"
+#include "forms/ui/FormEntries.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/report/ReportLayout.h"
@@ -108,6 +109,8 @@ QLabel* HeaderLabel(const char* name)
 {
     auto* label = new QLabel;
     label->setObjectName(QLatin1String(name));
+    // Printed on the form's white page, whatever the visual style's text colour.
+    label->setStyleSheet(QStringLiteral("QLabel { color: black; background: transparent; }"));
     return label;
 }
 
@@ -129,11 +132,8 @@ QLabel* StaticCell(const QString& text, Qt::Alignment alignment)
     cell->setFont(ListFont());
     cell->setAlignment(alignment | Qt::AlignVCenter);
     cell->setFrameShape(QFrame::Box);
-    cell->setAutoFillBackground(true);
-    QPalette white = cell->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    cell->setPalette(white);
+    // A style sheet overrides the palette: the cell's own sheet keeps it black on white.
+    cell->setStyleSheet(QStringLiteral("QLabel { background-color: white; color: black; }"));
     cell->setFixedHeight(kRowHeight);
     return cell;
 }
@@ -244,12 +244,10 @@ void TFrmNJUDI::buildPage()
                                          "any necessary modifications."));
     LblNote1->setObjectName(QStringLiteral("LblNote1"));
     LblNote1->setWordWrap(true);
-    QPalette red = LblNote1->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    LblNote1->setPalette(red);
     QFont small = LblNote1->font();
     small.setPixelSize(std::max(8, 9 * ScalingPercent / 100));
     LblNote1->setFont(small);
+    LblNote1->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kWarningRed.name()));
     const LayoutElement* month1 = layout.Field(QStringLiteral("Month1"));
     page->place(LblNote1, QRectF(0.55, month1->y1 - 0.66, 3.3, 0.46));
     for (int m = 0; m < 3; ++m) {

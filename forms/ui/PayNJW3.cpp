@@ -4,6 +4,7 @@
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "client/PayDataModule.h"
+#include "client/ui/ScreenRules.h"
 #include "components/ui/DollarEdit.h"
 #include "components/ui/FilterEdit.h"
 #include "efw2/ui/PayNJEFW2.h"
@@ -62,7 +63,7 @@ TFrmNJW3::TFrmNJW3(QWidget* parent)
     LblFilingYear->setObjectName(QStringLiteral("LblFilingYear"));
     for (QLabel* year : {LblTaxableYear, LblFilingYear}) {
         year->setAlignment(Qt::AlignCenter);
-        year->setStyleSheet(QStringLiteral("font-weight: bold; background: white;"));
+        year->setStyleSheet(QStringLiteral("font-weight: bold; background: white; color: black;"));
     }
     PlaceOnField(page, layout, LblTaxableYear, QStringLiteral("TaxableYear"));
     PlaceOnField(page, layout, LblFilingYear, QStringLiteral("FilingYear"));
@@ -87,8 +88,8 @@ TFrmNJW3::TFrmNJW3(QWidget* parent)
     LblNote = new QLabel(QStringLiteral("NOTE: Per New Jersey state mandate; Form W-2 must be filed electronically."));
     LblNote->setObjectName(QStringLiteral("LblNote"));
     LblNote->setAlignment(Qt::AlignCenter);
-    LblNote->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     AddNoteStrip(LblNote);
+    SetReadableInk(LblNote, Qt::red, QStringLiteral("font-weight: bold;"));
 
     BtnPrint = AddButton("BtnPrint", QStringLiteral("&Print"));
     BtnNJEFW2 = AddButton("BtnNJEFW2", QStringLiteral("NJ-&EFW2"));

@@ -28,6 +28,7 @@
 #include "reports/ui/EmployeeYearToDatePreview.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -287,6 +288,9 @@ TDollarEdit* TFrmManual::addField(const char* name, int tag, bool hours, bool ot
         field->setDollarDigits(10);
         field->setMaxValue(999999999.99);
     }
+    // Room for an amount of six digits of dollars whole, beside the frame and the entry's margins.
+    if (!hours)
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("$999,999.99")) + 12);
     if (Contains(kComputedFields, std::size(kComputedFields), fieldName)) {
         field->setReadOnly(true);
         field->setFocusPolicy(Qt::NoFocus);
@@ -330,6 +334,11 @@ QWidget* TFrmManual::buildSections()
             caption->setObjectName(QString::fromLatin1(row.label));
             captions_[caption->objectName()] = caption;
             captionsByTag_[row.tag] = caption;
+            // The caption of the focused entry turns bold: its room is the bold text's, so the
+            // entries beside it keep their place.
+            QFont bold = caption->font();
+            bold.setBold(true);
+            caption->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(caption->text()) + 2 * caption->margin());
             if (row.userItem != 0)
                 caption->setProperty("userItem", row.userItem);
             rowsGrid->addWidget(caption, line, 0);

@@ -1,5 +1,7 @@
 #include "payroll/ui/PayPriorPayPeriods.h"
 
+#include "payroll/ui/StatementWindowSize.h"
+
 #include "client/EmployeeIndex.h"
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
@@ -23,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -72,11 +73,9 @@ TFrmPriorPayPeriods::TFrmPriorPayPeriods(QWidget* parent)
     layout->addWidget(ScrollBox, 1);
     layout->addWidget(makeControls());
 
-    const int width = Statement->sizeHint().width() + 2 * ScrollBox->frameWidth() + 40;
-    const QRect available = screen()->availableGeometry();
-    resize(std::min(width, available.width()), std::min(kWindowHeight, available.height()));
-
     FormShow();
+
+    FitWindowToStatement(*this, *ScrollBox, kWindowHeight);
 }
 
 QWidget* TFrmPriorPayPeriods::makeStatement()

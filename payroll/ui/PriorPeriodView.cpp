@@ -1,5 +1,7 @@
 #include "payroll/ui/PriorPeriodView.h"
 
+#include "payroll/ui/StatementWindowSize.h"
+
 #include "client/PayRecords.h"
 #include "payroll/PriorPeriodStatement.h"
 #include "payroll/ui/StatementColumns.h"
@@ -9,11 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -79,9 +79,7 @@ QLabel* TPriorPeriodView::addHeading(const QString& objectName)
 
 void TPriorPeriodView::fitToStatement()
 {
-    const int width = std::max(Statement->sizeHint().width() + 2 * ScrollBox->frameWidth() + 40, sizeHint().width());
-    const QRect available = screen()->availableGeometry();
-    resize(std::min(width, available.width()), std::min(kWindowHeight, available.height()));
+    FitWindowToStatement(*this, *ScrollBox, kWindowHeight);
 }
 
 void TPriorPeriodView::showSums(const PriorPeriodSums& sums)

@@ -50,3 +50,20 @@ TEST(StateChoice, ALetterFromAnotherStateStartsAtItsFirstCode)
         EXPECT_EQ(StepStateByLetter(-1, QChar(letter)), -1);
     }
 }
+
+TEST(StateChoice, TypedLettersChooseTheFirstCodeBeginningWithThem)
+{
+    const struct {
+        const char* from;
+        const char* typed;
+        const char* chosen;
+    } cases[] = {
+        {"", "TX", "TX"}, {"", "tx", "TX"}, {"TN", "TX", "TX"}, {"", "NJ", "NJ"}, {"", "WV", "WV"},
+        {"", "W", "WA"}, {"WA", "WW", "WI"}, {"", "M", "MA"}, {"", "XX", ""}, {"", "TXN", ""}, {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const int from = *c.from ? at(c.from) : -1;
+        EXPECT_EQ(codeAt(FindStateByTyping(from, QLatin1String(c.typed))), QLatin1String(c.chosen));
+    }
+}

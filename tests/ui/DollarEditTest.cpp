@@ -1,6 +1,7 @@
 #include "FieldWindow.h"
 
 #include "components/ui/Calculator.h"
+#include "components/ColourContrast.h"
 #include "components/ui/DollarEdit.h"
 #include "platform/AppMessageBox.h"
 
@@ -99,7 +100,11 @@ TEST_F(DollarEditTest, NegativesShowInRed)
     money->setFontColor(Qt::darkBlue);
     money->setValue(-5);
     EXPECT_EQ(money->text(), QStringLiteral("-5.00"));
-    EXPECT_EQ(textColor(), QColor(Qt::red));
+    // Pure red is too light on white to read: the red is darkened as far as it must.
+    const QColor red = textColor();
+    EXPECT_EQ(red.green(), 0);
+    EXPECT_EQ(red.blue(), 0);
+    EXPECT_GE(ContrastRatio(red.rgb(), money->palette().color(QPalette::Base).rgb()), kLegibleContrast);
     money->setValue(5);
     EXPECT_EQ(textColor(), QColor(Qt::darkBlue));
     // A value that rounds to zero is not shown as a red "-0.00".

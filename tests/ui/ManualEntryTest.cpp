@@ -611,3 +611,27 @@ TEST_F(ManualEntryTest, KeysAndAnEditedCheckNumber)
     });
     EXPECT_EQ(storedEmployee(1).CheckNumber, 777);
 }
+
+// The caption of the focused entry turns bold without moving any entry aside.
+TEST_F(ManualEntryTest, FocusedCaptionTurnsBoldWithoutMovingTheEntries)
+{
+    openPeriod();
+    manual([&](TFrmManual& w) {
+        QList<TDollarEdit*> entries = w.findChildren<TDollarEdit*>();
+        const auto places = [&] {
+            QList<QPoint> at;
+            for (TDollarEdit* entry : entries)
+                at << entry->mapTo(&w, QPoint(0, 0));
+            return at;
+        };
+        const QList<QPoint> before = places();
+        for (const char* name : {"RegularTime", "OverTime", "Bonus", "FederalTax"}) {
+            SCOPED_TRACE(name);
+            emit field(w, name)->entered();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(places(), before);
+            emit field(w, name)->exited();
+        }
+        w.BtnClose->click();
+    });
+}

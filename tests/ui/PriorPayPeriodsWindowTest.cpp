@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QToolButton>
@@ -132,6 +133,14 @@ protected:
 
 } // namespace
 
+// A screen with room for the statement opens showing all its width, the scroll bar beside it.
+void ExpectStatementWhole(const QScrollArea& box)
+{
+    const int needed = box.widget()->sizeHint().width();
+    if (needed + 100 < box.screen()->availableGeometry().width())
+        EXPECT_GE(box.viewport()->width(), needed);
+}
+
 TEST_F(PriorPayPeriodsWindowTest, FivePeriodsOpenOnTheLatestAndStepThroughThePayDates)
 {
     postFiveWeeks();
@@ -148,6 +157,7 @@ TEST_F(PriorPayPeriodsWindowTest, FivePeriodsOpenOnTheLatestAndStepThroughThePay
         EXPECT_TRUE(w.BtnOther->isEnabled());
         EXPECT_EQ(w.PPPDateFromTo->text(), QStringLiteral("01/29/2026 to 02/04/2026"));
         EXPECT_EQ(w.PPPPayDate->text(), QStringLiteral("02/04/2026"));
+        ExpectStatementWhole(*w.ScrollBox);
         EXPECT_EQ(w.PPPCheckNumber->text(), QStringLiteral("1005"));
         EXPECT_TRUE(w.PPPCheckNumber->isVisibleTo(&w));
         EXPECT_EQ(Amount(*w.Columns, 0), QStringLiteral("1,000.00"));
@@ -370,6 +380,7 @@ TEST_F(PriorPayPeriodsWindowTest, SummaryAddsEveryEmployeeOfTheShownPeriod)
             EXPECT_EQ(s.LblPayrollSummary->text(), QStringLiteral("Payroll Summary"));
             EXPECT_EQ(s.PPPDateFromTo->text(), QStringLiteral("For the Payroll Period 01/01/2026 to 01/07/2026"));
             EXPECT_EQ(s.PPPPayDate->text(), QStringLiteral("Pay Date 01/07/2026"));
+            ExpectStatementWhole(*s.ScrollBox);
             EXPECT_EQ(Amount(*s.Columns, 0), QStringLiteral("1,800.00"));
             view.reject();
         });

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "TextContrast.h"
 #include "TextRoom.h"
 
 #include "../preview/PreviewFixture.h"
@@ -551,6 +552,30 @@ protected:
         UseFusionStyle();
     }
 
+    // The window made and shown under the visual style (none: the plain look).
+    static std::shared_ptr<QWidget> ShowInStyle(const WindowMaker& maker, const QString& style)
+    {
+        const QString sheet = style.isEmpty() ? QString() : LoadStyleSheet(builtFile(QStringLiteral("styles/")), style);
+        ApplyStyleSheet(sheet);
+        std::shared_ptr<QWidget> window = maker.make();
+        if (!window)
+            return window;
+        // Starting the program applies the style of its settings; the look under test comes back.
+        if (qApp->styleSheet() != sheet)
+            ApplyStyleSheet(sheet);
+        window->show();
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+    // Closes the window, answering the question it asks before it lets its entries go.
+    void close(const WindowMaker& maker, QWidget& window)
+    {
+        if (maker.leavingAsks)
+            messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
+        window.close();
+    }
+
     void TearDown() override
     {
         InstallLaunchers();
@@ -572,16 +597,9 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
     const WindowMaker& maker = GetParam();
     const QByteArray shots = qgetenv("LEDGORA_SCREENSHOTS");
     for (const Look& look : Looks()) {
-        const QString sheet = look.style.isEmpty() ? QString() : LoadStyleSheet(builtFile(QStringLiteral("styles/")), look.style);
-        ApplyStyleSheet(sheet);
         ScalingPercent = look.scaling;
-        std::shared_ptr<QWidget> window = maker.make();
+        std::shared_ptr<QWidget> window = ShowInStyle(maker, look.style);
         ASSERT_TRUE(window);
-        // Starting the program applies the style of its settings; the look under test comes back.
-        if (qApp->styleSheet() != sheet)
-            ApplyStyleSheet(sheet);
-        window->show();
-        QCoreApplication::processEvents();
         const QStringList cut = CutTexts(*window);
         EXPECT_TRUE(cut.isEmpty()) << maker.name << " in \"" << look.style.toStdString() << "\" at " << look.scaling
                                    << " %:\n  " << cut.join(QStringLiteral("\n  ")).toStdString();
@@ -589,9 +607,23 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
             window->grab().save(QStringLiteral("%1/%2 %3.png")
                                     .arg(QString::fromLocal8Bit(shots), QLatin1String(maker.name),
                                          look.style.isEmpty() ? QStringLiteral("plain") : look.style));
-        if (maker.leavingAsks)
-            messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
-        window->close();
+        close(maker, *window);
+    }
+}
+
+// Under every visual style each text of every window reads clearly against what is drawn behind it.
+TEST_P(ProgramWindowTest, EveryTextStandsOutFromItsBackground)
+{
+    const WindowMaker& maker = GetParam();
+    QStringList styles = AvailableStyles(builtFile(QStringLiteral("styles/")));
+    styles.prepend(QString());
+    for (const QString& style : styles) {
+        std::shared_ptr<QWidget> window = ShowInStyle(maker, style);
+        ASSERT_TRUE(window);
+        const QStringList faint = FaintTexts(*window);
+        EXPECT_TRUE(faint.isEmpty()) << maker.name << " in \"" << style.toStdString() << "\":\n  "
+                                     << faint.join(QStringLiteral("\n  ")).toStdString();
+        close(maker, *window);
     }
 }
 

@@ -198,6 +198,8 @@ TEST_F(ScreenRulesTest, StatusColourUnderEveryKindOfStyle)
         const QImage other = screen.Other->grab().toImage();
         EXPECT_EQ(plain.pixelColor(plain.width() / 2, plain.height() / 2),
                   other.pixelColor(other.width() / 2, other.height() / 2));
+        // The text takes the style's colour again, not the plain palette's black.
+        EXPECT_EQ(screen.Name->palette().color(QPalette::Text), screen.Other->palette().color(QPalette::Text));
         screen.hide();
     }
     qApp->setStyleSheet(QString());

@@ -1,10 +1,14 @@
 #include "TextRoom.h"
 
+#include "components/DollarEditRules.h"
+#include "components/ui/DollarEdit.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -14,6 +18,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -39,6 +44,8 @@ QString describe(const QWidget& control, const QString& text, int needed, int ro
         .arg(needed)
         .arg(room);
 }
+
+constexpr int kWidestDollars = 6;
 
 QSize textSize(const QWidget& control, const QString& text)
 {
@@ -94,21 +101,42 @@ void checkGroupBox(const QGroupBox& box, QStringList& cut)
 {
     if (box.title().isEmpty())
         return;
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    if (box.isCheckable())
-        option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    option.features = box.isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
-    option.lineWidth = 1;
-    const QRect label = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+    const QRect label = GroupBoxTitleRect(box);
     const int needed = std::max(label.left(), 0) + box.fontMetrics().horizontalAdvance(QString(box.title()).remove(QChar('&')));
     const int room = std::min(label.right() + 1, box.width());
     // Styles round the title's place to the pixel.
     if (needed > room + 1 || label.left() < 0)
         cut << describe(box, box.title(), needed, room);
+}
+
+// The widest value an entry may hold: an amount of six digits of dollars (or as many as it takes)
+// and its decimals, a ZIP code with its leading zero and its four more digits.
+QString widestValue(const QLineEdit& entry)
+{
+    // Amounts of money (two decimals); rates and hours keep their own widths.
+    if (const auto* money = qobject_cast<const TDollarEdit*>(&entry); money && money->centDigits() == 2) {
+        const int dollars = std::min(money->dollarDigits(), kWidestDollars);
+        const double largest = std::pow(10.0, dollars) - std::pow(10.0, -money->centDigits());
+        return FormatMoney(largest, money->centDigits(), money->currency());
+    }
+    const QString name = entry.objectName();
+    if (name.contains(QLatin1String("Zip"), Qt::CaseInsensitive) && !name.contains(QLatin1String("Foreign")) && entry.maxLength() >= 5)
+        return entry.maxLength() >= 10 ? QStringLiteral("00000-0000") : QStringLiteral("00000");
+    return QString();
+}
+
+// An entry shows its widest value whole inside its frame.
+void checkEntry(const QLineEdit& entry, QStringList& cut)
+{
+    const QString widest = widestValue(entry);
+    if (widest.isEmpty())
+        return;
+    const int frame = entry.hasFrame() ? 2 * entry.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins margins = entry.textMargins();
+    const int room = entry.width() - frame - 4 - margins.left() - margins.right();
+    const int needed = entry.fontMetrics().horizontalAdvance(widest);
+    if (needed > room)
+        cut << describe(entry, widest, needed, room) + QStringLiteral(" (widest value)");
 }
 
 void checkComboBox(const QComboBox& combo, QStringList& cut)
@@ -127,6 +155,20 @@ void checkComboBox(const QComboBox& combo, QStringList& cut)
 }
 
 } // namespace
+
+QRect GroupBoxTitleRect(const QGroupBox& box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.textAlignment = box.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box.isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    option.features = box.isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    option.lineWidth = 1;
+    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+}
 
 QStringList CutTexts(QWidget& window)
 {
@@ -159,6 +201,8 @@ QStringList CutTexts(QWidget& window)
             checkGroupBox(*box, cut);
         else if (auto* combo = qobject_cast<QComboBox*>(control))
             checkComboBox(*combo, cut);
+        else if (auto* entry = qobject_cast<QLineEdit*>(control))
+            checkEntry(*entry, cut);
     }
     return cut;
 }
