@@ -202,10 +202,12 @@ TEST_F(CheckPrintingTest, AStubListWithoutItsFirstEntryBeginsOneRowLower)
     module->RSEmployee.PostRec();
     const auto paid = printRun(false);
     for (const DrawOp& op : paid->pages[0].ops) {
-        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Regular Wages"))
+        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Regular Wages")) {
             EXPECT_NEAR(op.y1, firstRow, 1e-9);
-        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Bonus"))
+        }
+        if (op.kind == DrawOp::Kind::Text && op.text == QLatin1String("Bonus")) {
             EXPECT_NEAR(op.y1, firstRow + 0.125, 1e-9);
+        }
     }
 }
 

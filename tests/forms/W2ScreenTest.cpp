@@ -315,7 +315,7 @@ TEST_F(W2ScreenTest, NamesKeepTheirHyphensApostrophesAndAccentsFromTheEmployeeSc
             entry->setFocus(Qt::TabFocusReason);
             entry->selectAll();
             for (const QChar c : keys) {
-                const int key = c.unicode() < 0x80 ? QChar(c).toUpper().unicode() : Qt::Key_unknown;
+                const int key = c.unicode() < 0x80 ? int(QChar(c).toUpper().unicode()) : int(Qt::Key_unknown);
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(entry, &press);
             }

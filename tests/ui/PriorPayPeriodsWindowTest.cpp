@@ -137,8 +137,9 @@ protected:
 void ExpectStatementWhole(const QScrollArea& box)
 {
     const int needed = box.widget()->sizeHint().width();
-    if (needed + 100 < box.screen()->availableGeometry().width())
+    if (needed + 100 < box.screen()->availableGeometry().width()) {
         EXPECT_GE(box.viewport()->width(), needed);
+    }
 }
 
 TEST_F(PriorPayPeriodsWindowTest, FivePeriodsOpenOnTheLatestAndStepThroughThePayDates)
