@@ -93,14 +93,14 @@ TEST_F(StateEditTest, TypedLettersChooseTheCodeTheySpell)
     }
 }
 
-// The box and its list show every code whole.
+// The box, even as narrow as a layout may make it, and its list show every code whole.
 TEST_F(StateEditTest, BoxAndListShowEveryCodeWhole)
 {
     auto* state = add<TStateEdit>();
-    state->setFixedWidth(state->minimumSizeHint().width());
     show();
     QStyleOptionComboBox option;
     option.initFrom(state);
+    option.rect = QRect(QPoint(), state->minimumSizeHint());
     option.subControls = QStyle::SC_All;
     const QRect field = state->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, state);
     for (int row = 0; row < state->count(); ++row)
