@@ -102,15 +102,13 @@ void recoverInterruptedCopy(const ClientFilePair& pair)
     }
 }
 
-QByteArray readSource(const QString& path)
+QByteArray readSource(const QString& path, qint64 recordSize, qint64 maxRecords)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        copyFailed(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        copyFailed(path, file.errorString());
-    return bytes;
+    try {
+        return ReadRegularFile(path, recordSize * maxRecords);
+    } catch (const EInOutError& e) {
+        copyFailed(e.message());
+    }
 }
 
 } // namespace
@@ -139,8 +137,8 @@ ClientFileFingerprints CopyClientFiles(const ClientFilePair& from, const ClientF
     CheckClientCopy(from, to);
     checkTarget(to.employee);
     checkTarget(to.company);
-    const QByteArray employee = readSource(from.employee);
-    const QByteArray company = readSource(from.company);
+    const QByteArray employee = readSource(from.employee, sizeof(EmployeeRecord), kMaxEmployees);
+    const QByteArray company = readSource(from.company, sizeof(CompanyRecord), 1);
     try {
         ApplyJournaledChange(copyJournalOf(to),
                              QStringLiteral("The copy of the client files %1 and %2").arg(to.employee, to.company),

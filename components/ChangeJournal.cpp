@@ -5,6 +5,7 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +26,8 @@ namespace {
 const QByteArray kHeader = QByteArrayLiteral("Ledgora change journal 1");
 const QString kUnfinishedJournalSuffix = QStringLiteral(".new");
 constexpr mode_t kReadOnlyMode = 0444;
+// A journal names a handful of files; anything larger was not written by us.
+constexpr qint64 kMaxJournalBytes = 1 << 20;
 
 // One file of the change as the journal records it.
 struct Entry {
@@ -95,17 +98,6 @@ QByteArray JournalText(const Journal& journal)
         text += "Crc32=" + QByteArray::number(entry.expected.crc32) + '\n';
     }
     return text;
-}
-
-QByteArray ReadJournalBytes(const QString& journalFile)
-{
-    QFile file(journalFile);
-    if (!file.open(QIODevice::ReadOnly))
-        Fail(journalFile, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(journalFile, file.errorString());
-    return bytes;
 }
 
 Journal ParseJournal(const QString& journalFile, const QByteArray& bytes)
@@ -302,7 +294,7 @@ enum class Recovery { Finished, Undone };
 
 Recovery Recover(const QString& journalFile)
 {
-    const Journal journal = ParseJournal(journalFile, ReadJournalBytes(journalFile));
+    const Journal journal = ParseJournal(journalFile, ReadRegularFile(journalFile, kMaxJournalBytes));
     if (CanFinish(journal)) {
         Finish(journal);
         ClearUp(journal, journalFile);
@@ -319,7 +311,7 @@ Recovery Recover(const QString& journalFile)
 QString DescriptionIn(const QString& journalFile)
 {
     try {
-        return ParseJournal(journalFile, ReadJournalBytes(journalFile)).description;
+        return ParseJournal(journalFile, ReadRegularFile(journalFile, kMaxJournalBytes)).description;
     } catch (const Exception&) {
         return QStringLiteral("A change of several files");
     }
@@ -384,7 +376,7 @@ void ApplyJournaledChange(const QString& journalFile, const QString& description
     const QByteArray text = JournalText(journal);
     WriteJournalFile(journalFile, text);
     try {
-        if (ReadJournalBytes(journalFile) != text)
+        if (ReadRegularFile(journalFile, kMaxJournalBytes) != text)
             Fail(journalFile, QStringLiteral("the journal does not read back as it was written"));
         for (qsizetype i = 0; i < changes.size(); ++i)
             if (!changes[i].remove)
