@@ -8,6 +8,7 @@
 #include "components/FileSharing.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "platform/FileFingerprint.h"
 #include "platform/FileReading.h"
 
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "components/TextRoutines.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileFingerprint.h"
 #include "platform/FileOperations.h"
 #include "platform/FileReading.h"
 
@@ -17,7 +18,6 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -83,13 +83,6 @@ QByteArray Hex(quint32 crc)
     return QByteArray::number(static_cast<qulonglong>(crc), 16).rightJustified(8, '0');
 }
 
-QByteArray Digest(const QByteArray& bytes)
-{
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
-                              static_cast<z_size_t>(bytes.size()));
-    return Hex(static_cast<quint32>(crc));
-}
-
 // Flushes a file, or with folder set a folder's entries, to the disk.
 void SyncToDisk(const QString& path, bool folder)
 {
@@ -149,7 +142,7 @@ QByteArray VerifiedCopy(const FileCopy& copy)
     if (!QFileInfo(copy.path).isFile())
         throw ECustomException(QStringLiteral("The copy %1, made when that posting began, is missing.").arg(copy.path));
     const QByteArray bytes = ReadWholeFile(copy.path);
-    if (bytes.size() != copy.size || Digest(bytes) != copy.crc32)
+    if (bytes.size() != copy.size || Hex(FingerprintOf(bytes).crc32) != copy.crc32)
         throw ECustomException(QStringLiteral("The copy %1, made when that posting began, has changed since.").arg(copy.path));
     return bytes;
 }

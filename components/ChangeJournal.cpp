@@ -19,7 +19,6 @@
 #include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -318,13 +317,6 @@ QString DescriptionIn(const QString& journalFile)
 }
 
 } // namespace
-
-FileFingerprint FingerprintOf(const QByteArray& bytes)
-{
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
-                              static_cast<z_size_t>(bytes.size()));
-    return {bytes.size(), static_cast<quint32>(crc)};
-}
 
 void WriteJournalFile(const QString& journalFile, const QByteArray& text)
 {

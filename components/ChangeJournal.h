@@ -28,9 +28,6 @@ struct FileChange {
     bool readOnly = false;  // the new file is made read-only before it is placed
 };
 
-// The size and CRC-32 of bytes, as a change proves its new files against them.
-FileFingerprint FingerprintOf(const QByteArray& bytes);
-
 // Carries out the changes as one step, journaled in journalFile. description names the change
 // for the message after an interruption ("The EFW2 Process of Acme Tools"). A failure raises
 // EInOutError naming the file and the system's reason, and leaves every file as it was. Once

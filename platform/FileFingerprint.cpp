@@ -21,6 +21,13 @@ void AddToFingerprint(FileFingerprint& fingerprint, const char* bytes, qint64 si
     fingerprint.size += size;
 }
 
+FileFingerprint FingerprintOf(const QByteArray& bytes)
+{
+    FileFingerprint fingerprint = EmptyFingerprint();
+    AddToFingerprint(fingerprint, bytes.constData(), bytes.size());
+    return fingerprint;
+}
+
 int ReadFingerprint(const QString& path, FileFingerprint& fingerprint)
 {
     int fd = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The size and CRC-32 of a file's bytes: enough to tell a short, damaged or replaced copy from
@@ -13,6 +14,8 @@ struct FileFingerprint {
 // The fingerprint of no bytes, to which AddToFingerprint adds.
 FileFingerprint EmptyFingerprint();
 void AddToFingerprint(FileFingerprint& fingerprint, const char* bytes, qint64 size);
+// The fingerprint of bytes held in memory.
+FileFingerprint FingerprintOf(const QByteArray& bytes);
 
 // Reads the whole file at path into fingerprint; returns 0 or the system's errno (EISDIR for a
 // folder).
