@@ -243,7 +243,7 @@ void CheckClosedCombo(Checker& checker, const Shot& shot, const QComboBox& combo
     checker.text(shot, combo, field, combo.currentText(), Role(combo, QPalette::Text));
 }
 
-// The items of a list, tree or table that show whole in its viewport.
+// The items of a list, tree or table that show their whole height in its viewport.
 void CheckItems(Checker& checker, const Shot& shot, const QAbstractItemView& view)
 {
     const QAbstractItemModel* model = view.model();
@@ -253,8 +253,11 @@ void CheckItems(Checker& checker, const Shot& shot, const QAbstractItemView& vie
     for (int row = 0; row < model->rowCount(root); ++row)
         for (int column = 0; column < model->columnCount(root); ++column) {
             const QModelIndex index = model->index(row, column, root);
-            const QRect rect = view.visualRect(index);
-            if (!view.viewport()->rect().contains(rect))
+            // An item wider than its list (a list drawn as a menu sizes its items to the widest
+            // entry) counts by the part the list shows.
+            const QRect whole = view.visualRect(index);
+            const QRect rect = whole & view.viewport()->rect();
+            if (rect.isEmpty() || rect.height() != whole.height())
                 continue;
             const QVariant foreground = index.data(Qt::ForegroundRole);
             const QColor ink = foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() != Qt::NoBrush
