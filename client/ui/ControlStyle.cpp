@@ -165,6 +165,18 @@ QPalette ControlStyle::standardPalette() const
     return palette;
 }
 
+int ControlStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    // A drop-down list drawn as a menu draws each entry with the box's own colours, not the
+    // list's: a box coloured as a missing entry (black on yellow) would write the black on the
+    // dark list of a dark style. Drawn as a list, the entries take the list's colours in every
+    // look.
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void ControlStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const
 {

@@ -14,6 +14,9 @@ public:
 
     // Fusion's palette with a selection deep enough for its white text to read.
     QPalette standardPalette() const override;
+    // Drop-down lists open as lists, never as menus.
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

@@ -45,6 +45,7 @@
 #include "efw2/ui/PayEFW2.h"
 #include "efw2/ui/PayNJEFW2.h"
 #include "components/ui/ReportPreviewWindow.h"
+#include "components/ui/StateEdit.h"
 #include "components/ui/StateList.h"
 #include "components/StateTables.h"
 #include "forms/ui/Form1094C.h"
@@ -342,6 +343,9 @@ struct WindowMaker {
     std::function<std::shared_ptr<QWidget>()> make;
     const char* leavingAsks = nullptr;
     int leavingAnswer = IdYes;
+    // A refusal of the entries the window reports (answered OK) before it asks; it then leaves
+    // as its Cancel does.
+    const char* leavingRefuses = nullptr;
 };
 
 const WindowMaker kWindows[] = {
@@ -404,6 +408,13 @@ const WindowMaker kWindows[] = {
      }},
     {"About", [] { return std::make_shared<TFrmAbout>(); }},
     {"Company", [] { return OnClient<TFrmCompany>(SampleClient()); }},
+    {"CompanyStateMissing", [] {
+         // The state box coloured as a missing entry, as a new client's screen opens.
+         return OnClient<TFrmCompany>(SampleClient(QStringLiteral("No State Client"), [](TFrmDataModule& module) {
+             CompanyRec.State = QString();
+             module.RSCompany.PostRec();
+         }));
+     }, "Close without saving the changes?", IdYes, "State name is missing"},
     {"Federal", [] {
          LoadFederalTable(builtFile(QStringLiteral("LEDGORA.FTT")), FederalTaxRec);
          return std::make_shared<TFrmFederal>();
@@ -549,7 +560,33 @@ protected:
         ASSERT_TRUE(registry.OpenKey(kRoot + QStringLiteral("Splash"), true));
         registry.WriteBool(QStringLiteral("Display"), false);
         registry.CloseKey();
+        ASSERT_TRUE(QDir().mkpath(programDir() + QStringLiteral("/styles")));
+        const QDir shipped(builtFile(QStringLiteral("styles")));
+        for (const QString& file : shipped.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(shipped.filePath(file), programDir() + QStringLiteral("/styles/") + file));
         UseFusionStyle();
+    }
+
+    // The window made and shown after the program started with the style saved in its settings,
+    // as the next start after choosing the style does: the look is the one the start made.
+    static std::shared_ptr<QWidget> ShowAfterStartIn(const WindowMaker& maker, const QString& style)
+    {
+        ApplyStyleSheet(QString());
+        UseFusionStyle();
+        Registry registry;
+        EXPECT_TRUE(registry.OpenKey(kRoot + QStringLiteral("Style"), true));
+        registry.WriteString(QStringLiteral("StyleName"), style);
+        registry.CloseKey();
+        MainWindowOptions options;
+        options.splashMilliseconds = 0;
+        EXPECT_TRUE(StartLedgora(QSize(1600, 1000), options));
+        EXPECT_EQ(ActiveStyleName, style);
+        std::shared_ptr<QWidget> window = maker.make();
+        if (window) {
+            window->show();
+            QCoreApplication::processEvents();
+        }
+        return window;
     }
 
     // The window made and shown under the visual style (none: the plain look).
@@ -571,9 +608,16 @@ protected:
     // Closes the window, answering the question it asks before it lets its entries go.
     void close(const WindowMaker& maker, QWidget& window)
     {
+        expectLeaving(maker);
+        window.close();
+    }
+
+    void expectLeaving(const WindowMaker& maker)
+    {
+        if (maker.leavingRefuses)
+            messages.expect(IdOk, QString::fromUtf8(maker.leavingRefuses));
         if (maker.leavingAsks)
             messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
-        window.close();
     }
 
     void TearDown() override
@@ -611,20 +655,24 @@ TEST_P(ProgramWindowTest, EveryTextHasItsRoom)
     }
 }
 
-// Under every visual style each text of every window reads clearly against what is drawn behind it.
+// Under every visual style each text of every window, and of every list and menu it opens,
+// reads clearly against what is drawn behind it: whether the style was chosen while the program
+// ran or was saved in the settings and applied as the program started.
 TEST_P(ProgramWindowTest, EveryTextStandsOutFromItsBackground)
 {
     const WindowMaker& maker = GetParam();
-    QStringList styles = AvailableStyles(builtFile(QStringLiteral("styles/")));
-    styles.prepend(QString());
-    for (const QString& style : styles) {
-        std::shared_ptr<QWidget> window = ShowInStyle(maker, style);
+    const QStringList styles = AvailableStyles(builtFile(QStringLiteral("styles/")));
+    const auto check = [&](const QString& style, const char* how, const std::shared_ptr<QWidget>& window) {
         ASSERT_TRUE(window);
         const QStringList faint = FaintTexts(*window);
-        EXPECT_TRUE(faint.isEmpty()) << maker.name << " in \"" << style.toStdString() << "\":\n  "
+        EXPECT_TRUE(faint.isEmpty()) << maker.name << " in \"" << style.toStdString() << "\" " << how << ":\n  "
                                      << faint.join(QStringLiteral("\n  ")).toStdString();
         close(maker, *window);
-    }
+    };
+    for (const QString& style : QStringList(QString()) + styles)
+        check(style, "chosen while running", ShowInStyle(maker, style));
+    for (const QString& style : styles)
+        check(style, "saved before the start", ShowAfterStartIn(maker, style));
 }
 
 // Esc leaves every dialog as its Cancel does, wherever the focus is.
@@ -638,14 +686,13 @@ TEST_P(ProgramWindowTest, EscapeActsAsCancel)
     dialog->show();
     QCoreApplication::processEvents();
     QWidget* focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-    if (maker.leavingAsks)
-        messages.expect(maker.leavingAnswer, QString::fromUtf8(maker.leavingAsks));
+    expectLeaving(maker);
     QTest::keyClick(focused, Qt::Key_Escape);
     EXPECT_TRUE(messages.allAnswered());
     EXPECT_FALSE(dialog->isVisible());
     // A setup screen keeps its entries when it is left, whichever way: with entries it accepts,
     // Esc closes it through its save.
-    const int left = qobject_cast<TSetupScreen*>(dialog) ? QDialog::Accepted : QDialog::Rejected;
+    const int left = qobject_cast<TSetupScreen*>(dialog) && !maker.leavingRefuses ? QDialog::Accepted : QDialog::Rejected;
     EXPECT_EQ(dialog->result(), left);
 }
 

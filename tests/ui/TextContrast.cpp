@@ -8,12 +8,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -48,12 +50,20 @@ struct Shot {
     const QWidget* origin;
 };
 
+// The window as it is drawn now.
+Shot ShotOf(QWidget& window)
+{
+    return Shot{window.grab().toImage().convertToFormat(QImage::Format_RGB32), &window};
+}
+
 // Where a rectangle of a control lies in the shot; empty when any of it is hidden by a scroll
 // area or lies outside the shot.
 QRect PlaceInShot(const Shot& shot, const QWidget& control, const QRect& rect)
 {
     if (rect.isEmpty())
         return {};
+    if (&control == shot.origin)
+        return (rect & shot.image.rect()) == rect ? rect : QRect();
     const QRect placed(control.mapTo(shot.origin, rect.topLeft()), rect.size());
     QRect seen = placed & shot.image.rect();
     for (const QWidget* parent = control.parentWidget(); parent && parent != shot.origin; parent = parent->parentWidget())
@@ -233,7 +243,7 @@ void CheckClosedCombo(Checker& checker, const Shot& shot, const QComboBox& combo
     checker.text(shot, combo, field, combo.currentText(), Role(combo, QPalette::Text));
 }
 
-// The items of a list, tree or table that show whole in its viewport.
+// The items of a list, tree or table that show their whole height in its viewport.
 void CheckItems(Checker& checker, const Shot& shot, const QAbstractItemView& view)
 {
     const QAbstractItemModel* model = view.model();
@@ -243,8 +253,11 @@ void CheckItems(Checker& checker, const Shot& shot, const QAbstractItemView& vie
     for (int row = 0; row < model->rowCount(root); ++row)
         for (int column = 0; column < model->columnCount(root); ++column) {
             const QModelIndex index = model->index(row, column, root);
-            const QRect rect = view.visualRect(index);
-            if (!view.viewport()->rect().contains(rect))
+            // An item wider than its list (a list drawn as a menu sizes its items to the widest
+            // entry) counts by the part the list shows.
+            const QRect whole = view.visualRect(index);
+            const QRect rect = whole & view.viewport()->rect();
+            if (rect.isEmpty() || rect.height() != whole.height())
                 continue;
             const QVariant foreground = index.data(Qt::ForegroundRole);
             const QColor ink = foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() != Qt::NoBrush
@@ -312,7 +325,7 @@ void CheckMenuBar(Checker& checker, const Shot& shot, const QMenuBar& bar)
 
 void CheckControls(Checker& checker, QWidget& window)
 {
-    const Shot shot{window.grab().toImage().convertToFormat(QImage::Format_RGB32), &window};
+    const Shot shot = ShotOf(window);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (!control->isVisible() || !control->isEnabled() || control->window() != &window)
             continue;
@@ -344,6 +357,14 @@ void CheckControls(Checker& checker, QWidget& window)
     }
 }
 
+// The items of a pop-up list while it shows.
+void CheckPopupList(Checker& checker, const QAbstractItemView& list)
+{
+    QWidget* popup = list.window();
+    if (popup->isVisible())
+        CheckItems(checker, ShotOf(*popup), list);
+}
+
 // Each combo box's list, opened as the user opens it.
 void CheckOpenLists(Checker& checker, QWidget& window)
 {
@@ -352,10 +373,47 @@ void CheckOpenLists(Checker& checker, QWidget& window)
             continue;
         combo->showPopup();
         QCoreApplication::processEvents();
-        QWidget* list = combo->view()->window();
-        if (list->isVisible())
-            CheckItems(checker, Shot{list->grab().toImage().convertToFormat(QImage::Format_RGB32), list}, *combo->view());
+        CheckPopupList(checker, *combo->view());
         combo->hidePopup();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Each completer's list, opened with every entry it can offer.
+void CheckCompleters(Checker& checker, QWidget& window)
+{
+    for (QCompleter* completer : window.findChildren<QCompleter*>()) {
+        const QWidget* field = completer->widget();
+        if (!field || !field->isVisible() || !field->isEnabled())
+            continue;
+        completer->setCompletionPrefix(QString());
+        completer->complete(field->rect());
+        QCoreApplication::processEvents();
+        CheckPopupList(checker, *completer->popup());
+        completer->popup()->hide();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Each menu of the window (the menu bar's, its submenus, pop-up menus, a calendar's months),
+// opened; a command's text is judged in the menu's text colour.
+void CheckMenus(Checker& checker, QWidget& window)
+{
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        const QList<QAction*> actions = menu->actions();
+        const bool shown = std::any_of(actions.begin(), actions.end(), [](const QAction* action) { return action->isVisible(); });
+        if (!shown)
+            continue;
+        menu->popup(window.mapToGlobal(QPoint(0, 0)));
+        QCoreApplication::processEvents();
+        if (menu->isVisible()) {
+            const Shot shot = ShotOf(*menu);
+            for (QAction* action : actions)
+                if (action->isVisible() && action->isEnabled() && !action->isSeparator())
+                    checker.text(shot, *menu, menu->actionGeometry(action).adjusted(2, 2, -2, -2),
+                                 action->text().section(QChar('\t'), 0, 0).remove(QChar('&')), Role(*menu, QPalette::WindowText));
+        }
+        menu->hide();
         QCoreApplication::processEvents();
     }
 }
@@ -381,5 +439,7 @@ QStringList FaintTexts(QWidget& window)
         bar->setValue(start);
     }
     CheckOpenLists(checker, window);
+    CheckCompleters(checker, window);
+    CheckMenus(checker, window);
     return checker.faint;
 }
