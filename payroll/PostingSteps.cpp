@@ -163,6 +163,23 @@ void AddNewJerseyMonthTotals(int month)
     }
 }
 
+void AddPaidForThe12th()
+{
+    EmployeeRecord& e = EmployeeRec;
+    // Pay is wages or tips: gross pay may leave tips out.
+    if (RoundToDecimals(e.GrossWages[kCurrentColumn], 2) <= 0 && RoundToDecimals(e.Tips[kCurrentColumn], 2) <= 0)
+        return;
+    CompanyRecord& c = CompanyRec;
+    const QString from = c.PayDateFrom.get();
+    const QString to = c.PayDateTo.get();
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        if (!e.PaidForThe12th[quarter] && IsDateInRange(DateToText(QDate(2026, quarter * 3, 12)), from, to)) {
+            e.PaidForThe12th[quarter] = true;
+            ++c.EmployeesPaidForThe12th[quarter];
+        }
+    }
+}
+
 void AddBaseWeeks()
 {
     EmployeeRecord& e = EmployeeRec;
