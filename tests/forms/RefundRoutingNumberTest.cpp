@@ -126,8 +126,9 @@ TEST(RefundRoutingNumber, EveryReturnTakesOnlyWhatTheIrsTakes)
             const std::unique_ptr<CompanyRecord> company = CompanyWithAccount(c.routing);
             const RefundOutcome outcome = form.check(*company);
             EXPECT_EQ(outcome.refused, !c.accepted) << outcome.message.toStdString();
-            if (outcome.refused)
+            if (outcome.refused) {
                 EXPECT_TRUE(outcome.message.contains(QLatin1String(form.line))) << outcome.message.toStdString();
+            }
         }
     }
 }
