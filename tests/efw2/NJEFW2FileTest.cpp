@@ -182,27 +182,23 @@ TEST_F(NJEFW2FileTest, NamesWithLettersBeyondAToZAreSpelledInBothRuns)
         EFW2Run ssaRun;
         fillSubmitter(ssaRun.submitter);
         ASSERT_EQ(ProcessClient(ssaFiles, ssaRun, CompanyRec.Name, CompanyFileName), 2);
-        const QByteArray ssa = ReadTestFile(EFW2ClientFileName(ssaFiles.efw2Dir, CompanyFileName));
-        EXPECT_EQ(EFW2FileFaults(ssa), QStringList());
-        const QList<QByteArray> ssaLines = ssa.split('\n');
-        ASSERT_GE(ssaLines.size(), 3);
-        ASSERT_TRUE(ssaLines[2].startsWith("RW"));
-        EXPECT_EQ(ssaLines[2].mid(11, 15), first);
-        EXPECT_EQ(ssaLines[2].mid(41, 20), last);
+        // The file passes the checks, and its line of that kind holds the names at its name position.
+        const auto expectNames = [&](const QString& fileName, int lineIndex, const char* kind, int at) {
+            const QByteArray file = ReadTestFile(fileName);
+            EXPECT_EQ(EFW2FileFaults(file), QStringList());
+            const QList<QByteArray> lines = file.split('\n');
+            ASSERT_GT(lines.size(), lineIndex);
+            ASSERT_TRUE(lines[lineIndex].startsWith(kind));
+            EXPECT_EQ(lines[lineIndex].mid(at - 1, 15), first);
+            EXPECT_EQ(lines[lineIndex].mid(at + 29, 20), last);
+        };
+        expectNames(EFW2ClientFileName(ssaFiles.efw2Dir, CompanyFileName), 2, "RW", 12);
 
         NJEFW2RunFiles stateFiles = NJRunFiles(folder, folder + QStringLiteral("Data/"));
         NJEFW2Run stateRun;
         ASSERT_EQ(ProcessNJClient(stateFiles, stateRun, submitter, options, CompanyRec.Name, CompanyFileName), 1);
-        const QByteArray state = ReadTestFile(NJClientFileName(stateFiles.efw2Dir, CompanyFileName));
-        EXPECT_EQ(EFW2FileFaults(state), QStringList());
-        const QList<QByteArray> stateLines = state.split('\n');
-        ASSERT_GE(stateLines.size(), 4);
-        ASSERT_TRUE(stateLines[2].startsWith("RW"));
-        EXPECT_EQ(stateLines[2].mid(11, 15), first);
-        EXPECT_EQ(stateLines[2].mid(41, 20), last);
-        ASSERT_TRUE(stateLines[3].startsWith("RS"));
-        EXPECT_EQ(stateLines[3].mid(18, 15), first);
-        EXPECT_EQ(stateLines[3].mid(48, 20), last);
+        expectNames(NJClientFileName(stateFiles.efw2Dir, CompanyFileName), 2, "RW", 12);
+        expectNames(NJClientFileName(stateFiles.efw2Dir, CompanyFileName), 3, "RS", 19);
     }
 }
 
