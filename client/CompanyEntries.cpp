@@ -48,7 +48,7 @@ std::vector<CompanyProblem> CompanyProblems(const CompanyEntries& e)
     check(e.ForeignAdr && IsBlank(e.ForeignZipCode), ForeignZipCode, "Foreign postal code is missing");
     check(e.DirDeposit && IsBlank(e.AccountID), AccountID, "Company Account I.D. is missing");
     // The account also receives refunds, so an entered routing number must be valid either way.
-    check((e.PayTaxBal || !IsBlank(e.PayRTN)) && !IsValidRoutingNumber(e.PayRTN), PayRTN,
+    check((e.PayTaxBal || !IsBlank(e.PayRTN)) && !IsValidIrsRoutingNumber(e.PayRTN), PayRTN,
           "Routing Transit Number is invalid.");
     check(e.PayTaxBal && IsBlank(e.PayAcctNum), PayAcctNum, "Account number is missing.");
     check(e.PayTaxBal && e.PayAcctType.isEmpty(), PayAcctType, "Account type is missing.");

@@ -234,7 +234,10 @@ struct CompanyRecord {
     RecordArray<double, 1, 12> NJIncomeTaxMonth;   // New Jersey income tax withheld from New Jersey workers
     // New Jersey workers paid for a pay period that includes the 12th of the month, each counted once.
     RecordArray<std::int32_t, 1, 12> NJCoveredWorkers;
-    std::uint8_t reserved12360[920];
+    // Employees of any work state paid for a pay period that includes the 12th of the quarter's last
+    // month, by quarter 1..4, each counted once.
+    RecordArray<std::int32_t, 1, 4> EmployeesPaidForThe12th;
+    std::uint8_t reserved12376[904];
 };
 
 // A new company record: all zeros except PayrollPosted set and CurrentState 1.
@@ -412,4 +415,5 @@ static_assert(offsetof(CompanyRecord, filler12114) == 12114);
 static_assert(offsetof(CompanyRecord, TaxLiabilityMonth) == 12120);
 static_assert(offsetof(CompanyRecord, NJIncomeTaxMonth) == 12216);
 static_assert(offsetof(CompanyRecord, NJCoveredWorkers) == 12312);
-static_assert(offsetof(CompanyRecord, reserved12360) == 12360);
+static_assert(offsetof(CompanyRecord, EmployeesPaidForThe12th) == 12360);
+static_assert(offsetof(CompanyRecord, reserved12376) == 12376);

@@ -315,7 +315,11 @@ struct EmployeeRecord {
     // Months 1..12 in which the employee counts as a New Jersey covered worker (paid for a pay
     // period including the 12th), so that a second such payment is not counted again.
     RecordArray<RecordBool, 1, 12> NJCoveredMonth;
-    std::uint8_t reserved44956[1148];
+    // Quarters 1..4 in which the employee, in any work state, was paid for a pay period including
+    // the 12th of the quarter's last month (Form 941 line 1), so that a second such payment is not
+    // counted again.
+    RecordArray<RecordBool, 1, 4> PaidForThe12th;
+    std::uint8_t reserved44960[1144];
 };
 
 // A new employee record: all zeros except CityName "NONE", CityIndex 1 and every user-field
@@ -509,7 +513,8 @@ static_assert(offsetof(EmployeeRecord, CheckNumHistory) == 5680);
 static_assert(offsetof(EmployeeRecord, filler5940) == 5940);
 static_assert(offsetof(EmployeeRecord, PayHistory) == 5944);
 static_assert(offsetof(EmployeeRecord, NJCoveredMonth) == 44944);
-static_assert(offsetof(EmployeeRecord, reserved44956) == 44956);
+static_assert(offsetof(EmployeeRecord, PaidForThe12th) == 44956);
+static_assert(offsetof(EmployeeRecord, reserved44960) == 44960);
 static_assert(offsetof(EmployeeRecord, Wages) == 984);
 static_assert(offsetof(EmployeeRecord, OverTimePay) == 1016);
 static_assert(offsetof(EmployeeRecord, HolidayPay) == 1048);

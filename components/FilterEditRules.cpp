@@ -1,5 +1,7 @@
 #include "components/FilterEditRules.h"
 
+#include "platform/Windows1252.h"
+
 namespace {
 
 // One element of the list being scanned: a character or a range of them.
@@ -11,7 +13,10 @@ struct Element {
 
     void take(QChar c)
     {
-        (range ? upper : lower) = c.unicode() % 256;
+        const int byte = Windows1252Byte(c);
+        if (byte < 0)
+            return;
+        (range ? upper : lower) = byte;
         seen = true;
     }
 
@@ -70,7 +75,8 @@ bool ValidCharSet::permits(QChar c) const
 {
     if (set_.none() || c == QChar('\b'))
         return true;
-    return c.unicode() <= 255 && set_.test(c.unicode());
+    const int byte = Windows1252Byte(c);
+    return byte >= 0 && set_.test(static_cast<std::size_t>(byte));
 }
 
 QChar ForceCase(QChar c, TEditCharCase charCase)

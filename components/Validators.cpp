@@ -134,6 +134,14 @@ bool IsValidRoutingNumber(const QString& text)
     return text[8].unicode() - '0' == (10 - sum % 10) % 10;
 }
 
+bool IsValidIrsRoutingNumber(const QString& text)
+{
+    if (!IsValidRoutingNumber(text))
+        return false;
+    const int prefix = (text[0].unicode() - '0') * 10 + (text[1].unicode() - '0');
+    return (prefix >= 1 && prefix <= 12) || (prefix >= 21 && prefix <= 32);
+}
+
 bool IsValidPTIN(const QString& text)
 {
     return hasShape(text, "P99999999");

@@ -12,6 +12,10 @@ bool IsValidZip(const QString& text);
 bool IsZipPlus4(const QString& text);
 bool IsValidPhone(const QString& text);
 bool IsValidRoutingNumber(const QString& text);
+// A routing number the IRS takes for a refund or a payment from the company's account: a valid
+// routing number whose first two digits are 01 through 12 or 21 through 32 (the IRS refuses the
+// government, electronic and traveler's check ranges).
+bool IsValidIrsRoutingNumber(const QString& text);
 bool IsValidPTIN(const QString& text);
 bool IsValidEmail(const QString& text);
 

@@ -12,6 +12,25 @@ QString FieldOf(const QString& owner, const QString& field)
     return QStringLiteral("%1 of %2").arg(field, owner);
 }
 
+// The Windows-1252 letters that lose nothing but an accent come apart by decomposition; these
+// are the ones that do not, with the letters the SSA reads in their place.
+struct LetterSpelling {
+    char16_t letter;
+    const char* spelling;
+};
+constexpr LetterSpelling kSpelledLetters[] = {
+    {u'ß', "ss"}, {u'Æ', "AE"}, {u'æ', "ae"}, {u'Ø', "O"},  {u'ø', "o"},  {u'Œ', "OE"},
+    {u'œ', "oe"}, {u'Þ', "TH"}, {u'þ', "th"}, {u'Ð', "D"},  {u'ð', "d"},
+};
+
+const char* SpellingOf(char16_t letter)
+{
+    for (const LetterSpelling& entry : kSpelledLetters)
+        if (entry.letter == letter)
+            return entry.spelling;
+    return nullptr;
+}
+
 } // namespace
 
 qint64 EFW2Cents(double amount, const QString& owner, const QString& field)
@@ -57,13 +76,15 @@ QByteArray EFW2Text(const QString& text, int width, const QString& owner, const 
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         const char16_t u = c.unicode();
-        if (u < 0x20 || u > 0x7E)
+        QByteArray ascii;
+        if (const char* spelling = SpellingOf(u))
+            ascii = spelling;
+        else if (u >= 0x20 && u <= 0x7E)
+            ascii = QByteArray(1, static_cast<char>(u));
+        else
             throw EEFW2DataException(QStringLiteral("%1 holds the character \"%2\", which the EFW2 file cannot carry.")
                                          .arg(FieldOf(owner, field), QString(c)));
-        char ascii = static_cast<char>(u);
-        if (upper && ascii >= 'a' && ascii <= 'z')
-            ascii = static_cast<char>(ascii - 'a' + 'A');
-        result.append(ascii);
+        result.append(upper ? ascii.toUpper() : ascii);
     }
     return result.left(width).leftJustified(width, ' ');
 }

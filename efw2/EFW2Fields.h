@@ -33,7 +33,8 @@ QByteArray EFW2Money(qint64 cents, int width, const QString& owner, const QStrin
 QByteArray EFW2Count(qint64 count, int width, const QString& owner, const QString& field);
 
 // A text left-justified with blanks appended, cut to the width. Accented letters lose their
-// accents; with upper set, a-z become A-Z. Any other character outside printable ASCII is refused.
+// accents and the other Windows-1252 letters are spelled in A-Z (ß SS, Æ AE, Ø O, Œ OE, Þ TH, Ð D);
+// with upper set, a-z become A-Z. Any other character outside printable ASCII is refused.
 QByteArray EFW2Text(const QString& text, int width, const QString& owner, const QString& field, bool upper = true);
 
 // A person's name as the SSA matches it: an upper-case EFW2Text of letters, blanks, hyphens and

@@ -1,16 +1,9 @@
 #include "forms/Form941Return.h"
 
-#include "client/EmployeeLoop.h"
-#include "client/EmployeeRecord.h"
-#include "client/PayHistoryMap.h"
-#include "client/PayRecords.h"
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "forms/ReturnParameterBlocks.h"
-#include "payroll/PayrollYear.h"
 
-#include <algorithm>
-#include <vector>
 
 using namespace F941;
 
@@ -45,44 +38,14 @@ void ApplyForm941Totals(CompanyRecord& company, const EmployeeTaxTotals& quarter
     amount[SickPay] = Cents(-quarter.sickPayTaxes);
 }
 
-std::optional<int> CountEmployeesPaidForThe12th(int quarter)
-{
-    if (quarter < 1 || quarter > 4)
-        return std::nullopt;
-    const QDate twelfth(kPayrollYear, quarter * 3, 12);
-    std::vector<int> covering;
-    const int used = std::min<int>(CompanyRec.PriorPeriodCount, kStoredPayPeriods);
-    for (int slot = 1; slot <= used; ++slot) {
-        const QString from = CompanyRec.PriorPayDateFrom[slot].get();
-        const QString to = CompanyRec.PriorPayDateTo[slot].get();
-        if (IsValidDateStr(from) && IsValidDateStr(to) && DateFromText(from) <= twelfth && twelfth <= DateFromText(to))
-            covering.push_back(slot);
-    }
-    if (covering.empty())
-        return std::nullopt;
-    // Weekly and biweekly employees have periods of their own: an employee counts once. Pay is
-    // wages or tips, which gross pay may leave out.
-    const auto row = [](const char* group) { return *PayHistoryRowOfGroup(AmountGroupNumber(QLatin1String(group))); };
-    const int grossRow = row("GrossWages");
-    const int tipsRow = row("Tips");
-    int employees = 0;
-    ForEachEmployee([&] {
-        const auto& history = EmployeeRec.PayHistory;
-        const bool paid = std::any_of(covering.begin(), covering.end(), [&](int slot) {
-            return Cents(history[grossRow][slot]) > 0 || Cents(history[tipsRow][slot]) > 0;
-        });
-        if (paid)
-            ++employees;
-    });
-    return employees;
-}
-
 Form941Gathered GatherForm941Totals(CompanyRecord& company)
 {
     const EmployeeTaxTotals quarter = GatherEmployeeTaxTotals(kQuarterToDateColumn);
     ApplyForm941Totals(company, quarter);
-    if (const std::optional<int> paid = CountEmployeesPaidForThe12th(company.CurrentQuarter))
-        company.F941NumEmps = *paid;
+    // Posting counted, once per employee and quarter, who was paid for the period including the
+    // 12th: the pay history keeps too few pay dates for a weekly and a biweekly payroll.
+    if (company.CurrentQuarter >= 1 && company.CurrentQuarter <= 4)
+        company.F941NumEmps = company.EmployeesPaidForThe12th[company.CurrentQuarter];
     return {quarter.thirdPartySickPay, quarter.employeesWithWages > 0};
 }
 

@@ -51,17 +51,12 @@ inline constexpr double kSmallFilerLimit = 2500.00;
 // A balance or an overpayment under a dollar need not be paid, applied or refunded.
 inline constexpr double kSmallestPayment = 0.99;
 
-// Line 1: the employees with pay (wages or tips), in the pay history, for a stored pay period whose dates include
-// the 12th of the quarter's last month (March 12, June 12, September 12, December 12); none when no
-// stored period covers that day. Walks the open client's employees; the current one stays current.
-std::optional<int> CountEmployeesPaidForThe12th(int quarter);
-
 // Puts the quarter's employee totals into the gathered lines: 1 (the employees paid), 2, 3, 5a-5e,
 // 7 (the fractions of cents) and 8 (the taxes on third-party sick pay). The lines the user enters
 // stay as they are.
 void ApplyForm941Totals(CompanyRecord& company, const EmployeeTaxTotals& quarter);
-// The open client's quarter-to-date totals applied, with line 1 counted from the pay history where
-// a stored period covers the 12th (CountEmployeesPaidForThe12th).
+// The open client's quarter-to-date totals applied, with line 1 the employees posting counted as
+// paid for a pay period including the 12th of the current quarter's last month.
 struct Form941Gathered {
     bool thirdPartySickPay = false;  // line 8 is then not the user's to change
     bool employeesPaid = false;      // some employee has wages this quarter: the payroll's own return

@@ -43,7 +43,7 @@ QString RefundAccountProblem(const CompanyRecord& company, bool sendRefund, doub
     if (!RefundsByDirectDeposit(sendRefund, overpayment))
         return {};
     QString problem;
-    if (!IsValidRoutingNumber(company.PayRTN))
+    if (!IsValidIrsRoutingNumber(company.PayRTN))
         problem = QStringLiteral("%1: the routing number is missing or not valid.").arg(lines.routing);
     else if (IsBlank(company.PayAcctNum))
         problem = QStringLiteral("%1: the account number is missing.").arg(lines.account);

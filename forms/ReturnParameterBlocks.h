@@ -27,8 +27,8 @@ struct RefundLines {
     QString accountType;
     QString account;
 };
-// What stops a return whose overpayment is to be refunded: a routing number that is not 9 digits
-// with a valid check digit, a missing account number or account type. The message names the line
+// What stops a return whose overpayment is to be refunded: a routing number the IRS does not take
+// (IsValidIrsRoutingNumber), a missing account number or account type. The message names the line
 // and where the account is entered; empty when nothing is missing or no refund is asked for.
 QString RefundAccountProblem(const CompanyRecord& company, bool sendRefund, double overpayment, const RefundLines& lines);
 

@@ -107,6 +107,7 @@ void PostEmployee(int month, int& paidCount, int& njPaidCount, QStringList& unpl
     }
     AddBaseWeeks();
     AddNewJerseyMonthTotals(month);
+    AddPaidForThe12th();
     CompanyRec.MonthlyStateTax[MonthOfQuarter(month)] += e.StateTax[kCurrentColumn];
     if (e.GrossWages[kCurrentColumn] > 0) {
         ++paidCount;

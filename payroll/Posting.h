@@ -44,6 +44,11 @@ void PostTaxLiabilities();
 // once per month.
 void AddNewJerseyMonthTotals(int month);
 
+// When the current employee has pay (wages or tips), counts him, whatever his work state, among the
+// employees paid for a pay period including the 12th of the last month of each quarter whose such
+// 12th lies in the open pay period, once per quarter (Form 941 line 1).
+void AddPaidForThe12th();
+
 // Counts the current employee's unemployment base weeks of the period: the weekly share of gross
 // pay (tips always included) against the work state's base wages. Reads the state table only for
 // an employee with pay.

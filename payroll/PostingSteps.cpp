@@ -25,6 +25,17 @@ const QString kQuarterEndReminder = QStringLiteral(
     "The payroll which has just been posted may have~been  the  final  pay  period of the quarter.  Check~your records  "
     "and  if  this  is the case,  don't forget~to execute the \"Close Quarter\" command.");
 
+// Counts the current employee, once, for a month whose 12th lies in the open pay period: the
+// returns' counts of employees paid for the period including the 12th.
+void CountOnceForThe12th(RecordBool& counted, std::int32_t& count, int month)
+{
+    const CompanyRecord& c = CompanyRec;
+    if (!counted && IsDateInRange(DateToText(QDate(2026, month, 12)), c.PayDateFrom.get(), c.PayDateTo.get())) {
+        counted = true;
+        ++count;
+    }
+}
+
 // Box 12 entries 1..5 belong to posting; entries from 6 on are typed on the Form W-2 screen.
 constexpr int kPostedBox12Entries = 5;
 
@@ -153,14 +164,18 @@ void AddNewJerseyMonthTotals(int month)
     c.NJIncomeTaxMonth[month] = RoundToDecimals(c.NJIncomeTaxMonth[month] + e.StateTax[kCurrentColumn], 2);
     if (e.GrossWages[kCurrentColumn] <= 0)
         return;
-    const QString from = c.PayDateFrom.get();
-    const QString to = c.PayDateTo.get();
-    for (int m = 1; m <= 12; ++m) {
-        if (!e.NJCoveredMonth[m] && IsDateInRange(DateToText(QDate(2026, m, 12)), from, to)) {
-            e.NJCoveredMonth[m] = true;
-            ++c.NJCoveredWorkers[m];
-        }
-    }
+    for (int m = 1; m <= 12; ++m)
+        CountOnceForThe12th(e.NJCoveredMonth[m], c.NJCoveredWorkers[m], m);
+}
+
+void AddPaidForThe12th()
+{
+    EmployeeRecord& e = EmployeeRec;
+    // Pay is wages or tips: gross pay may leave tips out.
+    if (RoundToDecimals(e.GrossWages[kCurrentColumn], 2) <= 0 && RoundToDecimals(e.Tips[kCurrentColumn], 2) <= 0)
+        return;
+    for (int quarter = 1; quarter <= 4; ++quarter)
+        CountOnceForThe12th(e.PaidForThe12th[quarter], CompanyRec.EmployeesPaidForThe12th[quarter], quarter * 3);
 }
 
 void AddBaseWeeks()

@@ -10,17 +10,18 @@ constexpr char16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char toByte(char16_t unit)
+} // namespace
+
+int Windows1252Byte(QChar c)
 {
+    const char16_t unit = c.unicode();
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return static_cast<char>(unit);
+        return unit;
     for (int i = 0; i < 32; ++i)
         if (kHighControls[i] == unit)
-            return static_cast<char>(0x80 + i);
-    return '?';
+            return 0x80 + i;
+    return -1;
 }
-
-} // namespace
 
 QString FromWindows1252(const char* bytes, int length)
 {
@@ -37,8 +38,10 @@ QByteArray ToWindows1252(const QString& text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (QChar c : text)
-        bytes += toByte(c.unicode());
+    for (QChar c : text) {
+        const int byte = Windows1252Byte(c);
+        bytes += byte < 0 ? '?' : static_cast<char>(byte);
+    }
     return bytes;
 }
 

@@ -496,6 +496,7 @@ TEST_F(ClientRestoreTest, BackupAndRestoreCarryTheYearsMonthTotals)
     CompanyRec.TaxLiabilityMonth[11] = 9933.00;
     CompanyRec.NJIncomeTaxMonth[12] = 1698.25;
     CompanyRec.NJCoveredWorkers[10] = 7;
+    CompanyRec.EmployeesPaidForThe12th[4] = 6;
     module->RSCompany.PostRec();
     const QString stick = tempPath(QStringLiteral("usb"));
     ASSERT_TRUE(QDir().mkpath(stick));
@@ -506,6 +507,7 @@ TEST_F(ClientRestoreTest, BackupAndRestoreCarryTheYearsMonthTotals)
     CompanyRec.TaxLiabilityMonth[11] = 0;
     CompanyRec.NJIncomeTaxMonth[12] = 0;
     CompanyRec.NJCoveredWorkers[10] = 0;
+    CompanyRec.EmployeesPaidForThe12th[4] = 0;
     module->RSCompany.PostRec();
     host.folders.push_back(stick);
     messages.expect(IdOk, acme);
@@ -515,6 +517,7 @@ TEST_F(ClientRestoreTest, BackupAndRestoreCarryTheYearsMonthTotals)
         EXPECT_DOUBLE_EQ(company.TaxLiabilityMonth[11], 9933.00);
         EXPECT_DOUBLE_EQ(company.NJIncomeTaxMonth[12], 1698.25);
         EXPECT_EQ(company.NJCoveredWorkers[10], 7);
+        EXPECT_EQ(company.EmployeesPaidForThe12th[4], 6);
     }
 }
 

@@ -79,6 +79,8 @@ const std::vector<ProblemCase>& ProblemCases()
         {"refund account with a bad routing number, no EFT",
          [](CompanyEntries& e) { e.PayRTN = QStringLiteral("011000016"); },
          "Routing Transit Number is invalid.", PayRTN},
+        {"routing number the IRS does not take", [](CompanyEntries& e) { e.PayRTN = QStringLiteral("400000008"); },
+         "Routing Transit Number is invalid.", PayRTN},
         {"refund account without EFT", [](CompanyEntries& e) {
              e.PayRTN = QStringLiteral("011000015");
              e.PayAcctNum = QStringLiteral("1234");

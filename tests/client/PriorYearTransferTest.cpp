@@ -250,6 +250,34 @@ TEST_F(PriorYearTransferTest, EmployeeCarriesSetupToItsNewPlaceAndStartsWithoutT
     EXPECT_EQ(rec.CheckNumHistory[1], 0);
 }
 
+// The counts posting keeps through the year (month totals, covered workers, the employees paid
+// for the 12th) belong to this year's postings: whatever last year's files hold, they start at zero.
+TEST_F(PriorYearTransferTest, TheYearsKeptCountsStartAtZero)
+{
+    QByteArray c = company("Harbor");
+    for (int at = 12074; at < 12520; ++at)   // where this year's record keeps them, last year kept nothing read
+        putByte(c, at, 0x7F);
+    QByteArray e = employee(1, "Diaz");
+    for (qsizetype at = 5361; at < e.size(); ++at)
+        putByte(e, static_cast<int>(at), 0x01);
+    writeClient(QStringLiteral("Harbor"), c, {e});
+    ASSERT_EQ(transfer(QStringLiteral("Harbor")).outcome, ClientTransfer::Transferred);
+
+    const CompanyRecord rec = company26(QStringLiteral("Harbor"));
+    for (int quarter = 1; quarter <= 4; ++quarter)
+        EXPECT_EQ(rec.EmployeesPaidForThe12th[quarter], 0) << quarter;
+    for (int month = 1; month <= 12; ++month) {
+        EXPECT_EQ(rec.NJCoveredWorkers[month], 0) << month;
+        EXPECT_DOUBLE_EQ(rec.TaxLiabilityMonth[month], 0) << month;
+    }
+    const std::vector<EmployeeRecord> employees = employees26(QStringLiteral("Harbor"));
+    ASSERT_EQ(employees.size(), 1u);
+    for (int quarter = 1; quarter <= 4; ++quarter)
+        EXPECT_FALSE(employees[0].PaidForThe12th[quarter]) << quarter;
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_FALSE(employees[0].NJCoveredMonth[month]) << month;
+}
+
 TEST_F(PriorYearTransferTest, FormW4StepThreeMovesToThisYearsCredit)
 {
     struct Case {

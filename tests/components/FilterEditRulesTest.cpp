@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "components/FilterEditRules.h"
+#include "platform/Windows1252.h"
 
 namespace {
 // The permitted characters of a set, as a string of the printable ones and a count of all.
@@ -79,6 +80,32 @@ TEST(ValidChars, SetTextKeepsInvalidFormatsAndRebuildsValidOnes)
     EXPECT_EQ(chars.text(), QStringLiteral("Invalid format [0..9"));
     EXPECT_TRUE(chars.permits(QChar('Q')));
     EXPECT_FALSE(chars.permits(QChar('5')));
+}
+
+// A name entry takes every letter the forms can print in capitals, and no other character but
+// the blank, the hyphen and the apostrophe.
+TEST(ValidChars, PersonNamesTakeTheLettersTheUpperCasingHandles)
+{
+    ValidCharSet name;
+    name.setText(kPersonNameChars);
+    const auto upperCased = [](QChar c) {
+        const QString one(c);
+        if (!c.isLetter())
+            return false;
+        // A small letter with a capital Windows-1252 holds, or that capital itself.
+        return UpperCaseWindows1252(one) != one || (c.isUpper() && UpperCaseWindows1252(one.toLower()) == one);
+    };
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        const char b = static_cast<char>(byte);
+        const QChar c = FromWindows1252(&b, 1)[0];
+        const bool expected = upperCased(c) || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('\'');
+        EXPECT_EQ(name.permits(c), expected) << "byte " << byte << " " << QString(c).toStdString();
+    }
+    for (const char16_t letter : {u'Š', u'š', u'Œ', u'œ', u'Ž', u'ž', u'Ÿ', u'ß', u'Æ', u'Ø', u'Þ', u'Ð', u'é'})
+        EXPECT_TRUE(name.permits(QChar(letter))) << QString(QChar(letter)).toStdString();
+    // Letters Windows-1252 cannot keep, whatever their code modulo 256.
+    for (const char16_t other : {u'Ł', u'ő', u'Ș', u'\u0260'})
+        EXPECT_FALSE(name.permits(QChar(other))) << int(other);
 }
 
 TEST(ValidChars, CaseChangesTouchOnlyAsciiLetters)

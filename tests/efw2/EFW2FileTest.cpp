@@ -1,3 +1,4 @@
+#include "EFW2FileChecks.h"
 #include "EFW2Fixture.h"
 
 #include "client/EFW2SettingsFiles.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -72,6 +75,7 @@ TEST_F(EFW2FileTest, ClientFileIsByteExact)
     const QString clientFile = files.efw2Dir + QStringLiteral("ACME.txt");
     const QStringList expected {ra, re, rw1, rw2, ro, rt, ru, rf};
     EXPECT_EQ(ReadTestFile(clientFile), (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    EXPECT_EQ(EFW2FileFaults(ReadTestFile(clientFile)), QStringList());
     const QStringList lines = fileLines(clientFile);
     ASSERT_EQ(lines.size(), expected.size());
     for (int i = 0; i < lines.size(); ++i) {
@@ -85,6 +89,36 @@ TEST_F(EFW2FileTest, ClientFileIsByteExact)
     EXPECT_EQ(run.submitter.TotalRecords, 2);
     ASSERT_EQ(ReadProcessedClients(files.processedClientsFile).size(), 1);
     EXPECT_EQ(ReadProcessedClients(files.processedClientsFile)[0].name, QStringLiteral("Acme Tools"));
+}
+
+// The checks the files of these tests pass are worth something only if they fail a faulty file.
+TEST_F(EFW2FileTest, TheFileChecksFindWhatAReceiverRefuses)
+{
+    ASSERT_EQ(ProcessClient(files, run, CompanyRec.Name, CompanyFileName), 2);
+    const QByteArray good = ReadTestFile(files.efw2Dir + QStringLiteral("ACME.txt"));
+    ASSERT_EQ(EFW2FileFaults(good), QStringList());
+    const qsizetype rw = good.indexOf("\r\nRW") + 2;
+    const qsizetype rt = good.indexOf("\r\nRT") + 2;
+    const qsizetype rf = good.indexOf("\r\nRF") + 2;
+    const struct {
+        const char* fault;
+        std::function<void(QByteArray&)> spoil;
+    } cases[] = {
+        {"a small letter in a first name", [&](QByteArray& f) { f[rw + 12] = 'o'; }},
+        {"a sharp s in a last name", [&](QByteArray& f) { f[rw + 42] = '\xdf'; }},
+        {"a period in a last name", [&](QByteArray& f) { f[rw + 42] = '.'; }},
+        {"no first name", [&](QByteArray& f) { f.replace(rw + 11, 15, QByteArray(15, ' ')); }},
+        {"RT counting one", [&](QByteArray& f) { f.replace(rt + 2, 7, "0000001"); }},
+        {"RF counting three", [&](QByteArray& f) { f.replace(rf + 7, 9, "000000003"); }},
+        {"a short line", [&](QByteArray& f) { f.remove(rt + 100, 1); }},
+        {"no CR", [&](QByteArray& f) { f.remove(rt - 2, 1); }},
+        {"RW before RE", [&](QByteArray& f) { f.replace(rw - 514, 2, "RW"); }},
+    };
+    for (const auto& c : cases) {
+        QByteArray spoiled = good;
+        c.spoil(spoiled);
+        EXPECT_FALSE(EFW2FileFaults(spoiled).isEmpty()) << c.fault;
+    }
 }
 
 TEST(EFW2FieldsTest, MoneyIsWholeCentsZeroFilled)
@@ -106,9 +140,12 @@ TEST(EFW2FieldsTest, TextsAreUpperPlainAsciiOfTheirWidth)
     EXPECT_EQ(EFW2Text(QString::fromUtf8("Jos\xc3\xa9"), 6, QStringLiteral("e"), QStringLiteral("f")), QByteArray("JOSE  "));
     EXPECT_EQ(EFW2Text(QStringLiteral("a@B.com"), 8, QStringLiteral("e"), QStringLiteral("f"), false), QByteArray("a@B.com "));
     EXPECT_EQ(EFW2Text(QStringLiteral("Longer than four"), 4, QStringLiteral("e"), QStringLiteral("f")), QByteArray("LONG"));
+    EXPECT_EQ(EFW2Text(QString::fromUtf8("Stra\xc3\x9f" "e"), 10, QStringLiteral("e"), QStringLiteral("f")), QByteArray("STRASSE   "));
+    EXPECT_EQ(EFW2Text(QString::fromUtf8("\xc3\x86sir Stra\xc3\x9f" "e"), 14, QStringLiteral("e"), QStringLiteral("f"), false),
+              QByteArray("AEsir Strasse "));
     try {
-        EFW2Text(QString::fromUtf8("Stra\xc3\x9f" "e"), 10, QStringLiteral("employee Ann Lee"), QStringLiteral("address"));
-        FAIL() << "a sharp s went through";
+        EFW2Text(QString::fromUtf8("Stra\xc3\x9f" "e 4\xc2\xbd"), 10, QStringLiteral("employee Ann Lee"), QStringLiteral("address"));
+        FAIL() << "a half went through";
     } catch (const EEFW2DataException& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("address of employee Ann Lee"))) << e.what();
     }

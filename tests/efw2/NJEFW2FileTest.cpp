@@ -1,3 +1,4 @@
+#include "EFW2FileChecks.h"
 #include "EFW2Fixture.h"
 
 #include "client/EFW2SettingsFiles.h"
@@ -80,6 +81,7 @@ TEST_F(NJEFW2FileTest, StateLineFollowsItsOwnEmployeeInAByteExactFile)
     EXPECT_EQ(ProcessNJClient(njFiles, njRun, submitter, options, CompanyRec.Name, CompanyFileName), 1);
 
     EXPECT_EQ(QFileInfo(clientFile()).fileName(), QStringLiteral("W2ACME.txt"));
+    EXPECT_EQ(EFW2FileFaults(ReadTestFile(clientFile())), QStringList());
     const QStringList lines = fileLines(clientFile());
     EXPECT_EQ(Kinds(lines), (QStringList {"RA", "RE", "RW", "RS", "RW", "RT", "RF"}));
     for (const QString& line : lines)
@@ -140,6 +142,64 @@ TEST_F(NJEFW2FileTest, StateLineFieldsKeepTheirWidths)
     EXPECT_EQ(line.mid(313, 5), QByteArray("02840"));
     EXPECT_EQ(line.mid(337, 15), QByteArray(15, ' '));
     EXPECT_EQ(line.mid(357, 5), QByteArray("00000"));
+}
+
+// Names as the employee screen takes them: the SSA and New Jersey files spell each letter in A-Z,
+// and a receiver accepts the files.
+TEST_F(NJEFW2FileTest, NamesWithLettersBeyondAToZAreSpelledInBothRuns)
+{
+    const struct {
+        const char* first;   // UTF-8
+        const char* last;
+        const char* firstFiled;
+        const char* lastFiled;
+    } cases[] = {
+        {"J\xc3\xbcrgen", "Strau\xc3\x9f", "JURGEN", "STRAUSS"},
+        {"\xc3\x86gir", "\xc3\x98sterg\xc3\xa5rd", "AEGIR", "OSTERGARD"},
+        {"\xc3\xa6sa", "S\xc3\xb8rensen-\xc3\x86r\xc3\xb8", "AESA", "SORENSEN-AERO"},
+        {"\xc5\x92" "dipe", "B\xc5\x93uf", "OEDIPE", "BOEUF"},
+        {"\xc3\x9e\xc3\xb3ra", "\xc3\x90\xc3\xb3rsd\xc3\xb3ttir", "THORA", "DORSDOTTIR"},
+        {"\xc3\xbe\xc3\xb3r", "Ma\xc3\xb0ur", "THOR", "MADUR"},
+        {"Fran\xc3\xa7oise", "O'Ne\xc3\xafl", "FRANCOISE", "O'NEIL"},
+        {"\xc5\xa0\xc3\xa1rka", "\xc5\xbd\xc3\xad\xc5\xbe" "kov\xc3\xa1", "SARKA", "ZIZKOVA"},
+        {"\xc5\xb8vonne", "\xc3\x89l\xc3\xa9onore", "YVONNE", "ELEONORE"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastFiled);
+        module->RSEmployee.RootRec();
+        module->RSEmployee.NextRec();
+        EmployeeRec.FirstName = QString::fromUtf8(c.first);
+        EmployeeRec.LastName = QString::fromUtf8(c.last);
+        module->RSEmployee.PostRec();
+        const QByteArray first = QByteArray(c.firstFiled).leftJustified(15, ' ');
+        const QByteArray last = QByteArray(c.lastFiled).leftJustified(20, ' ');
+
+        // Each case is a run of its own, in folders of its own.
+        const QString folder = tempPath(QStringLiteral("run%1/").arg(++n));
+        EFW2RunFiles ssaFiles {folder + QStringLiteral("Ledgora.W2S"), folder + QStringLiteral("Ledgora.CPF"),
+                               folder + QStringLiteral("EFW2/"), folder + QStringLiteral("EFW2/FormsW2Report.txt")};
+        EFW2Run ssaRun;
+        fillSubmitter(ssaRun.submitter);
+        ASSERT_EQ(ProcessClient(ssaFiles, ssaRun, CompanyRec.Name, CompanyFileName), 2);
+        // The file passes the checks, and its line of that kind holds the names at its name position.
+        const auto expectNames = [&](const QString& fileName, int lineIndex, const char* kind, int at) {
+            const QByteArray file = ReadTestFile(fileName);
+            EXPECT_EQ(EFW2FileFaults(file), QStringList());
+            const QList<QByteArray> lines = file.split('\n');
+            ASSERT_GT(lines.size(), lineIndex);
+            ASSERT_TRUE(lines[lineIndex].startsWith(kind));
+            EXPECT_EQ(lines[lineIndex].mid(at - 1, 15), first);
+            EXPECT_EQ(lines[lineIndex].mid(at + 29, 20), last);
+        };
+        expectNames(EFW2ClientFileName(ssaFiles.efw2Dir, CompanyFileName), 2, "RW", 12);
+
+        NJEFW2RunFiles stateFiles = NJRunFiles(folder, folder + QStringLiteral("Data/"));
+        NJEFW2Run stateRun;
+        ASSERT_EQ(ProcessNJClient(stateFiles, stateRun, submitter, options, CompanyRec.Name, CompanyFileName), 1);
+        expectNames(NJClientFileName(stateFiles.efw2Dir, CompanyFileName), 2, "RW", 12);
+        expectNames(NJClientFileName(stateFiles.efw2Dir, CompanyFileName), 3, "RS", 19);
+    }
 }
 
 TEST_F(NJEFW2FileTest, OnlyAnEmployeeWithAWageRecordWorkingInNewJerseyGetsAStateLine)

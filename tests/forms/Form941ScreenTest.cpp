@@ -1,7 +1,6 @@
 #include "FormFixture.h"
 #include "WageBases.h"
 
-#include "client/PayHistoryMap.h"
 #include "client/PayRecords.h"
 #include "components/ui/CheckBoxEdit.h"
 #include "components/ui/DateEdit.h"
@@ -245,32 +244,17 @@ TEST_F(Form941ScreenTest, UnprocessedReturnNeedsAQuarter)
     });
 }
 
-// Line 1 counts the employees paid for the pay period that includes March 12: not one who left
-// before it, nor one hired after it.
-TEST_F(Form941ScreenTest, Line1CountsThePayPeriodThatIncludesThe12th)
+// Line 1 is the count posting kept of the employees paid for the pay period that includes
+// March 12, not the employees paid in the quarter; the user may still change it.
+TEST_F(Form941ScreenTest, Line1IsTheCountPostingKeptForThe12th)
 {
-    const int row = *PayHistoryRowOfGroup(AmountGroupNumber(QStringLiteral("GrossWages")));
-    CompanyRec.PriorPayDateFrom[3] = QStringLiteral("03/07/2026");
-    CompanyRec.PriorPayDateTo[3] = QStringLiteral("03/13/2026");
-    CompanyRec.PriorPeriodCount = 4;
-    CompanyRec.PriorPayDateFrom[4] = QStringLiteral("03/14/2026");
-    CompanyRec.PriorPayDateTo[4] = QStringLiteral("03/20/2026");
-    CompanyRec.PriorPayDate[4] = QStringLiteral("03/20/2026");
+    ASSERT_EQ(CompanyRec.EmployeesPaidForThe12th[1], 2);
+    CompanyRec.EmployeesPaidForThe12th[1] = 1;
+    CompanyRec.EmployeesPaidForThe12th[2] = 7;   // another quarter's
     module->RSCompany.PostRec();
-    readEmployee(2);   // Diaz left on March 6: paid in the quarter, not for the 12th
-    ASSERT_GT(EmployeeRec.PayHistory[row][2], 0);
-    EmployeeRec.PayHistory[row][3] = 0;
-    module->RSEmployee.PostRec();
-    addEmployee(QStringLiteral("Hale"), QStringLiteral("Kim"));   // hired on March 16
+    addEmployee(QStringLiteral("Hale"), QStringLiteral("Kim"));   // paid in the quarter
     EmployeeRec.FedEarnings[kQuarterToDateColumn] = 500;
-    EmployeeRec.PayHistory[row][4] = 500;
     module->RSEmployee.PostRec();
-    readEmployee(1);
-    ASSERT_GT(EmployeeRec.PayHistory[row][3], 0);
-
-    EXPECT_EQ(CountEmployeesPaidForThe12th(1), 1);
-    EXPECT_EQ(CountEmployeesPaidForThe12th(2), std::nullopt);
-    EXPECT_EQ(EmployeeRec.LastName.get(), QStringLiteral("Lee"));   // the current employee stays current
     run([&](TFrm941& w) {
         EXPECT_EQ(w.F941NumEmps->text(), QStringLiteral("1"));
         EXPECT_FALSE(w.F941NumEmps->isReadOnly());
@@ -280,12 +264,11 @@ TEST_F(Form941ScreenTest, Line1CountsThePayPeriodThatIncludesThe12th)
     });
     EXPECT_EQ(CompanyRec.F941NumEmps, 2);
 
-    // No stored period covers March 12: every employee paid in the quarter counts, as before.
-    CompanyRec.PriorPayDateTo[3] = QStringLiteral("03/11/2026");
+    // No posting paid anyone for a period including March 12: nobody counts.
+    CompanyRec.EmployeesPaidForThe12th[1] = 0;
     module->RSCompany.PostRec();
-    EXPECT_EQ(CountEmployeesPaidForThe12th(1), std::nullopt);
     run([&](TFrm941& w) {
-        EXPECT_EQ(w.F941NumEmps->text(), QStringLiteral("3"));
+        EXPECT_EQ(w.F941NumEmps->text(), QStringLiteral("0"));
         w.BtnCloseClick();
     });
 }

@@ -8,6 +8,7 @@
 #include "platform/Registry.h"
 #include "platform/report/ReportSystem.h"
 
+#include <QDate>
 #include <QDir>
 #include <QImage>
 #include <QWidget>
@@ -33,9 +34,11 @@ protected:
         addPaidEmployee(QStringLiteral("Lee"), 1000);
         addPaidEmployee(QStringLiteral("Diaz"), 600);
         PostPayroll();
+        // Weeks ending on their pay dates: March's includes the 12th, for line 1 of Form 941.
         for (const char* payDate : {"02/13/2026", "03/13/2026"}) {
-            const QString date = QString::fromLatin1(payDate);
-            openPeriod(date, date, date, 1);
+            const QDate date = QDate::fromString(QString::fromLatin1(payDate), QStringLiteral("MM/dd/yyyy"));
+            const auto text = [](const QDate& day) { return day.toString(QStringLiteral("MM/dd/yyyy")); };
+            openPeriod(text(date.addDays(-6)), text(date), text(date), 1);
             payEveryoneAgain();
             PostPayroll();
         }

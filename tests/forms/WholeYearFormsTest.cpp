@@ -35,13 +35,18 @@ struct Worker {
     QDate lastPayDate;        // left: paid up to this pay date
 };
 
-// B is hired after February 12 and D leaves before it; P works in Pennsylvania.
+// B is hired after February 12 and D leaves before it; P, E, F and G work in Pennsylvania. In a
+// quarter's last month E is hired after June 12, G before September 12, and F leaves before
+// December 12.
 const Worker kWorkers[] = {
     {"Adams", 1, "NJ", QDate(2026, 1, 1), QDate(2026, 12, 31)},
     {"Baker", 1, "NJ", QDate(2026, 2, 20), QDate(2026, 12, 31)},
     {"Clark", 2, "NJ", QDate(2026, 1, 1), QDate(2026, 12, 31)},
     {"Davis", 2, "NJ", QDate(2026, 1, 1), QDate(2026, 2, 6)},
     {"Perez", 1, "PA", QDate(2026, 1, 1), QDate(2026, 12, 31)},
+    {"Evans", 1, "PA", QDate(2026, 6, 19), QDate(2026, 12, 31)},
+    {"Foster", 2, "PA", QDate(2026, 1, 1), QDate(2026, 12, 11)},
+    {"Grant", 2, "PA", QDate(2026, 9, 4), QDate(2026, 12, 31)},
 };
 constexpr int kWorkerCount = static_cast<int>(std::size(kWorkers));
 
@@ -59,6 +64,7 @@ struct Expected {
     std::array<double, 13> njIncomeTax{};
     std::array<double, 5> futa{};          // by quarter
     std::array<std::set<int>, 13> covered; // New Jersey workers paid for a period including the 12th
+    std::array<std::set<int>, 5> paidForThe12th; // any state, the 12th of the quarter's last month
 };
 
 } // namespace
@@ -113,6 +119,11 @@ protected:
 
             expected.liability[month] += e.FederalTax[kCurrentColumn] + 2 * e.FICATax[kCurrentColumn] + 2 * e.MedicareTax[kCurrentColumn];
             expected.futa[QuarterOfMonth(month)] += e.FUTALib[kCurrentColumn];
+            for (int quarter = 1; quarter <= 4; ++quarter) {
+                const QDate twelfth(2026, quarter * 3, 12);
+                if (run.from <= twelfth && twelfth <= run.to)
+                    expected.paidForThe12th[static_cast<std::size_t>(quarter)].insert(n);
+            }
             if (QLatin1String(w.state) == QLatin1String("NJ")) {
                 expected.njIncomeTax[month] += e.StateTax[kCurrentColumn];
                 for (int m = 1; m <= 12; ++m) {
@@ -152,6 +163,8 @@ protected:
         EXPECT_NEAR(sheet.Lines.GITPayment, quarterSum(expected.njIncomeTax, quarter), kCent);
 
         GatherForm941Totals(CompanyRec);
+        EXPECT_EQ(CompanyRec.F941NumEmps, static_cast<int>(expected.paidForThe12th[static_cast<std::size_t>(quarter)].size()));
+        line1[static_cast<std::size_t>(quarter)] = CompanyRec.F941NumEmps;
         CalcForm941Lines(CompanyRec);
         EXPECT_NEAR(CompanyRec.F941Amount[F941::TotalTaxes], quarterSum(expected.liability, quarter), kCent);
         EXPECT_NEAR(CompanyRec.TaxLibQtr, quarterSum(expected.liability, quarter), kCent);
@@ -162,14 +175,16 @@ protected:
     }
 
     // The year's month totals of the company record as a file holds them.
-    static std::array<double, 36> MonthTotals(const CompanyRecord& c)
+    static std::array<double, 40> MonthTotals(const CompanyRecord& c)
     {
-        std::array<double, 36> totals{};
+        std::array<double, 40> totals{};
         for (int m = 1; m <= 12; ++m) {
             totals[static_cast<std::size_t>(m - 1)] = c.TaxLiabilityMonth[m];
             totals[static_cast<std::size_t>(m + 11)] = c.NJIncomeTaxMonth[m];
             totals[static_cast<std::size_t>(m + 23)] = c.NJCoveredWorkers[m];
         }
+        for (int quarter = 1; quarter <= 4; ++quarter)
+            totals[static_cast<std::size_t>(quarter + 35)] = c.EmployeesPaidForThe12th[quarter];
         return totals;
     }
 
@@ -185,6 +200,7 @@ protected:
 
     MessageBoxHandler previousHandler;
     Expected expected;
+    std::array<int, 5> line1{};   // Form 941 line 1 of each quarter as the return gathered it
 };
 
 TEST_F(WholeYearFormsTest, EveryReturnAddsUpAllPostingsOfTheYear)
@@ -198,7 +214,7 @@ TEST_F(WholeYearFormsTest, EveryReturnAddsUpAllPostingsOfTheYear)
         if (CompanyRec.CurrentQuarter != 0 && quarter != CompanyRec.CurrentQuarter) {
             const int closing = CompanyRec.CurrentQuarter;
             nj927Quarter[static_cast<std::size_t>(closing)] = checkQuarter(closing);
-            const std::array<double, 36> before = MonthTotals(CompanyRec);
+            const std::array<double, 40> before = MonthTotals(CompanyRec);
             CloseQuarter();
             // The month totals belong to the year: the quarter's copy keeps them and so does the client.
             EXPECT_EQ(MonthTotals(CompanyRec), before);
@@ -219,6 +235,12 @@ TEST_F(WholeYearFormsTest, EveryReturnAddsUpAllPostingsOfTheYear)
     EXPECT_EQ(CompanyRec.NJCoveredWorkers[1], 3);
     EXPECT_EQ(CompanyRec.NJCoveredWorkers[2], 2);
     EXPECT_EQ(CompanyRec.NJCoveredWorkers[3], 3);
+
+    // Form 941 line 1 by hand. March 12: Adams, Baker, Clark, Perez and Foster (Davis left, Evans
+    // and Grant came later). June 12: the same five; Evans came a week after. September 12: Evans
+    // and Grant too. December 12: the weekly Adams, Baker, Perez and Evans (12/12-12/18) and the
+    // biweekly Clark and Grant (12/12-12/25); Foster's last period ended on the 11th.
+    EXPECT_EQ(line1, (std::array<int, 5>{0, 5, 5, 7, 6}));
 
     // The four NJ-927 quarters are the NJ-W-3's year.
     const NJW3Reconciliation w3 = GatherNJW3(CompanyRec);
