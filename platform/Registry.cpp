@@ -7,6 +7,7 @@
 #include "platform/FileReading.h"
 #include "platform/FileReplacement.h"
 #include "platform/Folders.h"
+#include "platform/WriterLeftovers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -157,7 +158,8 @@ QStringList Registry::RemoveLeftoverCopies(const QDateTime& before)
         if (kLeftover.match(file.fileName()).hasMatch() && file.lastModified() < before
             && RemoveFile(file.absoluteFilePath()) != 0)
             kept << file.absoluteFilePath();
-    return kept;
+    // And what this program's writer leaves when it is stopped while it saves.
+    return kept + RemoveLeftoverPartFiles(ConfigDir(), before);
 }
 
 void Registry::refresh() const

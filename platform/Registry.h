@@ -29,9 +29,9 @@ public:
     // The INI file behind every Registry object: LEDGORA_CONFIG_DIR, else the user's configuration folder.
     static QString storePath();
 
-    // Removes the temporary copies of the settings file that earlier versions of the program left
-    // behind when stopped while saving (registry.ini.XXXXXX), last changed before `before`. Returns
-    // those that could not be removed.
+    // Removes the temporary copies of the settings file left behind by a program stopped while
+    // saving (registry.ini.XXXXXX of earlier versions, .registry.ini.*.part of this one), last
+    // changed before `before`. Returns those that could not be removed.
     static QStringList RemoveLeftoverCopies(const QDateTime& before);
 
     bool OpenKey(const QString& key, bool canCreate);

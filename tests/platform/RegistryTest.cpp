@@ -226,7 +226,7 @@ TEST_F(RegistryTest, OversizedSettingsFileIsSetAsideUnread)
     SetClockForTests(QDateTime());
 }
 
-// Temporary copies that earlier versions left while saving go; the settings, a damaged file kept
+// Temporary copies that a program stopped while saving left go; the settings, a damaged file kept
 // aside, other files and links (and what they point to) stay.
 TEST_F(RegistryTest, LeftoverCopiesOfTheSettingsFileAreRemoved)
 {
@@ -236,11 +236,11 @@ TEST_F(RegistryTest, LeftoverCopiesOfTheSettingsFileAreRemoved)
     const QStringList kept = {QStringLiteral("registry.ini"), QStringLiteral("registry.ini.damaged-2026-12-11-023045"),
                               QStringLiteral("registry.ini.lnk123"), QStringLiteral("registry.ini.notes")};
     for (const QString& name : {kept[0], kept[1], kept[3], QStringLiteral("registry.ini.Ab12Cd"),
-                                QStringLiteral("registry.ini.x9Y8z7")})
+                                QStringLiteral("registry.ini.x9Y8z7"), QStringLiteral(".registry.ini.k3x9.part")})
         WriteTestFile(folder + name, "settings");
     ASSERT_TRUE(QFile::link(outside, folder + kept[2]));
     EXPECT_EQ(Registry::RemoveLeftoverCopies(QDateTime::currentDateTime().addSecs(-60)), QStringList());
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 6);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
     EXPECT_EQ(Registry::RemoveLeftoverCopies(QDateTime::currentDateTime().addSecs(60)), QStringList());
     QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     left.sort();
