@@ -5,7 +5,10 @@
 #include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 
+#include <QString>
+
 #include <algorithm>
+#include <initializer_list>
 #include <cstring>
 
 namespace {
@@ -25,7 +28,38 @@ void CopyRange(Record& to, const Record& from, First Record::*first, Last Record
                 static_cast<size_t>(end - begin));
 }
 
+QString OutOfRange(const char* field, qint64 value, qint64 lowest, qint64 highest)
+{
+    if (value >= lowest && value <= highest)
+        return {};
+    return QStringLiteral("the %1 (%2) lies outside %3 to %4").arg(QString::fromLatin1(field)).arg(value).arg(lowest).arg(highest);
+}
+
+// The first problem of the list, or none.
+QString FirstOf(std::initializer_list<QString> problems)
+{
+    for (const QString& problem : problems)
+        if (!problem.isEmpty())
+            return problem;
+    return {};
+}
+
 } // namespace
+
+QString OutOfRangeField(const CompanyRecord2025& prior)
+{
+    const CompanyRecord old = ThisYearLayoutOf(prior);
+    return FirstOf({OutOfRange("company state", old.CurrentState, 1, StateCount),
+                    OutOfRange("pay run frequency", old.ProcessFrequency, 0, 4)});
+}
+
+QString OutOfRangeField(const EmployeeRecord2025& prior)
+{
+    // An employee not paid yet may have neither a work state nor a frequency.
+    const EmployeeRecord old = ThisYearLayoutOf(prior);
+    return FirstOf({OutOfRange("work state", old.WorkStateIndex, 0, StateCount),
+                    OutOfRange("pay frequency", old.Frequency, 0, 4)});
+}
 
 CompanyRecord ConvertCompanyRecord(const CompanyRecord2025& prior)
 {

@@ -15,6 +15,13 @@ constexpr double kChildCredit = 2200.0;
 constexpr double kPriorChildCredit = 2000.0;
 constexpr double kOtherDependentCredit = 500.0;
 
+// Why last year's record cannot be transferred: the first field this year's program uses as a
+// number of a state or a pay frequency that holds a value outside their range, as "the work state
+// (99) lies outside 0 to 54". Empty when every such field is in range. A value out of range is
+// refused rather than cleared: which state or frequency was meant is for the user to say.
+QString OutOfRangeField(const CompanyRecord2025& prior);
+QString OutOfRangeField(const EmployeeRecord2025& prior);
+
 // This year's company record built from last year's. The password is left out: last year's
 // program scrambled it in a way this program cannot read back.
 CompanyRecord ConvertCompanyRecord(const CompanyRecord2025& prior);

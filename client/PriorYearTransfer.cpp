@@ -32,6 +32,7 @@ namespace {
 
 const QString kTemplateClient = QStringLiteral("Template Payroll.C25");
 const QString kShortRecord = QStringLiteral("Read beyond end of file");
+const QString kCorrectLastYear = QStringLiteral("; correct it in last year's program and transfer again.");
 
 // A failure of one client; the message is completed with the client's name.
 struct ClientFailure {
@@ -92,10 +93,18 @@ struct ConvertedClient {
     int employeeCount = 0;
 };
 
+// Last year's records hold no display name yet: it is made when a record is saved.
+QString EmployeeName(const EmployeeRecord& record)
+{
+    return record.FirstName.get().trimmed() + QChar(' ') + record.LastName.get().trimmed();
+}
+
 ConvertedClient ConvertPriorClient()
 {
     ConvertedClient client;
     ReadPriorCompany();
+    if (const QString problem = OutOfRangeField(PriorYearCompanyRec); !problem.isEmpty())
+        Fail(PriorYearCompanyFile, problem + kCorrectLastYear);
     client.company = RecordImage(ConvertCompanyRecord(PriorYearCompanyRec));
 
     const QByteArray bytes = ReadWholeFile(PriorYearEmployeeFile, kMaxEmployees * kPriorEmployeeRecordSize);
@@ -106,6 +115,11 @@ ConvertedClient ConvertPriorClient()
         std::memcpy(&PriorYearEmployeeRec, bytes.constData() + i * kPriorEmployeeRecordSize, sizeof PriorYearEmployeeRec);
         if (!IsValidEmployee(PriorYearEmployeeRec))
             continue;
+        if (const QString problem = OutOfRangeField(PriorYearEmployeeRec); !problem.isEmpty())
+            Fail(PriorYearEmployeeFile, QStringLiteral("employee %1 (record %2): %3")
+                                            .arg(EmployeeName(ThisYearLayoutOf(PriorYearEmployeeRec)))
+                                            .arg(i + 1)
+                                            .arg(problem + kCorrectLastYear));
         const EmployeeRecord converted = ConvertEmployeeRecord(PriorYearEmployeeRec, ++client.employeeCount);
         AddEntry(client.departments, converted.Department);
         AddEntry(client.positions, converted.Position);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct CompanyRecord;
+
 // Columns ResetPayroll clears.
 inline constexpr int kResetCurrent = 1;
 inline constexpr int kResetMonthToDate = 2;
@@ -17,7 +19,7 @@ void ResetPayroll(int period);
 // The company record's quarter data that Close Quarter clears: the Form 941 block, the Schedule B
 // grid and the quarter's posting accumulators. The Form 940 quarter liabilities, which add up over
 // the year, the year's month totals, the last posted month and the pay history stay.
-void ClearCompanyQuarterData();
+void ClearCompanyQuarterData(CompanyRecord& company);
 
 // The name (without folder) of the quarterly copy of a client file: "_1Q".."_4Q" for quarter 1..4
 // inserted before the first "." of the file name; no suffix for any other quarter.
@@ -28,6 +30,6 @@ void CloseMonth();
 
 // The Close Quarter command: after confirmation, copies the company file and the employee file into
 // the quarterly data folder under their quarter's names, then clears the month- and quarter-to-date
-// columns and the company's quarter data. When a copy fails, nothing is cleared and the raised
-// error says so.
+// columns and the company's quarter data in both files as one journaled step. When the copy or the
+// clearing fails, nothing is cleared and the raised error says so.
 void CloseQuarter();

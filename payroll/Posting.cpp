@@ -12,6 +12,7 @@
 #include "components/DateRoutines.h"
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
+#include "payroll/ClientReopening.h"
 #include "payroll/ClosePeriod.h"
 #include "payroll/PayHistory.h"
 #include "payroll/PayPeriod.h"
@@ -63,18 +64,6 @@ QString MessageOf(const std::exception_ptr& error)
     } catch (...) {
         return QStringLiteral("An unknown error occurred.");
     }
-}
-
-// Opens the client again as the program's own re-opening: no password is asked.
-void ReopenClient(TFrmDataModule& module)
-{
-    struct SkipPassword {
-        SkipPassword() { SkipPasswordPrompt = true; }
-        ~SkipPassword() { SkipPasswordPrompt = false; }
-    } skip;
-    module.RSEmployee.OpenRecSet();
-    if (!module.RSEmployee.Active())
-        throw ECustomException(QStringLiteral("%1 could not be opened again.").arg(CurFileName));
 }
 
 // Closes every file of the client without writing the records in memory, which may hold half a

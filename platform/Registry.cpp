@@ -5,18 +5,26 @@
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
 #include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 #include "platform/Folders.h"
+#include "platform/WriterLeftovers.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
-// QSettings uses "/" between groups; the program writes registry paths with "\".
+// Far more than the program's settings ever take (recent files, printers, preparer and folders
+// come to a few kilobytes); a larger file is no settings file of ours and is not read whole.
+constexpr qint64 kMaxSettingsSize = 1 << 20;
+
+// The program writes registry paths with "\" between their parts; the settings hold "/".
 QString toGroupPath(QString key)
 {
     key.replace(QChar('\\'), QChar('/'));
@@ -24,7 +32,7 @@ QString toGroupPath(QString key)
     return parts.join(QChar('/'));
 }
 
-// Value names may hold characters QSettings treats as separators; keep them inside one key.
+// Value names may hold the separators of key paths; keep them inside one key.
 QString encodeName(const QString& name)
 {
     QString encoded;
@@ -53,51 +61,53 @@ QString decodeName(const QString& encoded)
 
 const QString kValues = QStringLiteral(".values");
 
-// A value whose opening quote is never closed swallows the rest of the file without a parse error;
-// the settings this program writes quote and escape every value on its own line.
-bool HasUnclosedQuote(const QByteArray& bytes)
+// How the file stands on the disk: a file replaced, rewritten or touched since reads differently.
+QByteArray StampOf(const QString& path)
 {
-    for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray text = line.trimmed();
-        if (text.isEmpty() || text.startsWith('[') || text.startsWith(';') || text.startsWith('#'))
-            continue;
-        bool quoted = false;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == '\\')
-                ++i;
-            else if (text[i] == '"')
-                quoted = !quoted;
-        }
-        if (quoted)
-            return true;
-    }
-    return false;
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QByteArray::number(errno);
+    return QByteArray::number(qulonglong(info.st_dev)) + ' ' + QByteArray::number(qulonglong(info.st_ino)) + ' '
+           + QByteArray::number(qlonglong(info.st_size)) + ' ' + QByteArray::number(qlonglong(info.st_mtim.tv_sec))
+           + '.' + QByteArray::number(qlonglong(info.st_mtim.tv_nsec)) + ' '
+           + QByteArray::number(qlonglong(info.st_ctim.tv_sec)) + '.' + QByteArray::number(qlonglong(info.st_ctim.tv_nsec));
+}
+
+// The settings in the file, or why they cannot be read: EInOutError for a file that is not a
+// regular file, too large or unreadable; the parse's reason, as a damaged file, otherwise.
+SettingsValues ReadSettings(const QString& path)
+{
+    // No file yet, or no settings folder yet: the writes make them or say why they cannot.
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR))
+        return {};
+    const QByteArray text = ReadRegularFile(path, kMaxSettingsSize);
+    SettingsValues values;
+    if (const QString reason = ParseSettingsText(text, values); !reason.isEmpty())
+        throw EInOutError(DamagedFileText(path, reason));
+    return values;
 }
 
 bool IsDamaged(const QString& path)
 {
-    // A pipe, folder or device in its place would hold or fail every read of the settings.
+    // A pipe, folder or device in its place would hold or fail every read of the settings, and a
+    // file far larger than settings would be read whole.
     if (!IrregularFileProblem(path).isEmpty())
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;  // unreadable is not damaged: the writes say why
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (HasUnclosedQuote(bytes))
+    try {
+        RequireFileSizeAtMost(path, kMaxSettingsSize);
+    } catch (const EInOutError&) {
         return true;
-    // QSettings keeps what it once read of a path and reports a parse error only on a fresh read,
-    // which its first look-up makes: the file is parsed through a link under a name it has never
-    // seen.
-    const QTemporaryDir folder;
-    const QString probe = folder.filePath(QStringLiteral("probe.ini"));
-    if (!folder.isValid() || !QFile::link(QFileInfo(path).absoluteFilePath(), probe))
-        return false;
-    QSettings parsed(probe, QSettings::IniFormat);
-    parsed.allKeys();
-    return parsed.status() == QSettings::FormatError;
+    }
+    QByteArray text;
+    try {
+        text = ReadRegularFile(path, kMaxSettingsSize);
+    } catch (const EInOutError&) {
+        return false;  // unreadable is not damaged: the writes say why
+    }
+    SettingsValues values;
+    return !ParseSettingsText(text, values).isEmpty();
 }
-
 // A settings file that cannot be read would make every later write fail and lose the settings for
 // good: it is kept under a dated name, and the program starts from its defaults.
 void SetAsideDamagedStore(const QString& path)
@@ -128,7 +138,7 @@ void SetAsideDamagedStore(const QString& path)
 Registry::Registry()
 {
     SetAsideDamagedStore(storePath());
-    settings_ = std::make_unique<QSettings>(storePath(), QSettings::IniFormat);
+    refresh();
 }
 
 Registry::~Registry() = default;
@@ -136,6 +146,57 @@ Registry::~Registry() = default;
 QString Registry::storePath()
 {
     return QDir(ConfigDir()).filePath(QStringLiteral("registry.ini"));
+}
+
+QStringList Registry::RemoveLeftoverCopies(const QDateTime& before)
+{
+    static const QRegularExpression kLeftover(QStringLiteral("^registry\\.ini\\.[A-Za-z0-9]{6}$"));
+    QStringList kept;
+    const QFileInfoList files = QDir(ConfigDir()).entryInfoList(
+        {QStringLiteral("registry.ini.*")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& file : files)
+        if (kLeftover.match(file.fileName()).hasMatch() && file.lastModified() < before
+            && RemoveFile(file.absoluteFilePath()) != 0)
+            kept << file.absoluteFilePath();
+    // And what this program's writer leaves when it is stopped while it saves.
+    return kept + RemoveLeftoverPartFiles(ConfigDir(), before);
+}
+
+void Registry::refresh() const
+{
+    const QString path = storePath();
+    const QByteArray stamp = StampOf(path);
+    if (stamp == stamp_ && readError_.isEmpty())
+        return;
+    try {
+        values_ = ReadSettings(path);
+        readError_.clear();
+    } catch (const EInOutError& e) {
+        // The settings read last stay in use; writing over a file that does not read would lose it.
+        readError_ = e.message();
+    }
+    stamp_ = stamp;
+}
+
+void Registry::save(const SettingsValues& values)
+{
+    const QString path = storePath();
+    const auto fail = [&path](const QString& reason) {
+        QString text = reason;
+        while (text.endsWith(QChar('.')))
+            text.chop(1);
+        throw ERegistryException(QStringLiteral("The settings file %1 could not be written: %2.").arg(path, text));
+    };
+    if (!readError_.isEmpty())
+        fail(readError_);
+    const QByteArray text = SettingsText(values);
+    if (text.size() > kMaxSettingsSize)
+        fail(QStringLiteral("the settings would take more than %1 bytes").arg(kMaxSettingsSize));
+    QDir().mkpath(ConfigDir());  // a folder that cannot be made fails the write, which says why
+    if (const QString reason = ReplaceWholeFile(path, text); !reason.isEmpty())
+        fail(reason);
+    values_ = values;
+    stamp_ = StampOf(path);
 }
 
 QString Registry::absoluteKey(const QString& key) const
@@ -151,12 +212,10 @@ bool Registry::KeyExists(const QString& key) const
     const QString path = absoluteKey(key);
     if (path.isEmpty())
         return true;
+    refresh();
     const QString prefix = path + QChar('/');
-    const QStringList all = settings_->allKeys();
-    for (const QString& k : all)
-        if (k.startsWith(prefix))
-            return true;
-    return false;
+    const auto next = values_.lowerBound(prefix);
+    return next != values_.cend() && next.key().startsWith(prefix);
 }
 
 bool Registry::CreateKey(const QString& key)
@@ -166,8 +225,9 @@ bool Registry::CreateKey(const QString& key)
         return false;
     if (!KeyExists(key)) {
         // An empty key needs a marker so it exists in the file.
-        settings_->setValue(path + QStringLiteral("/.key"), QString());
-        flush();
+        SettingsValues values = values_;
+        values.insert(path + QStringLiteral("/.key"), QString());
+        save(values);
     }
     return true;
 }
@@ -194,8 +254,6 @@ bool Registry::OpenKeyReadOnly(const QString& key)
 
 void Registry::CloseKey()
 {
-    if (!readOnly_ && !currentKey_.isEmpty())
-        flush();
     currentKey_.clear();
     readOnly_ = false;
 }
@@ -204,8 +262,13 @@ bool Registry::DeleteKey(const QString& key)
 {
     if (!KeyExists(key))
         return false;
-    settings_->remove(absoluteKey(key));
-    flush();
+    const QString path = absoluteKey(key);
+    SettingsValues values = values_;
+    values.remove(path);
+    const QString prefix = path + QChar('/');
+    for (auto it = values.lowerBound(prefix); it != values.end() && it.key().startsWith(prefix);)
+        it = values.erase(it);
+    save(values);
     return true;
 }
 
@@ -216,45 +279,55 @@ QString Registry::valuePath(const QString& name) const
 
 bool Registry::ValueExists(const QString& name) const
 {
-    return settings_->contains(valuePath(name));
+    refresh();
+    return values_.contains(valuePath(name));
 }
 
 bool Registry::DeleteValue(const QString& name)
 {
     if (!ValueExists(name))
         return false;
-    settings_->remove(valuePath(name));
-    flush();
+    SettingsValues values = values_;
+    values.remove(valuePath(name));
+    save(values);
     return true;
 }
 
 QStringList Registry::GetValueNames() const
 {
+    refresh();
+    const QString prefix = (currentKey_.isEmpty() ? kValues : currentKey_ + QChar('/') + kValues) + QChar('/');
     QStringList names;
-    settings_->beginGroup(currentKey_.isEmpty() ? kValues : currentKey_ + QChar('/') + kValues);
-    for (const QString& k : settings_->childKeys())
-        names << decodeName(k);
-    settings_->endGroup();
+    for (auto it = values_.lowerBound(prefix); it != values_.cend() && it.key().startsWith(prefix); ++it)
+        if (!it.key().mid(prefix.size()).contains(QChar('/')))
+            names << decodeName(it.key().mid(prefix.size()));
     return names;
 }
 
 QStringList Registry::GetKeyNames() const
 {
+    refresh();
+    const QString prefix = currentKey_.isEmpty() ? QString() : currentKey_ + QChar('/');
     QStringList names;
-    settings_->beginGroup(currentKey_);
-    for (const QString& k : settings_->childGroups())
-        if (k != kValues)
-            names << k;
-    settings_->endGroup();
+    for (auto it = values_.lowerBound(prefix); it != values_.cend() && it.key().startsWith(prefix); ++it) {
+        const QString below = it.key().mid(prefix.size());
+        const qsizetype slash = below.indexOf(QChar('/'));
+        if (slash < 0)
+            continue;
+        const QString name = below.left(slash);
+        if (name != kValues && !names.contains(name))
+            names << name;
+    }
     return names;
 }
 
 QString Registry::rawValue(const QString& name) const
 {
-    const QString path = valuePath(name);
-    if (!settings_->contains(path))
+    refresh();
+    const auto value = values_.constFind(valuePath(name));
+    if (value == values_.cend())
         throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
-    return settings_->value(path).toString();
+    return value.value();
 }
 
 QString Registry::ReadString(const QString& name) const
@@ -289,8 +362,10 @@ void Registry::writeRaw(const QString& name, const QString& value)
 {
     if (readOnly_)
         throw ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
-    settings_->setValue(valuePath(name), value);
-    flush();
+    refresh();
+    SettingsValues values = values_;
+    values.insert(valuePath(name), value);
+    save(values);
 }
 
 void Registry::WriteString(const QString& name, const QString& value)
@@ -311,12 +386,4 @@ void Registry::WriteBool(const QString& name, bool value)
 void Registry::WriteFloat(const QString& name, double value)
 {
     writeRaw(name, QString::number(value, 'g', 17));
-}
-
-void Registry::flush()
-{
-    QDir().mkpath(ConfigDir());
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError)
-        throw ERegistryException(QStringLiteral("The settings file %1 could not be written.").arg(storePath()));
 }

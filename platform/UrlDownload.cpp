@@ -121,7 +121,9 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
     QCryptographicHash sha256(QCryptographicHash::Sha256);
     qint64 received = 0;
 
+    int redirects = 0;
     QObject::connect(reply.get(), &QNetworkReply::redirected, reply.get(), [&](const QUrl& target) {
+        ++redirects;
         if (IsDownloadableAddress(target))
             emit reply->redirectAllowed();
         else
@@ -171,8 +173,12 @@ DownloadOutcome DownloadFile(const QUrl& url, const QString& fileName, const Dow
     // Only the stall timer aborts a transfer without saying why.
     if (reply->error() == QNetworkReply::OperationCanceledError)
         return fail(QStringLiteral("nothing arrived for %1.").arg(Seconds(limits.stallMilliseconds)));
-    if (const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        status.isValid() && status.toInt() != 200)
+    // A transfer sent round in a circle ends with no error and no final answer of its own.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const bool unanswered = status.toInt() < 200 || (status.toInt() >= 300 && status.toInt() < 400);
+    if (reply->error() == QNetworkReply::TooManyRedirectsError || (redirects > 0 && unanswered))
+        return fail(QStringLiteral("the server redirected the transfer too often."));
+    if (status.isValid() && status.toInt() != 200)
         return fail(QStringLiteral("the server answered %1 %2.")
                         .arg(status.toInt())
                         .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));

@@ -104,6 +104,7 @@ void RemoveLeftoverCopies()
     QStringList kept;
     for (const QString& folder : {DataDir, BackupDir, QuarterlyDataDir, DataDir + QStringLiteral("EFW2/"), UserDataDir()})
         kept += RemoveLeftoverTemporaries(folder, before);
+    kept += Registry::RemoveLeftoverCopies(before);
     if (!kept.isEmpty())
         AppMessageBox(QStringLiteral("These copies left by an earlier failure could not be removed:~%1")
                           .arg(kept.join(QChar('~'))),

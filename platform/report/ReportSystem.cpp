@@ -1,5 +1,7 @@
 #include "platform/report/ReportSystem.h"
 
+#include "platform/WriterLeftovers.h"
+
 #include "platform/report/HtmlRenderer.h"
 #include "platform/report/PdfRenderer.h"
 #include "platform/report/PrinterRenderer.h"
@@ -53,6 +55,9 @@ void SystemPreviewSettings::InitPreview(PreviewRenderSettings& renderer) const
 
 void WriteReportFile(const ReportDocument& document, const QString& fileName)
 {
+    // An export that a stop cut short left its hidden temporary file in the folder; the next
+    // export there clears it. One that cannot be removed stands in nobody's way.
+    RemoveLeftoverPartFiles(QFileInfo(fileName).absolutePath(), QDateTime::currentDateTime().addSecs(-60));
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf"))
         WritePdf(document, fileName, ProgramPdfInfo());

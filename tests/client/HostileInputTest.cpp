@@ -288,6 +288,20 @@ TEST_F(HostileInputTest, EachIsRefusedNamingItAndNothingIsWritten)
     }
 }
 
+// A server that sends the transfer round in a circle is named, and the message says what it did.
+TEST_F(HostileInputTest, RedirectLoopIsReportedAsSuch)
+{
+    const QString installer = server.base() + QStringLiteral("/public/LEDGORA26.EXE");
+    SetUpdateDeadlines({3000, 3000, 3000});
+    server.serve(QStringLiteral("/public/update.txt"), kNewer);
+    server.redirect(QStringLiteral("/public/LEDGORA26.EXE"), installer);
+    const QString message = updateMessage(true);
+    EXPECT_TRUE(message.contains(installer)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("the server redirected the transfer too often.")))
+        << message.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(UpdateInstallerFile()));
+}
+
 TEST_F(HostileInputTest, ZeroRecordsAreNoEmployees)
 {
     WriteTestFile(priorDir + QStringLiteral("Acme.C25"), company("Acme"));

@@ -425,6 +425,51 @@ TEST_F(PriorYearTransferTest, DamagedOrMissingFilesAreReportedAndLeaveNoTrace)
     EXPECT_EQ(transfer(QStringLiteral("Next")).outcome, ClientTransfer::Transferred);
 }
 
+// A state or frequency number outside its range cannot be used this year: the transfer is refused
+// naming the file, the employee, the field and the value, and writes nothing. Clearing it would
+// leave the employee paid under no state, or the company's pay run without a frequency, unseen.
+TEST_F(PriorYearTransferTest, FieldsOutOfRangeAreRefusedNamingTheField)
+{
+    struct Case {
+        const char* name;
+        int offset;
+        bool inCompany;
+        bool asByte;
+        int value;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"BadState", 3912, true, false, 999, "BadState.C25: the company state (999) lies outside 1 to 54"},
+        {"NoState", 3912, true, false, 0, "NoState.C25: the company state (0) lies outside 1 to 54"},
+        {"BadRun", 341, true, true, 9, "BadRun.C25: the pay run frequency (9) lies outside 0 to 4"},
+        {"BadWork", 208, false, false, 99, "BadWork.P25: employee Pat Two (record 2): the work state (99) lies outside 0 to 54"},
+        {"Negative", 208, false, false, -1, "Negative.P25: employee Pat Two (record 2): the work state (-1) lies outside 0 to 54"},
+        {"BadFreq", 631, false, true, 9, "BadFreq.P25: employee Pat Two (record 2): the pay frequency (9) lies outside 0 to 4"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        QByteArray c = company(test.name);
+        QByteArray second = employee(2, "Two");
+        QByteArray& field = test.inCompany ? c : second;
+        if (test.asByte)
+            putByte(field, test.offset, test.value);
+        else
+            putInt(field, test.offset, test.value);
+        const QString name = QString::fromLatin1(test.name);
+        writeClient(name, c, {employee(1, "One"), second});
+        const auto before = dataFolder();
+        try {
+            transfer(name, false);
+            ADD_FAILURE() << test.name << " transferred";
+        } catch (const ETransferException& e) {
+            EXPECT_TRUE(e.message().endsWith(QString::fromLatin1(test.reason)
+                                             + QStringLiteral("; correct it in last year's program and transfer again.")))
+                << e.message().toStdString();
+        }
+        EXPECT_EQ(dataFolder(), before);
+    }
+}
+
 TEST_F(PriorYearTransferTest, AFailedWriteAnywhereLeavesTheDataFolderAsItWas)
 {
     writeClient(QStringLiteral("Disk"), company("Disk"), {employee(1, "One")});

@@ -1,14 +1,18 @@
 #include "FailingFileOperations.h"
+#include "JournaledStepChecks.h"
 #include "PayRunFixture.h"
 
 #include "client/FileNames.h"
+#include "components/ChangeJournal.h"
 #include "payroll/ClosePeriod.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -348,4 +352,125 @@ TEST_F(ClosePeriodTest, FullDiskAtAnyStepKeepsTheQuarterlyCopiesWhole)
     }
     SetMessageBoxHandler(previous);
     EXPECT_GE(n, 10);
+}
+
+namespace {
+
+// Answers every question of the command with OK while it runs.
+class AnsweringOk {
+public:
+    AnsweringOk()
+        : previous_(SetMessageBoxHandler([](const QString&, const QString&, int) { return int(IdOk); }))
+    {
+    }
+    ~AnsweringOk() { SetMessageBoxHandler(previous_); }
+    AnsweringOk(const AnsweringOk&) = delete;
+    AnsweringOk& operator=(const AnsweringOk&) = delete;
+
+private:
+    MessageBoxHandler previous_;
+};
+
+} // namespace
+
+// Close Quarter as a step of the client's two files: the copy into the quarterly folder is its
+// own step, and the clearing puts both files in place through the journal beside the client.
+class CloseQuarterStepTest : public ClosePeriodTest {
+protected:
+    // Drops the client as a stopped program would: nothing in memory is written.
+    void abandonClient()
+    {
+        for (TRecordSet* set : {&module->RSEmployee, &module->RSCompany, &module->RSState, &module->RSCity}) {
+            const TRecordSetEvent beforeClose = std::exchange(set->OnBeforeClose, nullptr);
+            const TRecordSetEvent afterClose = std::exchange(set->OnAfterClose, nullptr);
+            set->CloseRecSet();
+            set->OnBeforeClose = beforeClose;
+            set->OnAfterClose = afterClose;
+        }
+    }
+
+    JournaledStep step()
+    {
+        const QString client = clientPath();
+        const QString quarterlyJournal = quarterlyCopy(QStringLiteral("ACME_3Q") + kChangeJournalSuffix);
+        return {{client, ChangeFileExt(client, QStringLiteral(".C26"))},
+                {QFileInfo(client).absolutePath(), QuarterlyDataDir},
+                ChangeFileExt(client, kChangeJournalSuffix),
+                [this] {
+                    abandonClient();
+                    // Each run makes the quarterly copies afresh, so the copy's own journal never
+                    // replaces a file by the same bytes.
+                    QFile::remove(quarterlyCopy(QStringLiteral("ACME_3Q.P26")));
+                    QFile::remove(quarterlyCopy(QStringLiteral("ACME_3Q.C26")));
+                    openClient();
+                    readEmployee(2);
+                },
+                [this] {
+                    AnsweringOk ok;
+                    if (!module->RSEmployee.Active())
+                        openClient();
+                    try {
+                        CloseQuarter();
+                    } catch (const ECustomException& e) {
+                        // A failure to open the client again after the quarter stands closed
+                        // fails no step: it is said, and the next opening opens it.
+                        if (!e.message().startsWith(QStringLiteral("The quarter was closed: its totals and Form 941 "
+                                                                   "data were cleared.\r\rThe client could not be "
+                                                                   "opened again:\r")))
+                            throw;
+                    }
+                },
+                [this, quarterlyJournal] {
+                    abandonClient();
+                    if (QFileInfo::exists(quarterlyJournal))
+                        messages.expect(IdOk, QStringLiteral("did not finish"));
+                    RecoverInterruptedChanges(QuarterlyDataDir);
+                    openClient();
+                }};
+    }
+};
+
+TEST_F(CloseQuarterStepTest, EachFailingFileOperationLeavesBothClientFilesAsTheyWere)
+{
+    ExpectFaultsChangeNothing(step(), messages);
+}
+
+TEST_F(CloseQuarterStepTest, AStopAnywhereIsFinishedOrUndoneAtTheNextOpening)
+{
+    ExpectStopsFinishOrUndo(step(), messages);
+}
+
+// A fault while the quarter is cleared names the file and the system's reason, leaves both files
+// as they were and the client open on its employee.
+TEST_F(CloseQuarterStepTest, FaultWhileClearingSaysWhyAndKeepsTheClientOpen)
+{
+    const QByteArray before = ReadTestFile(CompanyFileName) + ReadTestFile(CurFileName);
+    ASSERT_TRUE(QDir().mkpath(QuarterlyDataDir));
+    const QString client = CurFileName;
+    bool copied = false;
+    QString message;
+    {
+        // The quarterly copy goes through; the first write of the client's new files fails.
+        const FileOperationFault previous = SetFileOperationFault([&](FileOperation operation, const QString& path) {
+            if (operation == FileOperation::Rename && path.startsWith(QuarterlyDataDir))
+                copied = true;
+            return copied && operation == FileOperation::Write && !path.startsWith(QuarterlyDataDir) ? ENOSPC : 0;
+        });
+        AnsweringOk ok;
+        try {
+            CloseQuarter();
+        } catch (const Exception& e) {
+            message = e.message();
+        }
+        SetFileOperationFault(previous);
+    }
+    EXPECT_TRUE(NamesFileAndReason(message, QStringLiteral("No space left on device"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("\r\rThe quarter was not closed: no totals or Form 941 data were cleared.")))
+        << message.toStdString();
+    EXPECT_EQ(ReadTestFile(CompanyFileName) + ReadTestFile(CurFileName), before);
+    EXPECT_FALSE(QFileInfo::exists(ChangeFileExt(client, kChangeJournalSuffix)));
+    ASSERT_TRUE(module->RSEmployee.Active());
+    EXPECT_EQ(module->RSEmployee.CurrentRecord(), 2);
+    EXPECT_EQ(EmployeeRec.FirstName.get(), QStringLiteral("Ann2"));
+    EXPECT_EQ(CompanyRec.CurrentQuarter, 3);
 }

@@ -1,7 +1,10 @@
 #include "FailingFileOperations.h"
 #include "TestSupport.h"
 
+#include "platform/Exceptions.h"
 #include "platform/FileReplacement.h"
+#include "platform/Registry.h"
+#include "platform/SettingsText.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,4 +166,57 @@ TEST_F(FileReplacementTest, LeftoverTemporariesOlderThanTheStartAreRemoved)
     EXPECT_EQ(RemoveLeftoverTemporaries(folder, QDateTime::currentDateTime().addSecs(60)), QStringList());
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({QStringLiteral("ACME.C26"), QStringLiteral("report.part")}));
+}
+
+// The settings file is written by the same writer: a failure at any step leaves the settings
+// there before byte for byte, is reported naming the file and the reason, and a later write
+// succeeds. Under 16 KiB the file reaches the disk only when the buffer is flushed; over it, the
+// writer writes it in one piece.
+TEST_F(FileReplacementTest, EachFailingStepLeavesTheSettingsFileByteForByteAndIsReported)
+{
+    const QString store = Registry::storePath();
+    const QString key = QStringLiteral("Software\\Ledgora\\2026\\RecentFiles");
+    for (const int entries : {3, 400}) {
+        SettingsValues settings;
+        for (int n = 0; n < entries; ++n)
+            settings.insert(QStringLiteral("Software/Ledgora/2026/RecentFiles/.values/File%1").arg(n),
+                            QStringLiteral("/home/user/Documents/Clients/%1.P26").arg(n));
+        const QByteArray old = SettingsText(settings);
+        ASSERT_EQ(old.size() > 16384, entries > 3);
+        for (const FileOperation step : kSteps) {
+            SCOPED_TRACE(testing::Message() << entries << " entries, " << NameOf(step));
+            WriteTestFile(store, old);
+            const auto writeOne = [&key] {
+                Registry registry;
+                ASSERT_TRUE(registry.OpenKey(key, false));
+                registry.WriteString(QStringLiteral("File0"), QStringLiteral("/media/stick/ACME.P26"));
+            };
+            int calls = 0;
+            {
+                FailingFileOperations counting({step}, 0);
+                writeOne();
+                calls = counting.calls();
+            }
+            EXPECT_GE(calls, step == FileOperation::Flush && entries > 3 ? 0 : 1);
+            const QByteArray written = ReadTestFile(store);
+            for (int n = 1; n <= calls; ++n) {
+                SCOPED_TRACE(n);
+                WriteTestFile(store, old);
+                {
+                    FailingFileOperations failing({step}, n);
+                    try {
+                        writeOne();
+                        ADD_FAILURE() << "the settings were taken as written";
+                    } catch (const ERegistryException& e) {
+                        EXPECT_EQ(e.message(), QStringLiteral("The settings file %1 could not be written: No space left on "
+                                                              "device.").arg(store));
+                    }
+                }
+                EXPECT_EQ(ReadTestFile(store), old);
+                EXPECT_EQ(QDir(configDir()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("registry.ini")}));
+                writeOne();
+                EXPECT_EQ(ReadTestFile(store), written);
+            }
+        }
+    }
 }

@@ -5,9 +5,14 @@
 #include "platform/Exceptions.h"
 #include "platform/Folders.h"
 #include "platform/Registry.h"
+#include "platform/SettingsText.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <iterator>
 
 using RegistryTest = LedgoraTest;
 
@@ -130,6 +135,115 @@ TEST_F(RegistryTest, SettingsThatCannotBeWrittenAreReported)
         registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true);
         ADD_FAILURE() << "the settings were taken as written";
     } catch (const ERegistryException& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("The settings file %1 could not be written.").arg(Registry::storePath()));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("The settings file %1 could not be written: Not a directory.").arg(Registry::storePath()));
     }
+}
+
+namespace {
+
+// Values that need each kind of escape the settings file knows.
+const std::pair<const char*, QString> kAwkwardValues[] = {
+    {"plain", QStringLiteral("Cyan Dusk")},
+    {"empty", QString()},
+    {"quotes, comma, semicolon", QStringLiteral("Office \"Laser\", 2; left")},
+    {"equals sign", QStringLiteral("a=b")},
+    {"blanks at both ends", QStringLiteral("  spaced  ")},
+    {"backslashes", QStringLiteral("C:\\Ledgora\\2026\\")},
+    {"control characters", QStringLiteral("tab\there\nline\x01" "1f end")},
+    {"leading at sign", QStringLiteral("@Invalid()")},
+    {"accents and euro", QStringLiteral("Caf\u00e9 \u20ac 5 \u00fc")},
+    {"octal-looking", QStringLiteral("\\0 and 017")},
+};
+
+const QString kAwkwardKey = QStringLiteral("Software/Ledgora/2026/Pr\u00efnter [1]/.values/");
+
+} // namespace
+
+// A settings file written by earlier versions (through QSettings) reads the same, and a file
+// written now reads the same in them.
+TEST_F(RegistryTest, SettingsFileReadsAndWritesAsEarlierVersionsDid)
+{
+    const QString store = Registry::storePath();
+    {
+        QSettings earlier(store, QSettings::IniFormat);
+        for (const auto& [name, value] : kAwkwardValues)
+            earlier.setValue(kAwkwardKey + QString::fromLatin1(name), value);
+        earlier.setValue(QStringLiteral("Software/Ledgora/2026/Style/.key"), QString());
+    }
+    SettingsValues values;
+    ASSERT_EQ(ParseSettingsText(ReadTestFile(store), values), QString());
+    for (const auto& [name, value] : kAwkwardValues)
+        EXPECT_EQ(values.value(kAwkwardKey + QString::fromLatin1(name)), value) << name;
+    EXPECT_TRUE(values.contains(QStringLiteral("Software/Ledgora/2026/Style/.key")));
+    EXPECT_EQ(values.size(), std::size(kAwkwardValues) + 1);
+
+    const QString ours = tempPath(QStringLiteral("ours.ini"));
+    WriteTestFile(ours, SettingsText(values));
+    QSettings earlier(ours, QSettings::IniFormat);
+    EXPECT_EQ(earlier.status(), QSettings::NoError);
+    for (const auto& [name, value] : kAwkwardValues)
+        EXPECT_EQ(earlier.value(kAwkwardKey + QString::fromLatin1(name)).toString(), value) << name;
+    SettingsValues again;
+    ASSERT_EQ(ParseSettingsText(ReadTestFile(ours), again), QString());
+    EXPECT_EQ(again, values);
+}
+
+// Another object, or another copy of the program, that wrote the file since is seen by the next
+// read, and a write keeps what it wrote.
+TEST_F(RegistryTest, ReadsSeeWhatWasWrittenSinceAndWritesKeepIt)
+{
+    Registry first;
+    ASSERT_TRUE(first.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true));
+    first.WriteString(QStringLiteral("Name"), QStringLiteral("Laser"));
+    {
+        Registry second;
+        ASSERT_TRUE(second.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Backup"), true));
+        second.WriteString(QStringLiteral("Folder"), QStringLiteral("/media/stick"));
+    }
+    first.WriteInteger(QStringLiteral("Copies"), 2);
+    Registry third;
+    ASSERT_TRUE(third.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Backup"), false));
+    EXPECT_EQ(third.ReadString(QStringLiteral("Folder")), QStringLiteral("/media/stick"));
+    WriteTestFile(Registry::storePath(), "[Software]\nLedgora\\2026\\Printer\\.values\\Name=Inkjet\n");
+    EXPECT_EQ(first.ReadString(QStringLiteral("Name")), QStringLiteral("Inkjet"));
+    EXPECT_FALSE(first.ValueExists(QStringLiteral("Copies")));
+}
+
+// A file far larger than settings is never read whole: it is set aside as a damaged one is.
+TEST_F(RegistryTest, OversizedSettingsFileIsSetAsideUnread)
+{
+    SetClockForTests(QDateTime(QDate(2026, 12, 11), QTime(2, 30, 45)));
+    const QString store = Registry::storePath();
+    WriteTestFile(store, "[Software]\n");
+    ASSERT_TRUE(QFile::resize(store, qint64(200) << 20));  // sparse: no 200 MB on the disk
+    messages.expect(IdOk, QStringLiteral("cannot be read. It has been kept as ") + store
+                              + QStringLiteral(".damaged-2026-12-11-023045"));
+    Registry registry;
+    ASSERT_TRUE(registry.OpenKey(QStringLiteral("Software\\Ledgora\\2026\\Printer"), true));
+    registry.WriteString(QStringLiteral("Name"), QStringLiteral("Laser"));
+    EXPECT_LT(QFileInfo(store).size(), 1000);
+    SetClockForTests(QDateTime());
+}
+
+// Temporary copies that a program stopped while saving left go; the settings, a damaged file kept
+// aside, other files and links (and what they point to) stay.
+TEST_F(RegistryTest, LeftoverCopiesOfTheSettingsFileAreRemoved)
+{
+    const QString folder = configDir() + QStringLiteral("/");
+    const QString outside = tempPath(QStringLiteral("outside.txt"));
+    WriteTestFile(outside, "not ours");
+    const QStringList kept = {QStringLiteral("registry.ini"), QStringLiteral("registry.ini.damaged-2026-12-11-023045"),
+                              QStringLiteral("registry.ini.lnk123"), QStringLiteral("registry.ini.notes")};
+    for (const QString& name : {kept[0], kept[1], kept[3], QStringLiteral("registry.ini.Ab12Cd"),
+                                QStringLiteral("registry.ini.x9Y8z7"), QStringLiteral(".registry.ini.k3x9.part")})
+        WriteTestFile(folder + name, "settings");
+    ASSERT_TRUE(QFile::link(outside, folder + kept[2]));
+    EXPECT_EQ(Registry::RemoveLeftoverCopies(QDateTime::currentDateTime().addSecs(-60)), QStringList());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 7);
+    EXPECT_EQ(Registry::RemoveLeftoverCopies(QDateTime::currentDateTime().addSecs(60)), QStringList());
+    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.sort();
+    EXPECT_EQ(left, kept);
+    EXPECT_EQ(ReadTestFile(outside), QByteArray("not ours"));
 }

@@ -5,6 +5,8 @@
 #include "platform/report/ReportSnapshot.h"
 #include "platform/report/ReportSystem.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 
@@ -225,3 +227,37 @@ TEST_F(ReportSystemTest, PreviewSettingsReachThePageRenderer)
 }
 
 } // namespace
+
+// An export cut short by a stop left its hidden temporary file; the next export into that folder
+// clears it, and leaves what only looks like one: a file being written now, a link of that name
+// (and the file it points to), a file of another shape.
+TEST_F(ReportSystemTest, ExportClearsTheTemporaryFilesEarlierExportsLeft)
+{
+    const QString folder = tempPath(QStringLiteral("exports/"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString outside = tempPath(QStringLiteral("outside.pdf"));
+    WriteTestFile(outside, "someone else's");
+    const auto writeAged = [&](const QString& name, int ageSeconds) {
+        WriteTestFile(folder + name, "half an export");
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    };
+    writeAged(QStringLiteral(".report.pdf.k3x9ab.part"), 3600);
+    writeAged(QStringLiteral(".report.html.1z.part"), 3600);
+    writeAged(QStringLiteral(".report.pdf.q8w7.part"), 0);
+    writeAged(QStringLiteral(".notes.part"), 3600);
+    ASSERT_TRUE(QFile::link(outside, folder + QStringLiteral(".linked.pdf.abc123.part")));
+
+    ScriptedOutputOptions options([&](const ReportSystem&, OutputChoice& choice) {
+        choice.destination = ReportDestination::File;
+        choice.fileName = folder + QStringLiteral("report.pdf");
+        return true;
+    });
+    ASSERT_TRUE(system.Execute());
+    QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    left.sort();
+    EXPECT_EQ(left, QStringList({QStringLiteral(".linked.pdf.abc123.part"), QStringLiteral(".notes.part"),
+                                 QStringLiteral(".report.pdf.q8w7.part"), QStringLiteral("report.pdf")}));
+    EXPECT_EQ(ReadTestFile(outside), QByteArray("someone else's"));
+}
