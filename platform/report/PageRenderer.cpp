@@ -1,5 +1,7 @@
 #include "platform/report/PageRenderer.h"
 
+#include "platform/report/ReportFontCache.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -65,7 +67,7 @@ void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex
         switch (op.kind) {
         case DrawOp::Kind::Text: {
             const QString shown = ShownText(op, pageNumber, pageCount);
-            painter.setFont(ReportQFont(op.font));
+            painter.setFont(MeasuredFontOf(op.font).Font());
             painter.setPen(QColor::fromRgb(op.textColor));
             painter.drawText(QPointF(TextLeft(op, pageNumber, pageCount) * U, op.y1 * U), shown);
             break;
