@@ -96,7 +96,7 @@ BENCHMARK(YearToDateJournalDrawnOnly)->Unit(benchmark::kMillisecond);
 
 void YearToDateJournalByQPdfWriterAlone(benchmark::State& state)
 {
-    const PlainPdfPages pages = PreparePlainPages(DrawJournal());
+    const std::vector<PlainPage> pages = PreparePlainPages(DrawJournal());
     for (auto _ : state)
         benchmark::DoNotOptimize(DrawPlainPdf(pages).size());
 }

@@ -21,57 +21,64 @@ QPageLayout LayoutOf(const ReportPage& page)
 
 } // namespace
 
-PlainPdfPages PreparePlainPages(const ReportDocument& document)
+std::vector<PlainPage> PreparePlainPages(const ReportDocument& document)
 {
-    PlainPdfPages plain;
+    std::vector<PlainPage> pages;
     const int count = document.PageCount();
     for (int i = 0; i < count; ++i) {
         const ReportPage& page = document.pages[static_cast<size_t>(i)];
-        ReportPage shapes = page;
-        shapes.ops.clear();
-        std::vector<PlainText> texts;
+        PlainPage plain;
+        plain.size.width = page.width;
+        plain.size.height = page.height;
         for (const DrawOp& op : page.ops) {
             if (op.previewOnly)
                 continue;
-            if (op.kind != DrawOp::Kind::Text) {
-                shapes.ops.push_back(op);
-                continue;
+            PlainOp drawn;
+            if (op.kind == DrawOp::Kind::Text) {
+                drawn.isText = true;
+                drawn.font = ReportQFont(op.font);
+                drawn.color = QColor::fromRgb(op.textColor);
+                drawn.at = QPointF(TextLeft(op, i + 1, count) * ReportUnitsPerInch, op.y1 * ReportUnitsPerInch);
+                drawn.text = ShownText(op, i + 1, count);
+            } else {
+                drawn.shape = op;
             }
-            texts.push_back(PlainText{ReportQFont(op.font), QColor::fromRgb(op.textColor),
-                                      QPointF(TextLeft(op, i + 1, count) * ReportUnitsPerInch, op.y1 * ReportUnitsPerInch),
-                                      ShownText(op, i + 1, count)});
+            plain.ops.push_back(std::move(drawn));
         }
-        plain.shapes.pages.push_back(std::move(shapes));
-        plain.texts.push_back(std::move(texts));
+        pages.push_back(std::move(plain));
     }
-    return plain;
+    return pages;
 }
 
-QByteArray DrawPlainPdf(const PlainPdfPages& pages)
+QByteArray DrawPlainPdf(const std::vector<PlainPage>& pages)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kDotsPerInch);
-        writer.setPageLayout(LayoutOf(pages.shapes.pages.front()));
+        writer.setPageLayout(LayoutOf(pages.front().size));
         QPainter painter(&writer);
-        for (int i = 0; i < pages.shapes.PageCount(); ++i) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        const double scale = kDotsPerInch / ReportUnitsPerInch;
+        painter.scale(scale, scale);
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const PlainPage& page = pages[i];
             if (i > 0) {
-                writer.setPageLayout(LayoutOf(pages.shapes.pages[static_cast<size_t>(i)]));
+                writer.setPageLayout(LayoutOf(page.size));
                 writer.newPage();
             }
-            RenderPage(painter, pages.shapes, i, kDotsPerInch);
-            painter.save();
-            painter.setRenderHint(QPainter::TextAntialiasing, true);
-            const double scale = kDotsPerInch / ReportUnitsPerInch;
-            painter.scale(scale, scale);
-            for (const PlainText& text : pages.texts[static_cast<size_t>(i)]) {
-                painter.setFont(text.font);
-                painter.setPen(text.color);
-                painter.drawText(text.at, text.text);
+            painter.fillRect(QRectF(0, 0, page.size.width * ReportUnitsPerInch, page.size.height * ReportUnitsPerInch), Qt::white);
+            for (const PlainOp& op : page.ops) {
+                if (!op.isText) {
+                    DrawShapeOp(painter, op.shape, 0.0);
+                    continue;
+                }
+                painter.setFont(op.font);
+                painter.setPen(op.color);
+                painter.drawText(op.at, op.text);
             }
-            painter.restore();
         }
     }
     return buffer.data();

@@ -119,7 +119,7 @@ BENCHMARK(W2PagesWrittenOnly)->Unit(benchmark::kMillisecond);
 
 void W2PagesByQPdfWriterAlone(benchmark::State& state)
 {
-    const PlainPdfPages pages = PreparePlainPages(*PrintAll(QString()));
+    const std::vector<PlainPage> pages = PreparePlainPages(*PrintAll(QString()));
     for (auto _ : state)
         benchmark::DoNotOptimize(DrawPlainPdf(pages).size());
 }
