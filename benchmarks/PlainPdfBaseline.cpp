@@ -1,25 +1,11 @@
 #include "PlainPdfBaseline.h"
 
 #include "platform/report/PageRenderer.h"
+#include "platform/report/PdfRenderer.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-
-namespace {
-
-constexpr int kDotsPerInch = 1200;
-
-QPageLayout LayoutOf(const ReportPage& page)
-{
-    const bool landscape = page.orientation() == PageOrientation::Landscape;
-    const QSizeF portrait = landscape ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
-    return QPageLayout(QPageSize(portrait, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
-}
-
-} // namespace
 
 std::vector<PlainPage> PreparePlainPages(const ReportDocument& document)
 {
@@ -56,17 +42,17 @@ QByteArray DrawPlainPdf(const std::vector<PlainPage>& pages)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kDotsPerInch);
-        writer.setPageLayout(LayoutOf(pages.front().size));
+        writer.setResolution(PdfDotsPerInch);
+        writer.setPageLayout(PdfPageLayout(pages.front().size));
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
-        const double scale = kDotsPerInch / ReportUnitsPerInch;
+        const double scale = PdfDotsPerInch / ReportUnitsPerInch;
         painter.scale(scale, scale);
         for (size_t i = 0; i < pages.size(); ++i) {
             const PlainPage& page = pages[i];
             if (i > 0) {
-                writer.setPageLayout(LayoutOf(page.size));
+                writer.setPageLayout(PdfPageLayout(page.size));
                 writer.newPage();
             }
             painter.fillRect(QRectF(0, 0, page.size.width * ReportUnitsPerInch, page.size.height * ReportUnitsPerInch), Qt::white);
