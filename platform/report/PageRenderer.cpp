@@ -1,5 +1,7 @@
 #include "platform/report/PageRenderer.h"
 
+#include "platform/report/ReportFontCache.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -39,6 +41,36 @@ QRectF unitsRect(const DrawOp& op)
 
 } // namespace
 
+void DrawShapeOp(QPainter& painter, const DrawOp& op, double minPenUnits)
+{
+    switch (op.kind) {
+    case DrawOp::Kind::Text:
+        break;
+    case DrawOp::Kind::Line:
+        painter.setPen(qtPen(op.pen, minPenUnits));
+        painter.drawLine(QPointF(op.x1 * U, op.y1 * U), QPointF(op.x2 * U, op.y2 * U));
+        break;
+    case DrawOp::Kind::Rectangle:
+        painter.setPen(qtPen(op.pen, minPenUnits));
+        painter.setBrush(qtBrush(op.brush));
+        painter.drawRect(unitsRect(op));
+        break;
+    case DrawOp::Kind::Ellipse:
+        painter.setPen(qtPen(op.pen, minPenUnits));
+        painter.setBrush(qtBrush(op.brush));
+        painter.drawEllipse(unitsRect(op));
+        break;
+    case DrawOp::Kind::RoundRect:
+        painter.setPen(qtPen(op.pen, minPenUnits));
+        painter.setBrush(qtBrush(op.brush));
+        painter.drawRoundedRect(unitsRect(op), op.radius * U, op.radius * U);
+        break;
+    case DrawOp::Kind::Image:
+        painter.drawImage(unitsRect(op), op.image);
+        break;
+    }
+}
+
 void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double dotsPerInch,
                 const PageRenderOptions& options)
 {
@@ -62,37 +94,13 @@ void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex
     for (const DrawOp& op : page.ops) {
         if (op.previewOnly && !options.preview)
             continue;
-        switch (op.kind) {
-        case DrawOp::Kind::Text: {
-            const QString shown = ShownText(op, pageNumber, pageCount);
-            painter.setFont(ReportQFont(op.font));
-            painter.setPen(QColor::fromRgb(op.textColor));
-            painter.drawText(QPointF(TextLeft(op, pageNumber, pageCount) * U, op.y1 * U), shown);
-            break;
+        if (op.kind != DrawOp::Kind::Text) {
+            DrawShapeOp(painter, op, minPen);
+            continue;
         }
-        case DrawOp::Kind::Line:
-            painter.setPen(qtPen(op.pen, minPen));
-            painter.drawLine(QPointF(op.x1 * U, op.y1 * U), QPointF(op.x2 * U, op.y2 * U));
-            break;
-        case DrawOp::Kind::Rectangle:
-            painter.setPen(qtPen(op.pen, minPen));
-            painter.setBrush(qtBrush(op.brush));
-            painter.drawRect(unitsRect(op));
-            break;
-        case DrawOp::Kind::Ellipse:
-            painter.setPen(qtPen(op.pen, minPen));
-            painter.setBrush(qtBrush(op.brush));
-            painter.drawEllipse(unitsRect(op));
-            break;
-        case DrawOp::Kind::RoundRect:
-            painter.setPen(qtPen(op.pen, minPen));
-            painter.setBrush(qtBrush(op.brush));
-            painter.drawRoundedRect(unitsRect(op), op.radius * U, op.radius * U);
-            break;
-        case DrawOp::Kind::Image:
-            painter.drawImage(unitsRect(op), op.image);
-            break;
-        }
+        painter.setFont(MeasuredFontOf(op.font).Font());
+        painter.setPen(QColor::fromRgb(op.textColor));
+        painter.drawText(QPointF(TextLeft(op, pageNumber, pageCount) * U, op.y1 * U), ShownText(op, pageNumber, pageCount));
     }
     painter.restore();
 }

@@ -18,3 +18,7 @@ struct PageRenderOptions {
 // images all draw pages through this one routine.
 void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double dotsPerInch,
                 const PageRenderOptions& options = {});
+
+// Paints a shape or image operation (a text operation paints nothing) on a painter scaled to
+// report units; lines are at least minPenUnits wide.
+void DrawShapeOp(QPainter& painter, const DrawOp& op, double minPenUnits);

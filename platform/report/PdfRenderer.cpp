@@ -7,22 +7,11 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 
 namespace {
-
-constexpr int PdfDotsPerInch = 1200;
-
-QPageLayout layoutOf(const ReportPage& page)
-{
-    const bool landscape = page.orientation() == PageOrientation::Landscape;
-    const QSizeF portraitSize = landscape ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
-    return QPageLayout(QPageSize(portraitSize, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
-}
 
 // A PDF text string that holds any character: UTF-16BE behind a byte order mark, in hex.
 QByteArray pdfText(const QString& text)
@@ -73,6 +62,14 @@ QByteArray withInfo(QByteArray pdf, const PdfDocumentInfo& info)
 
 } // namespace
 
+QPageLayout PdfPageLayout(const ReportPage& page)
+{
+    const bool landscape = page.orientation() == PageOrientation::Landscape;
+    const QSizeF portraitSize = landscape ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
+    return QPageLayout(QPageSize(portraitSize, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+}
+
 PdfDocumentInfo ProgramPdfInfo()
 {
     const QString title = QGuiApplication::applicationDisplayName();
@@ -90,13 +87,13 @@ QByteArray PdfBytes(const ReportDocument& document, const PdfDocumentInfo& info)
         writer.setTitle(info.title);
         writer.setCreator(info.creator);
         const ReportPage blank = LetterPage(PageOrientation::Portrait);
-        writer.setPageLayout(layoutOf(document.pages.empty() ? blank : document.pages.front()));
+        writer.setPageLayout(PdfPageLayout(document.pages.empty() ? blank : document.pages.front()));
         QPainter painter;
         if (!painter.begin(&writer))
             throw EReportException(QStringLiteral("The PDF document cannot be started."));
         for (int i = 0; i < document.PageCount(); ++i) {
             if (i > 0) {
-                writer.setPageLayout(layoutOf(document.pages[static_cast<size_t>(i)]));
+                writer.setPageLayout(PdfPageLayout(document.pages[static_cast<size_t>(i)]));
                 writer.newPage();
             }
             RenderPage(painter, document, i, PdfDotsPerInch);

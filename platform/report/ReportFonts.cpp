@@ -1,8 +1,7 @@
 #include "platform/report/ReportFonts.h"
 
 #include "platform/report/MicrGlyphs.h"
-
-#include <QFontMetricsF>
+#include "platform/report/ReportFontCache.h"
 
 #include <array>
 #include <utility>
@@ -48,26 +47,26 @@ double TextWidth(const ReportFont& font, const QString& text)
 {
     if (IsMicrFont(font))
         return MicrTextWidth(font.size, text);
-    return QFontMetricsF(ReportQFont(font)).horizontalAdvance(text) / ReportUnitsPerInch;
+    return MeasuredFontOf(font).Advance(text) / ReportUnitsPerInch;
 }
 
 double FontAscent(const ReportFont& font)
 {
     if (IsMicrFont(font))
         return MicrCharHeight(font.size);
-    return QFontMetricsF(ReportQFont(font)).ascent() / ReportUnitsPerInch;
+    return MeasuredFontOf(font).Metrics().ascent() / ReportUnitsPerInch;
 }
 
 double FontDescent(const ReportFont& font)
 {
     if (IsMicrFont(font))
         return 0.0;
-    return QFontMetricsF(ReportQFont(font)).descent() / ReportUnitsPerInch;
+    return MeasuredFontOf(font).Metrics().descent() / ReportUnitsPerInch;
 }
 
 double FontLineHeight(const ReportFont& font)
 {
     if (IsMicrFont(font))
         return MicrCharHeight(font.size) * 1.5;
-    return QFontMetricsF(ReportQFont(font)).lineSpacing() / ReportUnitsPerInch;
+    return MeasuredFontOf(font).Metrics().lineSpacing() / ReportUnitsPerInch;
 }
