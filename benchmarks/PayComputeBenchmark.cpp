@@ -6,6 +6,7 @@
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/TaxTableFiles.h"
+#include "components/NumberRoutines.h"
 #include "components/StateTables.h"
 #include "payroll/PayCompute.h"
 #include "platform/Exceptions.h"
@@ -15,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -78,6 +81,38 @@ void CalculateEmployeePayOverClient(benchmark::State& state)
                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(CalculateEmployeePayOverClient)->Unit(benchmark::kMillisecond);
+
+// Amounts of the kind the pay computation rounds: cents times rates, with the binary noise of sums.
+std::vector<double> Amounts()
+{
+    std::vector<double> amounts;
+    for (int n = 0; n < 1000; ++n)
+        amounts.push_back((n * 1234.5678 + 0.1 + 0.2) * (n % 2 == 0 ? 0.062 : 1.45));
+    return amounts;
+}
+
+void RoundAmountsToCents(benchmark::State& state)
+{
+    const std::vector<double> amounts = Amounts();
+    for (auto _ : state) {
+        for (double amount : amounts)
+            benchmark::DoNotOptimize(RoundToDecimals(amount, 2));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(amounts.size()));
+}
+BENCHMARK(RoundAmountsToCents);
+
+// The floor: the same amounts scaled, rounded by the hardware and scaled back.
+void ScaleAmountsToCents(benchmark::State& state)
+{
+    const std::vector<double> amounts = Amounts();
+    for (auto _ : state) {
+        for (double amount : amounts)
+            benchmark::DoNotOptimize(std::round(amount * 100) / 100);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(amounts.size()));
+}
+BENCHMARK(ScaleAmountsToCents);
 
 } // namespace
 

@@ -1,10 +1,28 @@
 #include "client/ClientMenuState.h"
 
+#include "client/EmployeeLoop.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 #include "components/DateRoutines.h"
 #include "components/StateTables.h"
 #include "components/TextRoutines.h"
+
+namespace {
+
+// Every employee count the menus need, from one walk of the employee file.
+void CountEmployees(ClientMenuState& state)
+{
+    ForEachEmployee([&state] {
+        const EmployeeRecord& e = EmployeeRec;
+        state.employeesWithRate += e.RegularRate > 0;
+        state.employeesWithPay += EmployeeHasPay();
+        state.employeesWithMonthToDate += e.GrossWages[kMonthToDateColumn] != 0;
+        state.employeesWithQuarterToDate += e.GrossWages[kQuarterToDateColumn] != 0;
+        state.employeesWithYearToDate += e.GrossWages[kYearToDateColumn] != 0;
+    });
+}
+
+} // namespace
 
 ClientMenuState CurrentClientMenuState()
 {
@@ -15,11 +33,7 @@ ClientMenuState CurrentClientMenuState()
         return state;
     state.payrollPosted = CompanyRec.PayrollPosted;
     state.payDateValid = IsValidDateStr(CompanyRec.PayDate.get());
-    state.employeesWithRate = CountEmployeesWithRate();
-    state.employeesWithPay = CountEmployeesWithPay();
-    state.employeesWithMonthToDate = CountEmployeesWithAmount(2);
-    state.employeesWithQuarterToDate = CountEmployeesWithAmount(3);
-    state.employeesWithYearToDate = CountEmployeesWithAmount(4);
+    CountEmployees(state);
     state.priorPeriodCount = CompanyRec.PriorPeriodCount;
     state.newJerseyEmployer = CompanyRec.CurrentState == StateCodeIndex(QStringLiteral("NJ")) + 1;
     ClassifyOpenFile(CurFileName, TemplateFileName, BackupDir, QuarterlyDataDir, state);

@@ -145,12 +145,12 @@ double DigitsToFloat(const QString& text)
     return TextToFloat(KeepChars(text, MakeCharSet("0123456789")));
 }
 
-double RoundToDecimals(double value, int decimals)
+namespace {
+
+// The rounding on the value's 18 significant digits taken as text, for every value the integer
+// path below does not take.
+double roundThroughDigits(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return 0;
-    if (decimals < 0)
-        decimals = 0;
     const bool negative = std::signbit(value);
     std::string digits(18, '0');
     int exponent = 0;
@@ -180,6 +180,104 @@ double RoundToDecimals(double value, int decimals)
     if (decimals > 0)
         text += "." + all.substr(integerDigits);
     return std::strtod(text.c_str(), nullptr);
+}
+
+// 10^0 .. 10^22, each exact as a double, so a product or quotient with one is rounded once.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
+
+// Below 2^53 every integer is a double.
+constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
+
+std::uint64_t powerOfTen(int n)
+{
+    std::uint64_t power = 1;
+    while (n-- > 0)
+        power *= 10;
+    return power;
+}
+
+// The 18 significant digits of a positive magnitude from 1e-5 up to 1e17, exactly as
+// significantDigits makes them, with integers and doubles only: those digits are the magnitude
+// times the power of ten that brings it to 18 digits, rounded once to a double, and a double
+// product with an exact power of ten is that rounding. The quad-precision scaling there strays
+// from the exact product by a few parts in 2^113, which only matters for a product lying exactly
+// half-way between two doubles; such a magnitude is left to the digits (false).
+bool eighteenDigits(double magnitude, std::uint64_t& digits, int& exponent)
+{
+    if (!(magnitude >= 1e-5 && magnitude < 1e17))
+        return false;
+    exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 17 - exponent;
+        if (scale < 0 || scale > kLargestExactPower)
+            return false;
+        const double power = kExactPowersOfTen[scale];
+        const double product = magnitude * power;
+        int binaryExponent = 0;
+        std::frexp(product, &binaryExponent);
+        const double halfStep = std::ldexp(1.0, binaryExponent - 54);
+        if (std::fabs(std::fma(magnitude, power, -product)) == halfStep)
+            return false;
+        if (product >= 1e18) {
+            ++exponent;
+            continue;
+        }
+        if (product < 1e17) {
+            --exponent;
+            continue;
+        }
+        digits = static_cast<std::uint64_t>(product);
+        return true;
+    }
+    return false;
+}
+
+// The integer path of RoundToDecimals: half away from zero on the 18 digits, and the kept digits
+// divided by an exact power of ten, which is the double that their text reads back as.
+bool roundThroughIntegers(double value, int decimals, double& rounded)
+{
+    if (decimals > kLargestExactPower)
+        return false;
+    const double magnitude = std::fabs(value);
+    double result = 0;
+    if (magnitude != 0) {
+        std::uint64_t digits = 0;
+        int exponent = 0;
+        if (!eighteenDigits(magnitude, digits, exponent))
+            return false;
+        const int kept = exponent + 1 + decimals;
+        if (kept >= 18) {
+            // Nothing to drop: the digits themselves, scaled.
+            result = static_cast<double>(digits) / kExactPowersOfTen[17 - exponent];
+        } else {
+            std::uint64_t whole = 0;
+            if (kept >= 0) {
+                const std::uint64_t unit = powerOfTen(18 - kept);
+                whole = digits / unit + (digits % unit >= unit / 2 ? 1 : 0);
+            }
+            if (whole >= kLargestExactInteger)
+                return false;
+            result = static_cast<double>(whole) / kExactPowersOfTen[decimals];
+        }
+    }
+    rounded = std::signbit(value) ? -result : result;
+    return true;
+}
+
+} // namespace
+
+double RoundToDecimals(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return 0;
+    if (decimals < 0)
+        decimals = 0;
+    double rounded = 0;
+    if (roundThroughIntegers(value, decimals, rounded))
+        return rounded;
+    return roundThroughDigits(value, decimals);
 }
 
 namespace {

@@ -463,7 +463,6 @@ void TFrmMain::OpenCommandLineFile(const QStringList& arguments)
     ShowingErrors([] { DataModule().OpenClient(CurFileName); });
     UpdateFormCaption();
     EnableMenuItems(FileIsOpen);
-    SetupProcessingMenu();
 }
 
 void TFrmMain::fitIntoScreen(QRect available)
@@ -504,7 +503,6 @@ void TFrmMain::ReopenAfterStyleChange()
     }
     UpdateFormCaption();
     EnableMenuItems(FileIsOpen);
-    SetupProcessingMenu();
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)
@@ -547,6 +545,10 @@ void TFrmMain::UpdateFormCaption()
 
 void TFrmMain::EnableMenuItems(bool enableIt)
 {
+    // A command settles the menus once, when it ends: opening a client asks for them several
+    // times on its way, and each time would walk every employee.
+    if (commandsRunning_ > 0)
+        return;
     ClientMenuState state = enableIt && FileIsOpen ? CurrentClientMenuState() : ClientMenuState();
     state.fileIsOpen = enableIt;
     applyMenuStates(ComputeMenuStates(state));
@@ -554,9 +556,8 @@ void TFrmMain::EnableMenuItems(bool enableIt)
 
 void TFrmMain::SetupProcessingMenu()
 {
-    if (!FileIsOpen)
-        return;
-    applyMenuStates(ComputeMenuStates(CurrentClientMenuState()));
+    if (FileIsOpen)
+        EnableMenuItems(true);
 }
 
 void TFrmMain::SetupPrintMenuItems()
@@ -612,9 +613,11 @@ void TFrmMain::UpdateRecentFilesMenu()
 
 void TFrmMain::RunCommand(MenuItem command, MenuItem sender)
 {
+    ++commandsRunning_;
     try {
         dispatch(command, sender);
     } catch (...) {
+        --commandsRunning_;
         // The menus follow whatever the command changed before it failed; its own error is
         // the one the user sees.
         try {
@@ -623,6 +626,7 @@ void TFrmMain::RunCommand(MenuItem command, MenuItem sender)
         }
         throw;
     }
+    --commandsRunning_;
     refreshAfterCommand();
 }
 
@@ -632,7 +636,6 @@ void TFrmMain::refreshAfterCommand()
         return;
     UpdateFormCaption();
     EnableMenuItems(FileIsOpen);
-    SetupProcessingMenu();
 }
 
 void TFrmMain::dispatch(MenuItem command, MenuItem sender)

@@ -36,7 +36,7 @@ public:
     // The caption and status line from the open client.
     void UpdateFormCaption();
     // The commands that need an open client, on or off; the launch panel shows when on, the
-    // message panel when off.
+    // message panel when off. While a command runs the menus wait for its end.
     void EnableMenuItems(bool enableIt);
     // The Processing and Print commands from the state of the open client; nothing while none is open.
     void SetupProcessingMenu();
@@ -103,6 +103,7 @@ private:
     QFrame* messagePanel_ = nullptr;
     QLabel* curFilePanel_ = nullptr;
     int splashShown_ = 0;
+    int commandsRunning_ = 0;  // nested commands leave the menus to the outermost
     bool closed_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "platform/report/ReportProject.h"
 
 #include "platform/Folders.h"
+#include "platform/report/ParsedProjects.h"
 #include "platform/report/ReportErrors.h"
-#include "platform/report/ReportFiles.h"
 #include "platform/report/ReportSystem.h"
 
 #include <QFileInfo>
@@ -24,13 +24,7 @@ ReportProject::ReportProject()
 
 void ReportProject::Open()
 {
-    QByteArray text;
-    try {
-        text = ReadWholeFile(ProjectFile);
-    } catch (const EInOutError& error) {
-        throw EReportException(QStringLiteral("The report project cannot be opened. %1").arg(error.message()));
-    }
-    content_ = ParseReportProject(text, ProjectFile);
+    content_ = ParsedReportProject(ProjectFile);
 }
 
 void ReportProject::Close()

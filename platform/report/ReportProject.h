@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <memory>
 
 class ReportSystem;
 
@@ -20,10 +20,11 @@ public:
     // The report system whose running report the layouts are drawn on.
     ReportSystem* Engine = nullptr;
 
-    // Reads and checks the project file; raises EReportException when it is missing or damaged.
+    // Reads and checks the project file, or takes the layouts already parsed from it in this
+    // run; raises EReportException when it is missing or damaged.
     void Open();
     void Close();
-    bool Active() const { return content_.has_value(); }
+    bool Active() const { return content_ != nullptr; }
     QStringList ReportNames() const;
     const ReportLayout* Layout(const QString& name) const;
 
@@ -41,7 +42,7 @@ public:
 private:
     const ReportLayout& selected() const;
 
-    std::optional<ReportProjectContent> content_;
+    std::shared_ptr<const ReportProjectContent> content_;
     QString selectedName_;
     LayoutParams params_;
 };

@@ -4,6 +4,7 @@
 #include "platform/Exceptions.h"
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 namespace {
@@ -28,6 +29,35 @@ TEST(RoundToDecimals, RoundsHalfAwayFromZeroOnEighteenDigits)
     for (const RoundCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " to " << c.decimals);
         EXPECT_EQ(RoundToDecimals(c.value, c.decimals), c.expected);
+    }
+}
+
+// Values whose binary lies just below or just above the half, amounts past a billion, negatives,
+// magnitudes where the double's own noise reaches the 18th digit, and tiny values: the sign of a
+// zero result counts too.
+TEST(RoundToDecimals, TrickyValuesRoundOnTheirEighteenDigits)
+{
+    const RoundCase cases[] = {
+        {1.015, 2, 1.01},           {1.025, 2, 1.02},           {0.285, 2, 0.28},
+        {1.115, 2, 1.12},           {10.005, 2, 10.01},         {100.005, 2, 100.01},
+        {1000.005, 2, 1000.01},     {8.345, 2, 8.35},           {-1.005, 2, -1},
+        {-2.675, 2, -2.67},         {-0.005, 2, -0.01},         {0.015, 2, 0.02},
+        {4.35, 1, 4.3},             {1.45, 1, 1.5},             {-1.45, 1, -1.5},
+        {0.995, 2, 1},              {9.995, 2, 9.99},           {-9.995, 2, -9.99},
+        {1234.565, 2, 1234.57},     {1234.575, 2, 1234.58},     {184500.005, 2, 184500.01},
+        {1234567.895, 2, 1234567.9}, {99999999.995, 2, 100000000},
+        {12345678901.235, 2, 12345678901.24},  {-12345678901.235, 2, -12345678901.24},
+        {1000000000000000.5, 0, 1000000000000000}, {4503599627370495.5, 0, 4503599627370495},
+        {10000000000000002.0, 0, 10000000000000002.0},
+        {0.0000449, 4, 0},          {0.00005, 4, 0.0001},       {0.0000025, 5, 0},
+        {-0.0000025, 5, -0.0},      {2.5, 0, 3},                {3.5, 0, 4},
+        {-0.5, 0, -1},              {0.049999999999999996, 1, 0},
+    };
+    for (const RoundCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << c.value << " to " << c.decimals);
+        const double rounded = RoundToDecimals(c.value, c.decimals);
+        EXPECT_EQ(rounded, c.expected);
+        EXPECT_EQ(std::signbit(rounded), std::signbit(c.expected));
     }
 }
 

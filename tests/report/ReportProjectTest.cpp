@@ -330,6 +330,39 @@ TEST_F(ReportProjectTest, MissingProjectOrLayoutIsAClearError)
     expectMessage([&] { project->ExecuteReport(QStringLiteral("EarnStmt")); }, QStringLiteral("is not open"));
 }
 
+// Screens and printouts open the project over and over; they share one parse of it until another
+// file, or a changed one, stands under the name.
+TEST_F(ReportProjectTest, OpeningsShareTheLayoutsUntilTheFileChanges)
+{
+    ReportProject first;
+    ReportProject second;
+    first.Open();
+    second.Open();
+    ASSERT_NE(first.Layout(QStringLiteral("Form941")), nullptr);
+    EXPECT_EQ(first.Layout(QStringLiteral("Form941")), second.Layout(QStringLiteral("Form941")));
+
+    WriteTestFile(first.ProjectFile, QByteArray(SlipsProject));
+    ReportProject changed;
+    changed.Open();
+    EXPECT_EQ(changed.Layout(QStringLiteral("Form941")), nullptr);
+    EXPECT_NE(changed.Layout(QStringLiteral("Slips")), nullptr);
+    // A project already open keeps what it read.
+    EXPECT_NE(first.Layout(QStringLiteral("Form941")), nullptr);
+
+    // Another program folder, another file.
+    ReportProject elsewhere;
+    elsewhere.ProjectFile = tempPath(QStringLiteral("TAXFORMS.RAV"));
+    WriteTestFile(elsewhere.ProjectFile, QByteArray(SampleProject));
+    elsewhere.Open();
+    EXPECT_NE(elsewhere.Layout(QStringLiteral("Form941")), nullptr);
+
+    // A damaged file under a name parsed before is refused, not answered from the earlier parse.
+    WriteTestFile(elsewhere.ProjectFile, QByteArray("ledgora-report-project 1\nlayout Broken portrait\n"));
+    ReportProject damaged;
+    damaged.ProjectFile = elsewhere.ProjectFile;
+    EXPECT_THROW(damaged.Open(), EReportException);
+}
+
 TEST_F(ReportProjectTest, DamagedProjectNamesTheLine)
 {
     const struct {
