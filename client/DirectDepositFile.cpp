@@ -7,12 +7,19 @@
 #include "components/NumberRoutines.h"
 #include "components/TextRoutines.h"
 #include "platform/Exceptions.h"
+#include "client/EmployeeRecord.h"
+#include "platform/FileFingerprint.h"
+#include "platform/FileOperations.h"
+#include "platform/FileReading.h"
 #include "platform/FileReplacement.h"
 #include "platform/Windows1252.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace {
+
+// A line per employee; a file far larger was not written by the program.
+constexpr qint64 kMaxDirectDepositBytes = 256 * kMaxEmployees;
 
 bool BreaksLine(const QString& text)
 {
@@ -62,34 +69,53 @@ QString DepositLine(int payDay)
     return fields.join(QChar(',')) + QStringLiteral(",\r\n");
 }
 
-void RemoveOldFile(const QString& fileName)
+QString DirectDepositFileName()
 {
-    QFile old(fileName);
-    if (old.exists() && !old.remove())
-        throw EInOutError(QStringLiteral("Unable to delete %1: %2").arg(fileName, old.errorString()));
-}
-
-void WriteFile(const QString& fileName, const QByteArray& bytes)
-{
-    FileReplacement file(fileName);
-    if (!file.open())
-        throw EInOutError(QStringLiteral("Unable to create %1: %2").arg(fileName, file.errorString()));
-    if (!file.write(bytes) || !file.commit())
-        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(fileName, file.errorString()));
+    return ChangeFileExt(CurFileName, QStringLiteral(".txt"));
 }
 
 } // namespace
 
-void ExportDirectDeposit()
+QByteArray DirectDepositBytes()
 {
-    const QString fileName = ChangeFileExt(CurFileName, QStringLiteral(".txt"));
-    RemoveOldFile(fileName);
     const int payDay = PayDay();
     QString lines;
     ForEachEmployee([&lines, payDay] {
         if (EmployeeRec.DirDeposit && EmployeeRec.NetPay[kCurrentColumn] > 0)
             lines += DepositLine(payDay);
     });
-    if (!lines.isEmpty())
-        WriteFile(fileName, ToWindows1252(lines));
+    return ToWindows1252(lines);
+}
+
+PostingDeposit CopyDirectDepositFile(const QString& backupFolder, const QByteArray& bytes)
+{
+    PostingDeposit deposit;
+    if (!bytes.isEmpty())
+        deposit.written = FingerprintOf(bytes);
+    const QString fileName = DirectDepositFileName();
+    if (!QFileInfo::exists(fileName))
+        return deposit;
+    const QByteArray former = ReadRegularFile(fileName, kMaxDirectDepositBytes);
+    const QString copy = backupFolder + ExtractFileName(fileName);
+    if (const QString error = ReplaceWholeFile(copy, former); !error.isEmpty())
+        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(copy, error));
+    deposit.former = {copy, FingerprintOf(former)};
+    return deposit;
+}
+
+void WriteDirectDepositFile(const QByteArray& bytes)
+{
+    const QString fileName = DirectDepositFileName();
+    if (bytes.isEmpty()) {
+        if (const int error = RemoveFile(fileName))
+            throw EInOutError(QStringLiteral("Unable to delete %1: %2").arg(fileName, SystemErrorText(error)));
+        return;
+    }
+    if (const QString error = ReplaceWholeFile(fileName, bytes); !error.isEmpty())
+        throw EInOutError(QStringLiteral("Unable to write %1: %2").arg(fileName, error));
+}
+
+void ExportDirectDeposit()
+{
+    WriteDirectDepositFile(DirectDepositBytes());
 }

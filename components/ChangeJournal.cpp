@@ -5,7 +5,6 @@
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
 #include "platform/FileOperations.h"
-#include "platform/FileReading.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,13 +21,11 @@
 
 namespace {
 
-const QByteArray kHeader = QByteArrayLiteral("Ledgora change journal 1");
-const QString kUnfinishedJournalSuffix = QStringLiteral(".new");
+const QByteArray kHeader = QByteArrayLiteral("Ledgora change journal 2");
 constexpr mode_t kReadOnlyMode = 0444;
-// A journal names a handful of files; anything larger was not written by us.
-constexpr qint64 kMaxJournalBytes = 1 << 20;
 
-// One file of the change as the journal records it.
+// One file of the change as the journal records it. The paths are whole here; the journal holds
+// plain names, and the folder only where it is not the journal's own.
 struct Entry {
     QString target;
     QString fresh;   // where the new contents are written; empty for a removal
@@ -85,61 +82,118 @@ QByteArray Encoded(const QString& text)
     return text.toUtf8().toPercentEncoding("/ ");
 }
 
-QByteArray JournalText(const Journal& journal)
+QString FolderOf(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absolutePath());
+}
+
+QString NameOf(const QString& path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
+
+QByteArray JournalText(const QString& journalFile, const Journal& journal)
 {
     QByteArray text = kHeader + '\n';
     text += "Change=" + Encoded(journal.description) + '\n';
     for (const Entry& entry : journal.entries) {
-        text += "Target=" + Encoded(entry.target) + '\n';
-        text += "New=" + Encoded(entry.fresh) + '\n';
-        text += "Former=" + Encoded(entry.former) + '\n';
+        const QString folder = FolderOf(entry.target);
+        text += "Folder=" + Encoded(folder == FolderOf(journalFile) ? QString() : folder) + '\n';
+        text += "Target=" + Encoded(NameOf(entry.target)) + '\n';
+        text += "New=" + Encoded(NameOf(entry.fresh)) + '\n';
+        text += "Former=" + Encoded(NameOf(entry.former)) + '\n';
         text += "Size=" + QByteArray::number(entry.expected.size) + '\n';
         text += "Crc32=" + QByteArray::number(entry.expected.crc32) + '\n';
     }
     return text;
 }
 
-Journal ParseJournal(const QString& journalFile, const QByteArray& bytes)
+// The folder an entry's files lie in: the journal's own, or one the program gave.
+QString EntryFolder(const QString& journalFile, const QString& folder, const QStringList& otherFolders)
 {
-    const auto unreadable = [&journalFile]() {
-        return ECustomException(QStringLiteral("The journal %1 cannot be read.").arg(journalFile));
-    };
+    if (folder.isEmpty())
+        return FolderOf(journalFile);
+    for (const QString& other : otherFolders)
+        if (QDir::cleanPath(QFileInfo(other).absoluteFilePath()) == folder)
+            return folder;
+    throw JournalRefusal{QStringLiteral("it names files in the folder %1, outside its own").arg(folder)};
+}
+
+// The hidden name of a new or former file, which the change made beside its target.
+QString HiddenFile(const QString& folder, const QString& name, const QString& target, const char* ending)
+{
+    if (name.isEmpty())
+        return {};
+    if (!name.endsWith(QLatin1String(ending)))
+        throw JournalRefusal{QStringLiteral("it names \"%1\" where a name ending in %2 belongs").arg(name, QLatin1String(ending))};
+    return JournalNamedFile(folder, name, {target});
+}
+
+Journal ParseJournal(const QString& journalFile, const QByteArray& bytes, const QStringList& otherFolders)
+{
+    const JournalRefusal unreadable{QStringLiteral("it is not a journal of this program as it stands")};
     QList<QByteArray> lines = bytes.split('\n');
     if (lines.size() < 2 || lines.takeFirst() != kHeader || !lines.takeLast().isEmpty())
-        throw unreadable();
+        throw unreadable;
     qsizetype at = 0;
     const auto value = [&](const char* key) {
         const QByteArray prefix = QByteArray(key) + '=';
         if (at >= lines.size() || !lines[at].startsWith(prefix))
-            throw unreadable();
+            throw unreadable;
         return lines[at++].mid(prefix.size());
     };
     const auto text = [&](const char* key) { return QString::fromUtf8(QByteArray::fromPercentEncoding(value(key))); };
     Journal journal;
     journal.description = text("Change");
+    QStringList named{QFileInfo(journalFile).absoluteFilePath()};
     while (at < lines.size()) {
         Entry entry;
         bool sizeRead = false;
         bool crcRead = false;
-        entry.target = text("Target");
-        entry.fresh = text("New");
-        entry.former = text("Former");
+        const QString folder = EntryFolder(journalFile, text("Folder"), otherFolders);
+        const QString target = text("Target");
+        entry.target = JournalNamedFile(folder, target);
+        if (target.endsWith(kChangeJournalSuffix))
+            throw JournalRefusal{QStringLiteral("it names the journal %1 as a file of its step").arg(target)};
+        entry.fresh = HiddenFile(folder, text("New"), target, ".new");
+        entry.former = HiddenFile(folder, text("Former"), target, ".old");
         entry.expected.size = value("Size").toLongLong(&sizeRead);
         entry.expected.crc32 = value("Crc32").toUInt(&crcRead);
-        if (entry.target.isEmpty() || !sizeRead || !crcRead)
-            throw unreadable();
+        if (!sizeRead || !crcRead || entry.expected.size < 0)
+            throw unreadable;
+        for (const QString& path : {entry.target, entry.fresh, entry.former}) {
+            if (path.isEmpty())
+                continue;
+            if (named.contains(path))
+                throw JournalRefusal{QStringLiteral("it names %1 twice").arg(path)};
+            named << path;
+        }
         journal.entries.append(entry);
     }
     if (journal.entries.isEmpty())
-        throw unreadable();
+        throw unreadable;
     return journal;
+}
+
+// Refuses a journal whose files stand as no run of its change leaves them: a link or a folder in
+// a file's place, or a file in place beside its former one that is not the file the journal
+// describes (a change moves its target aside before the new file takes the name).
+void RequireFilesAsAChangeLeavesThem(const Journal& journal)
+{
+    for (const Entry& entry : journal.entries) {
+        const bool target = RegularFileAt(entry.target);
+        const bool fresh = !entry.fresh.isEmpty() && RegularFileAt(entry.fresh);
+        const bool former = !entry.former.isEmpty() && RegularFileAt(entry.former);
+        if (target && former && !fresh && (entry.fresh.isEmpty() || !Holds(entry.target, entry.expected)))
+            throw JournalRefusal{QStringLiteral("%1 is not the file it describes").arg(entry.target)};
+    }
 }
 
 QStringList FoldersOf(const Journal& journal)
 {
     QStringList folders;
     for (const Entry& entry : journal.entries) {
-        const QString folder = QFileInfo(entry.target).absolutePath();
+        const QString folder = FolderOf(entry.target);
         if (!folders.contains(folder))
             folders << folder;
     }
@@ -242,12 +296,10 @@ void Finish(const Journal& journal)
     for (const Entry& entry : journal.entries) {
         if (!entry.fresh.isEmpty() && !Exists(entry.fresh))
             continue;  // placed already
-        if (Exists(entry.target)) {
-            if (!entry.former.isEmpty() && !Exists(entry.former))
-                Rename(entry.target, entry.former, entry.target);
-            else if (entry.fresh.isEmpty())
-                Remove(entry.target, entry.target);
-        }
+        // A target is only ever moved aside, never removed: a removal that names no former file
+        // found nothing there when the change began.
+        if (Exists(entry.target) && !entry.former.isEmpty() && !Exists(entry.former))
+            Rename(entry.target, entry.former, entry.target);
         if (!entry.fresh.isEmpty())
             Rename(entry.fresh, entry.target, entry.target);
     }
@@ -291,9 +343,8 @@ void ClearUp(const Journal& journal, const QString& journalFile)
 
 enum class Recovery { Finished, Undone };
 
-Recovery Recover(const QString& journalFile)
+Recovery Recover(const QString& journalFile, const Journal& journal)
 {
-    const Journal journal = ParseJournal(journalFile, ReadRegularFile(journalFile, kMaxJournalBytes));
     if (CanFinish(journal)) {
         Finish(journal);
         ClearUp(journal, journalFile);
@@ -307,42 +358,49 @@ Recovery Recover(const QString& journalFile)
     return Recovery::Undone;
 }
 
-QString DescriptionIn(const QString& journalFile)
+// The journal as it was written, read back through the lock that holds it.
+QByteArray ReadJournalBack(const JournalLock& lock, const QString& journalFile)
 {
     try {
-        return ParseJournal(journalFile, ReadRegularFile(journalFile, kMaxJournalBytes)).description;
-    } catch (const Exception&) {
-        return QStringLiteral("A change of several files");
+        return ReadLockedJournal(lock, journalFile);
+    } catch (const JournalRefusal& refusal) {
+        Fail(journalFile, refusal.reason);
     }
 }
 
 } // namespace
 
-void WriteJournalFile(const QString& journalFile, const QByteArray& text)
+JournalLock WriteJournalFile(const QString& journalFile, const QByteArray& text)
 {
     const QString temporary = journalFile + kUnfinishedJournalSuffix;
     const auto fail = [&journalFile](const QString& action, int error) {
         throw EInOutError(QStringLiteral("Unable to %1 %2: %3").arg(action, journalFile, SystemErrorText(error)));
     };
-    int fd = -1;
-    if (const int error = OpenForWriting(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666, fd))
+    JournalLock lock;
+    int error = CreateLockedFile(temporary, lock);
+    // One left by a stop goes; one that another window writes right now is its own.
+    if (error == EEXIST && RemoveUnfinishedJournal(temporary))
+        error = CreateLockedFile(temporary, lock);
+    if (error == EEXIST)
+        throw StepRunningElsewhere(temporary);
+    if (error)
         fail(QStringLiteral("create"), error);
-    int error = WriteAll(fd, temporary, text.constData(), text.size(), 0);
+    error = WriteAll(lock.fd(), temporary, text.constData(), text.size(), 0);
     if (!error)
-        error = SyncFile(fd, temporary);
-    const int closed = CloseWritten(fd, temporary);
+        error = SyncFile(lock.fd(), temporary);
     if (!error)
-        error = closed;
-    if (!error)
-        error = RenameFile(temporary, journalFile);
+        error = RenameWithoutReplacing(temporary, journalFile);
     if (error) {
         RemoveFile(temporary);
+        if (error == EEXIST)
+            throw StepRunningElsewhere(journalFile);
         fail(QStringLiteral("write"), error);
     }
-    if (const int synced = SyncPath(QFileInfo(journalFile).absolutePath(), true)) {
+    if (const int synced = SyncPath(FolderOf(journalFile), true)) {
         RemoveFile(journalFile);
         fail(QStringLiteral("write"), synced);
     }
+    return lock;
 }
 
 void ApplyJournaledChange(const QString& journalFile, const QString& description, const QList<FileChange>& changes)
@@ -365,10 +423,10 @@ void ApplyJournaledChange(const QString& journalFile, const QString& description
             entry.former = former;
         journal.entries.append(entry);
     }
-    const QByteArray text = JournalText(journal);
-    WriteJournalFile(journalFile, text);
+    const QByteArray text = JournalText(journalFile, journal);
+    const JournalLock lock = WriteJournalFile(journalFile, text);
     try {
-        if (ReadRegularFile(journalFile, kMaxJournalBytes) != text)
+        if (ReadJournalBack(lock, journalFile) != text)
             Fail(journalFile, QStringLiteral("the journal does not read back as it was written"));
         for (qsizetype i = 0; i < changes.size(); ++i)
             if (!changes[i].remove)
@@ -389,37 +447,50 @@ void ApplyJournaledChange(const QString& journalFile, const QString& description
     ClearUp(journal, journalFile);
 }
 
-void RecoverInterruptedChange(const QString& journalFile)
+void RecoverInterruptedChange(const QString& journalFile, const QStringList& otherFolders)
 {
     // A journal that a stop cut short while it was being written: nothing of its change began.
-    // Should it not go now, it is tried again at the next opening.
-    RemoveFile(journalFile + kUnfinishedJournalSuffix);
-    if (!QFileInfo::exists(journalFile))
-        return;
-    const QString description = DescriptionIn(journalFile);
+    if (!RemoveUnfinishedJournal(journalFile + kUnfinishedJournalSuffix))
+        throw StepRunningElsewhere(journalFile + kUnfinishedJournalSuffix);
+    JournalLock lock;
+    Journal journal;
+    try {
+        switch (LockJournal(journalFile, lock)) {
+        case JournalState::Missing:
+            return;
+        case JournalState::RunningElsewhere:
+            throw StepRunningElsewhere(journalFile);
+        case JournalState::Locked:
+            break;
+        }
+        journal = ParseJournal(journalFile, ReadLockedJournal(lock, journalFile), otherFolders);
+        RequireFilesAsAChangeLeavesThem(journal);
+    } catch (const JournalRefusal& refusal) {
+        SetJournalAside(journalFile, refusal);
+    }
     Recovery recovery;
     try {
-        recovery = Recover(journalFile);
+        recovery = Recover(journalFile, journal);
     } catch (const Exception& e) {
         throw ECustomException(TildeToLineBreak(
-            description + QStringLiteral(" did not finish, and it could neither be completed nor undone:~") + e.message()
-            + QStringLiteral("~~Its journal %1 is kept, so that the next opening tries again.").arg(journalFile)));
+            journal.description + QStringLiteral(" did not finish, and it could neither be completed nor undone:~")
+            + e.message() + QStringLiteral("~~Its journal %1 is kept, so that the next opening tries again.").arg(journalFile)));
     }
     const QString done = recovery == Recovery::Finished
         ? QStringLiteral("It has now been completed: all of its files are in place.")
         : QStringLiteral("It has been undone: all of its files are as they were before it began, so it can simply be "
                          "done again.");
-    AppMessageBox(description + QStringLiteral(" did not finish: the program stopped in the middle of it.~~") + done,
+    AppMessageBox(journal.description + QStringLiteral(" did not finish: the program stopped in the middle of it.~~") + done,
                   QCoreApplication::applicationName(), MbIconInformation);
 }
 
-void RecoverInterruptedChanges(const QString& folder)
+void RecoverInterruptedChanges(const QString& folder, const QStringList& otherFolders)
 {
     const QDir dir(folder);
     QStringList journals;
     for (QString name : dir.entryList({QLatin1Char('*') + kChangeJournalSuffix,
                                        QLatin1Char('*') + kChangeJournalSuffix + kUnfinishedJournalSuffix},
-                                      QDir::Files | QDir::Hidden, QDir::Name)) {
+                                      QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         if (name.endsWith(kUnfinishedJournalSuffix))
             name.chop(kUnfinishedJournalSuffix.size());
         if (!journals.contains(name))
@@ -428,7 +499,7 @@ void RecoverInterruptedChanges(const QString& folder)
     std::optional<ECustomException> first;
     for (const QString& journal : journals) {
         try {
-            RecoverInterruptedChange(dir.filePath(journal));
+            RecoverInterruptedChange(dir.filePath(journal), otherFolders);
         } catch (const ECustomException& e) {
             if (!first)
                 first = e;

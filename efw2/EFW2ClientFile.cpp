@@ -139,7 +139,7 @@ QString EFW2ClientFileName(const QString& efw2Dir, const QString& companyFile)
 
 void LoadRun(const EFW2RunFiles& files, EFW2Run& run)
 {
-    RecoverInterruptedChange(EFW2RunJournalFile(files.submitterFile));
+    RecoverInterruptedChange(EFW2RunJournalFile(files.submitterFile), {files.efw2Dir});
     LoadSubmitterFile(files.submitterFile, run.submitter);
     run.processed = ReadProcessedClients(files.processedClientsFile);
     run.masterLines = ReadMasterLines(files.masterFile);

@@ -146,7 +146,7 @@ QString NJClientFileName(const QString& efw2Dir, const QString& companyFile)
 
 void LoadNJRun(const NJEFW2RunFiles& files, NJEFW2Run& run)
 {
-    RecoverInterruptedChange(EFW2RunJournalFile(files.stateFile));
+    RecoverInterruptedChange(EFW2RunJournalFile(files.stateFile), {files.efw2Dir});
     NJEFW2Run next;
     LoadNJStateFile(files.stateFile, next.state);
     next.processed = ReadProcessedClients(files.processedClientsFile);

@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <utility>
 
 std::function<bool()> PostingConfirmation;
@@ -108,15 +109,17 @@ void PostEmployee(int month, int& paidCount, int& njPaidCount, QStringList& unpl
     UpdateTotalColumns(kCurrentColumn);
 }
 
-// Everything posting changes, from the history slot to the cleared current columns. Runs while
-// the journal marks the client as being posted.
-void PostPayRun(TFrmDataModule& module, int historySlot, QStringList& unplacedBox12)
+// Everything posting changes, from the history slot and the direct-deposit file (when the
+// company pays by direct deposit) to the cleared current columns. Runs while the journal marks
+// the client as being posted.
+void PostPayRun(TFrmDataModule& module, int historySlot, const std::optional<QByteArray>& deposit,
+                QStringList& unplacedBox12)
 {
     CompanyRec.PriorPeriodCount = historySlot;
 
     HourglassCursor hourglass;
-    if (CompanyRec.DirDeposit)
-        ExportDirectDeposit();
+    if (deposit)
+        WriteDirectDepositFile(*deposit);
 
     int month = 0;
     int day = 0;
@@ -218,6 +221,20 @@ void PostPayroll()
     ReopenClient(module);
     CheckBrowseMode();
 
+    // The direct-deposit lines are refused, and the file posting replaces is copied, before the
+    // journal guards the client: a refusal here posts nothing.
+    std::optional<QByteArray> deposit;
+    std::optional<PostingDeposit> depositFiles;
+    if (CompanyRec.DirDeposit) {
+        deposit = DirectDepositBytes();
+        try {
+            depositFiles = CopyDirectDepositFile(BackupDir, *deposit);
+        } catch (const Exception& e) {
+            throw ECustomException(
+                TildeToLineBreak(e.message() + QStringLiteral("~~Posting was stopped and nothing was posted.")));
+        }
+    }
+
     // The slot is taken in memory only once the journal guards the client, so a posting refused
     // before it leaves no stray count behind to be written later.
     const int periodCount = CompanyRec.PriorPeriodCount;
@@ -233,13 +250,13 @@ void PostPayroll()
 
     try {
         BeginPostingJournal(employeeFile, CompanyRec.PayDate.get(), {companyCopy, copied.company},
-                            {employeeCopy, copied.employee});
+                            {employeeCopy, copied.employee}, depositFiles);
     } catch (const Exception& e) {
         throw ECustomException(TildeToLineBreak(e.message() + QStringLiteral("~~Posting was stopped and nothing was posted.")));
     }
     QStringList unplacedBox12;
     try {
-        PostPayRun(module, historySlot, unplacedBox12);
+        PostPayRun(module, historySlot, deposit, unplacedBox12);
         EndPostingJournal(employeeFile);
     } catch (...) {
         RollBack(module, employeeFile, std::current_exception());

@@ -100,6 +100,20 @@ int RenameFile(const QString& from, const QString& to)
     return ::rename(Native(from).constData(), Native(to).constData()) == 0 ? 0 : errno;
 }
 
+int RenameWithoutReplacing(const QString& from, const QString& to)
+{
+    if (const int injected = Injected(FileOperation::Rename, to))
+        return injected;
+    if (::renameat2(AT_FDCWD, Native(from).constData(), AT_FDCWD, Native(to).constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    // A file system that cannot refuse within the rename: a hard link refuses a taken name.
+    if (::link(Native(from).constData(), Native(to).constData()) != 0)
+        return errno;
+    return ::unlink(Native(from).constData()) == 0 ? 0 : errno;
+}
+
 int ExchangeFiles(const QString& first, const QString& second)
 {
     if (const int injected = Injected(FileOperation::Rename, second))

@@ -31,6 +31,8 @@ int SyncPath(const QString& path, bool folder);
 int CloseWritten(int fd, const QString& path);
 // Replaces to by from in one step.
 int RenameFile(const QString& from, const QString& to);
+// Gives from the name to in one step, failing with EEXIST when something stands there already.
+int RenameWithoutReplacing(const QString& from, const QString& to);
 // Swaps the two names in one step; EINVAL or ENOTSUP where the file system cannot.
 int ExchangeFiles(const QString& first, const QString& second);
 int RemoveFile(const QString& path);

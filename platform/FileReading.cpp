@@ -105,7 +105,13 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize)
     RequireRegularFile(path);
     const ReadHandle file(path);
     // What was opened is checked again: the name may have been given to something else meanwhile.
-    if (::fstat(file.fd(), &info) != 0)
+    return ReadOpenRegularFile(file.fd(), path, maxSize);
+}
+
+QByteArray ReadOpenRegularFile(int fd, const QString& path, qint64 maxSize)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
         Fail(path, errno);
     if (const QString problem = ProblemOf(path, info.st_mode); !problem.isEmpty())
         throw EInOutError(problem);
@@ -114,7 +120,7 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize)
     QByteArray bytes(info.st_size + 1, Qt::Uninitialized);
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = ::read(file.fd(), bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t got = ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
         if (got == 0)
             break;
         if (got < 0) {

@@ -25,6 +25,8 @@ void RequireFileSizeAtMost(const QString& path, qint64 maxSize);
 // The whole of the regular file at path, refused with EInOutError naming the file when it is
 // missing, not a regular file, larger than maxSize bytes or cannot be read.
 QByteArray ReadRegularFile(const QString& path, qint64 maxSize);
+// The whole of the file open as fd (named path in messages), refused as ReadRegularFile refuses.
+QByteArray ReadOpenRegularFile(int fd, const QString& path, qint64 maxSize);
 // The same, reading a missing file as empty.
 QByteArray ReadRegularFileIfThere(const QString& path, qint64 maxSize);
 

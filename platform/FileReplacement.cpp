@@ -172,6 +172,9 @@ QString TemporaryNameBeside(const QString& target)
 QStringList RemoveLeftoverTemporaries(const QString& folder, const QDateTime& before)
 {
     QStringList kept;
+    // A link in a folder's place leads elsewhere: nothing there is the program's to remove.
+    if (QFileInfo(QDir::cleanPath(folder)).isSymLink())
+        return kept;
     const QDir dir(folder);
     const QFileInfoList files =
         dir.entryInfoList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);

@@ -56,5 +56,5 @@ QString TemporaryNameBeside(const QString& target);
 // Removes what a failed clean-up may have left in folder: the file layer's hidden ".*.part" files
 // and hidden ".transfer-*" staging folders, last changed before `before` (so that the files of a
 // copy of the program at work right now are left to it). Returns the entries that could not be
-// removed.
+// removed. A folder that is a link is left alone.
 QStringList RemoveLeftoverTemporaries(const QString& folder, const QDateTime& before);

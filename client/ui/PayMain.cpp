@@ -381,7 +381,9 @@ void TFrmMain::FormCreate(const MainWindowOptions& options)
     ShowingErrors([] { PrepareProgramWideFiles(); });
     // A transfer, EFW2 Process, Reset or copy of a client that a stop interrupted is finished or
     // undone first.
-    for (const QString& folder : {UserDataDir(), DataDir, BackupDir, QuarterlyDataDir})
+    // An EFW2 run's journal lies with its settings and names files in the EFW2 folder too.
+    ShowingErrors([] { RecoverInterruptedChanges(UserDataDir(), {DataDir + QStringLiteral("EFW2/")}); });
+    for (const QString& folder : {DataDir, BackupDir, QuarterlyDataDir})
         ShowingErrors([&folder] { RecoverInterruptedChanges(folder); });
     RegistryRoot = ProgramRegistryRoot(IsDevIDERunning());
 
