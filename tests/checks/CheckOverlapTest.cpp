@@ -122,9 +122,10 @@ protected:
                                        << " in the check's bottom 5/8 in";
                 continue;
             }
-            if (item.op != outline)
+            if (item.op != outline) {
                 EXPECT_TRUE(inside.contains(item.box)) << label.toStdString() << ": " << item.what.toStdString()
                                                        << " lies outside the check's outline";
+            }
         }
         EXPECT_LE(outline->y2, clearBand) << label.toStdString() << ": the outline closes above the clear band";
     }
@@ -258,8 +259,9 @@ TEST_F(CheckOverlapTest, StatementsAndTheSummaryAtTheWidestValues)
     EXPECT_DOUBLE_EQ(closingBox->top(), kFirstSlotTop + 2 * kSlotPitch);
     ExpectClearLayout(page, QStringLiteral("condensed statements"), std::nullopt);
     for (const PrintedItem& item : PrintedItems(page)) {
-        if (item.box.intersects(*closingBox))
+        if (item.box.intersects(*closingBox)) {
             EXPECT_EQ(item.what, QStringLiteral("\"***** End of Report *****\"")) << "in the empty slots";
+        }
     }
 }
 

@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 using enum MenuItem;
@@ -31,8 +34,7 @@ enum class Leave { Next, Previous, Close };
 struct Path {
     const char* name;
     bool toBob;                 // go to Bob first (he gains pay), else stay on Ann (she loses hers)
-    const char* field;
-    double value;
+    std::vector<std::pair<const char*, double>> typed;
     int answer;                 // to "re-process this employee's payroll now?", or 0 when not asked
     Leave leave;                // to the next or previous employee, then closing, or closing at once
     QStringList paid;           // who is paid afterwards, in file order
@@ -42,22 +44,25 @@ const QStringList kAnnAndCy = {QStringLiteral("Ann Smith"), QStringLiteral("Cy S
 const QStringList kEverybody = {QStringLiteral("Ann Smith"), QStringLiteral("Bob Smith"), QStringLiteral("Cy Smith")};
 const QStringList kCyAlone = {QStringLiteral("Cy Smith")};
 
-// Hours typed without re-processing pay nothing; an amount typed counts either way.
+// Hours typed without re-processing pay nothing; an amount typed counts either way. The wages
+// are not a field that asks for re-processing.
 const Path kPaths[] = {
-    {"HoursThenNextYes", true, "RegularTime", 40, IdYes, Leave::Next, kEverybody},
-    {"HoursThenPreviousYes", true, "RegularTime", 40, IdYes, Leave::Previous, kEverybody},
-    {"HoursThenCloseYes", true, "RegularTime", 40, IdYes, Leave::Close, kEverybody},
-    {"HoursThenNextNo", true, "RegularTime", 40, IdNo, Leave::Next, kAnnAndCy},
-    {"AmountThenNextNo", true, "Bonus", 100, IdNo, Leave::Next, kEverybody},
-    {"AmountThenPreviousNo", true, "Bonus", 100, IdNo, Leave::Previous, kEverybody},
-    {"AmountThenCloseNo", true, "Bonus", 100, IdNo, Leave::Close, kEverybody},
-    {"AmountThenCloseYes", true, "Bonus", 100, IdYes, Leave::Close, kEverybody},
-    {"HoursTakenThenNextYes", false, "RegularTime", 0, IdYes, Leave::Next, kCyAlone},
-    {"HoursTakenThenPreviousYes", false, "RegularTime", 0, IdYes, Leave::Previous, kCyAlone},
-    {"HoursTakenThenCloseYes", false, "RegularTime", 0, IdYes, Leave::Close, kCyAlone},
-    {"AmountTakenThenNextNo", false, "Wages", 0, IdNo, Leave::Next, kCyAlone},
-    {"AmountTakenThenPreviousNo", false, "Wages", 0, IdNo, Leave::Previous, kCyAlone},
-    {"AmountTakenThenCloseNo", false, "Wages", 0, IdNo, Leave::Close, kCyAlone},
+    {"HoursThenNextYes", true, {{"RegularTime", 40}}, IdYes, Leave::Next, kEverybody},
+    {"HoursThenPreviousYes", true, {{"RegularTime", 40}}, IdYes, Leave::Previous, kEverybody},
+    {"HoursThenCloseYes", true, {{"RegularTime", 40}}, IdYes, Leave::Close, kEverybody},
+    {"HoursThenNextNo", true, {{"RegularTime", 40}}, IdNo, Leave::Next, kAnnAndCy},
+    {"AmountThenNextNo", true, {{"Bonus", 100}}, IdNo, Leave::Next, kEverybody},
+    {"AmountThenPreviousNo", true, {{"Bonus", 100}}, IdNo, Leave::Previous, kEverybody},
+    {"AmountThenCloseNo", true, {{"Bonus", 100}}, IdNo, Leave::Close, kEverybody},
+    {"AmountThenCloseYes", true, {{"Bonus", 100}}, IdYes, Leave::Close, kEverybody},
+    {"HoursTakenThenNextYes", false, {{"RegularTime", 0}}, IdYes, Leave::Next, kCyAlone},
+    {"HoursTakenThenPreviousYes", false, {{"RegularTime", 0}}, IdYes, Leave::Previous, kCyAlone},
+    {"HoursTakenThenCloseYes", false, {{"RegularTime", 0}}, IdYes, Leave::Close, kCyAlone},
+    {"AllTakenThenNextNo", false, {{"RegularTime", 0}, {"Wages", 0}}, IdNo, Leave::Next, kCyAlone},
+    {"AllTakenThenPreviousNo", false, {{"RegularTime", 0}, {"Wages", 0}}, IdNo, Leave::Previous, kCyAlone},
+    {"AllTakenThenCloseNo", false, {{"RegularTime", 0}, {"Wages", 0}}, IdNo, Leave::Close, kCyAlone},
+    {"WagesTakenThenNext", false, {{"Wages", 0}}, 0, Leave::Next, kCyAlone},
+    {"WagesTakenThenClose", false, {{"Wages", 0}}, 0, Leave::Close, kCyAlone},
 };
 
 // Ann and Cy were paid 1,000.00 for 40 hours with checks 1001 and 1002 on blank stock; the run
@@ -152,8 +157,10 @@ TEST_P(ManualEntryPathTest, PrintedRangeRegisterAndNextStartAgree)
         auto& w = dynamic_cast<TFrmManual&>(shown);
         if (path.toBob)
             w.RSNavigator->Button(nbNext)->click();
-        type(w, path.field, path.value);
-        messages.expect(path.answer, QStringLiteral("re-process"));
+        for (const auto& [field, value] : path.typed)
+            type(w, field, value);
+        if (path.answer != 0)
+            messages.expect(path.answer, QStringLiteral("re-process"));
         if (path.leave != Leave::Close)
             w.RSNavigator->Button(path.leave == Leave::Next ? nbNext : nbPrior)->click();
         w.BtnClose->click();
@@ -169,7 +176,9 @@ TEST_P(ManualEntryPathTest, PrintedRangeRegisterAndNextStartAgree)
     EXPECT_EQ(range, QStringLiteral("Check #:  1001  to  ") + last);
     EXPECT_EQ(faces, numbers) << "consecutive from the first number, none 0";
 
+    messages.expect(IdOk, QStringLiteral("POST THE CURRENT PAYROLL?"));
     PostPayroll();
+    EXPECT_TRUE(messages.allAnswered());
     QStringList register_;
     for (const JournalRow& row : PayrollRegisterRows(PayDateRange{1, 1})) {
         if (row.listed)
