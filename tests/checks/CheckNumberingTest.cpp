@@ -1,3 +1,4 @@
+#include "BlankCheckStock.h"
 #include "CheckFixture.h"
 
 #include "tests/reports/PayDateHistoryFixture.h"
@@ -21,14 +22,7 @@ protected:
     {
         PayDateHistoryTest::SetUp();
         module->RaveProject.ProjectFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TAXFORMS.RAV");
-        CompanyRecord& c = CompanyRec;
-        c.GenerateChk = true;
-        c.CheckPos = 0;
-        c.ChkNumPos = 1;
-        c.PrintStub = true;
-        c.BankName = QStringLiteral("First Test Bank");
-        c.BankRtn = QStringLiteral("031300012");
-        c.AccountNum = QStringLiteral("1234567890");
+        UseBlankCheckStock(CompanyRec);
         module->RSCompany.PostRec();
         addHourlyEmployee(QStringLiteral("Able"), QStringLiteral("Ann"), 25.0);
         addHourlyEmployee(QStringLiteral("Baker"), QStringLiteral("Bob"), 25.0);

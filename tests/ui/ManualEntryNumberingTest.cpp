@@ -5,6 +5,8 @@
 #include "FormsFixture.h"
 #include "PayRunMenuFixture.h"
 
+#include "tests/checks/BlankCheckStock.h"
+
 #include "checks/ui/PayChecks.h"
 #include "client/PayUtil.h"
 #include "components/ui/DollarEdit.h"
@@ -93,13 +95,7 @@ protected:
             c.PayrollPosted = false;
             c.StartChkNum = 1001;
             c.LastChkNum = 1002;
-            c.GenerateChk = true;
-            c.CheckPos = 0;
-            c.ChkNumPos = 1;
-            c.PrintStub = true;
-            c.BankName = QStringLiteral("First Test Bank");
-            c.BankRtn = QStringLiteral("031300012");
-            c.AccountNum = QStringLiteral("1234567890");
+            UseBlankCheckStock(c);
             TRecordSet& employees = DataModule().RSEmployee;
             for (const auto& [record, number] : {std::pair{1, 1001}, std::pair{3, 1002}}) {
                 employees.SetCurrentRecord(record);
