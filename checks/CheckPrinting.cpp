@@ -10,6 +10,8 @@
 #include "client/PayDataModule.h"
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
+#include "payroll/CheckNumbers.h"
+#include "platform/Exceptions.h"
 #include "platform/report/ReportCanvas.h"
 #include "platform/report/ReportProject.h"
 
@@ -52,10 +54,35 @@ void PrintEmployeeCheck(ReportCanvas& report, ReportProject& project, const Chec
     }
 }
 
+bool InRun(int first, int last)
+{
+    const int record = FrmDataModule->RSEmployee.CurrentRecord();
+    return record >= first && record <= last && EmployeeHasPay();
+}
+
+// The last line of defence for numbered stock: a live check numbered 0 would go to the bank with
+// a number that matches no register line, so the run stops before its first page instead.
+void RefuseUnnumberedChecks(int first, int last)
+{
+    if (!ChecksNumbered())
+        return;
+    EmployeeLoop employees;
+    while (employees.Next()) {
+        if (InRun(first, last) && EmployeeRec.CheckNumber <= 0) {
+            const QString name = QString(EmployeeRec.FullName).trimmed();
+            throw ECustomException(QStringLiteral("The check for %1 has no check number.~Open Manual Entry and "
+                                                  "process the employee again to number the checks.")
+                                       .arg(name));
+        }
+    }
+    employees.Finish();
+}
+
 } // namespace
 
 int PrintCheckRun(ReportCanvas& report, ReportProject& project, int first, int last, bool adviceChecked)
 {
+    RefuseUnnumberedChecks(first, last);
     const int withPay = CountEmployeesWithPay();
     const bool blankStock = CompanyRec.GenerateChk;
     const CheckPositions positions =
@@ -67,8 +94,7 @@ int PrintCheckRun(ReportCanvas& report, ReportProject& project, int first, int l
     int printed = 0;
     EmployeeLoop employees;
     while (employees.Next()) {
-        const int record = FrmDataModule->RSEmployee.CurrentRecord();
-        if (record < first || record > last || !EmployeeHasPay())
+        if (!InRun(first, last))
             continue;
         ++printed;
         PrintEmployeeCheck(report, project, positions, adviceChecked);

@@ -9,7 +9,8 @@ struct CompanyRecord;
 // company's check generator on, on blank stock with the artwork of the report project. With
 // adviceChecked a direct-deposit employee gets a non-negotiable advice. The project's engine must
 // be drawing on report. On every way out the project is closed and the employee who was current
-// is current again. Returns the number of checks printed.
+// is current again. Returns the number of checks printed. When the company numbers its checks, a
+// run holding a paid employee without a number is refused before anything is drawn.
 int PrintCheckRun(ReportCanvas& report, ReportProject& project, int first, int last, bool adviceChecked);
 
 // The generator's sample check on blank stock from the company's saved data, with dashed cut

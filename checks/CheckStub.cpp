@@ -1,5 +1,6 @@
 #include "checks/CheckStub.h"
 
+#include "checks/StatementCells.h"
 #include "checks/TableRows.h"
 #include "client/CompanyRecord.h"
 #include "client/EmployeeRecord.h"
@@ -45,27 +46,6 @@ void HeadingRow(ReportCanvas& report, double y, const QString& leftLabel, const 
     PrintFitted(report, rightValue, 6.7, kStubRight - 6.7);
 }
 
-// A cell of a row, right-aligned at its end and shrunk to the room left of it in its column.
-struct Cell {
-    double end;
-    double room;
-};
-
-constexpr Cell kRateCell{2.45, 2.45 - 1.85};
-constexpr Cell kHoursCell{3.15, 3.15 - 2.55};
-constexpr Cell kEarningThisPeriod{4.05, 4.05 - 3.25};
-constexpr Cell kEarningYearToDate{4.9, 4.9 - 4.15};
-constexpr Cell kDeductionThisPeriod{7.05, 7.05 - 6.25};
-constexpr Cell kDeductionYearToDate{7.9, 7.9 - 7.15};
-// The labels begin at 0.6 and 5.1 and end short of their column's first rule (1.8 and 6.2).
-constexpr double kEarningLabelRoom = 1.75 - 0.6;
-constexpr double kDeductionLabelRoom = 6.15 - 5.1;
-
-void PrintCell(ReportCanvas& report, const QString& text, const Cell& cell)
-{
-    PrintFitted(report, text, cell.end, cell.room, TextAlign::Right);
-}
-
 // One list of the stub (earnings or deductions), an entry drawn when it has an amount this
 // period or this year.
 class StubList {
@@ -100,7 +80,7 @@ void Earning(ReportCanvas& report, StubList& list, const QString& label, const T
 {
     if (!list.Entry(report, amounts))
         return;
-    PrintFitted(report, label, 0.6, kEarningLabelRoom);
+    PrintEarningLabel(report, label);
     if (showRate)
         PrintCell(report, Quantity(rate), kRateCell);
     if (showHours)
@@ -112,7 +92,7 @@ void Deduction(ReportCanvas& report, StubList& list, const QString& label, const
 {
     if (!list.Entry(report, amounts))
         return;
-    PrintFitted(report, label, 5.1, kDeductionLabelRoom);
+    PrintDeductionLabel(report, label);
     list.Amounts(report, kDeductionThisPeriod, kDeductionYearToDate);
 }
 

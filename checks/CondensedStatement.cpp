@@ -101,6 +101,11 @@ void DrawClosingMark(ReportCanvas& report, int filledSlots)
 
 } // namespace
 
+QString CondensedLayoutName(int statements)
+{
+    return statements >= kSlotsPerPage ? kCondensedLayout : kCondensedLayout + QString::number(statements);
+}
+
 int CondensedPageCount(int paidCount)
 {
     return (paidCount + kSlotsPerPage - 1) / kSlotsPerPage;
@@ -195,8 +200,10 @@ void PrintCondensedStatements(ReportCanvas& report, ReportProject& project, Stat
                 report.NewPage();
                 slot = 0;
             } else if (filled == paid) {
-                if (slot < kSlotsPerPage)
+                if (slot < kSlotsPerPage) {
+                    project.SelectReport(CondensedLayoutName(slot), false);
                     DrawClosingMark(report, slot);
+                }
                 project.Execute();
                 project.ClearParams();
             }

@@ -1,6 +1,7 @@
 #include "checks/EarningsStatement.h"
 
 #include "checks/PayrollSummary.h"
+#include "checks/StatementCells.h"
 #include "checks/StatementGroups.h"
 #include "checks/StatementSource.h"
 #include "checks/TableRows.h"
@@ -42,11 +43,12 @@ QString Quantity(double value)
     return FormatAmount(value, 6, true);
 }
 
-void Amounts(ReportCanvas& report, double thisPeriod, double yearToDate, double thisPeriodX, double yearToDateX)
+void Amounts(ReportCanvas& report, double thisPeriod, double yearToDate, const Cell& thisPeriodCell,
+             const Cell& yearToDateCell)
 {
     if (thisPeriod != 0.0)
-        report.PrintRight(Money(thisPeriod), thisPeriodX);
-    report.PrintRight(Money(yearToDate), yearToDateX);
+        PrintCell(report, Money(thisPeriod), thisPeriodCell);
+    PrintCell(report, Money(yearToDate), yearToDateCell);
 }
 
 void EarningsRow(ReportCanvas& report, TableRows& table, const StatementSource& source, const QString& label,
@@ -56,12 +58,12 @@ void EarningsRow(ReportCanvas& report, TableRows& table, const StatementSource& 
     const double yearToDate = source.YearToDate(group);
     if (!table.Row(report, thisPeriod != 0.0 || yearToDate != 0.0))
         return;
-    report.PrintXY(0.6, report.YPos(), label);
+    PrintEarningLabel(report, label.trimmed());
     if (cells.showRate)
-        report.PrintRight(Quantity(cells.rate), 2.45);
+        PrintCell(report, Quantity(cells.rate), kRateCell);
     if (cells.showHours)
-        report.PrintRight(Quantity(cells.hours), 3.15);
-    Amounts(report, thisPeriod, yearToDate, 4.05, 4.9);
+        PrintCell(report, Quantity(cells.hours), kHoursCell);
+    Amounts(report, thisPeriod, yearToDate, kEarningThisPeriod, kEarningYearToDate);
 }
 
 void DeductionRow(ReportCanvas& report, TableRows& table, const StatementSource& source, const QString& label, int group)
@@ -70,8 +72,8 @@ void DeductionRow(ReportCanvas& report, TableRows& table, const StatementSource&
     const double yearToDate = source.YearToDate(group);
     if (!table.Row(report, thisPeriod != 0.0 || yearToDate != 0.0))
         return;
-    report.PrintXY(5.1, report.YPos(), label);
-    Amounts(report, thisPeriod, yearToDate, 7.05, 7.9);
+    PrintDeductionLabel(report, label.trimmed());
+    Amounts(report, thisPeriod, yearToDate, kDeductionThisPeriod, kDeductionYearToDate);
 }
 
 // The heading block; returns c, the line of the company's city.

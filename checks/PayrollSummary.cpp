@@ -7,6 +7,7 @@
 #include "client/PayRecords.h"
 #include "components/NumberRoutines.h"
 #include "platform/report/ReportCanvas.h"
+#include "platform/report/TextFit.h"
 
 #include <QColor>
 
@@ -18,10 +19,18 @@ namespace {
 
 const QString kArial = QStringLiteral("Arial");
 
+// The heading lines are centred on the portrait page and shrink to its printable width, as every
+// report's heading does: a long company name with a trade name would run off the paper.
+constexpr double kPageCentre = 4.25;
+constexpr double kHeadingWidth = 7.5;
+
 constexpr double kLabelX = 2.5;
 constexpr double kCaptionX = 2.0;
 constexpr double kAmountX = 6.5;
 constexpr double kUnderlineLeft = 5.5;
+// A line's label ends short of the amount column under its rule; the amount keeps to that column.
+constexpr double kLabelEnd = kUnderlineLeft - 0.1;
+constexpr double kAmountRoom = kAmountX - kUnderlineLeft;
 constexpr double kLine = 0.1667;
 constexpr double kGap = 0.3334;
 // Once a line reaches this depth the next one goes on a new page, from kContinueY.
@@ -143,15 +152,13 @@ public:
     void Item(const QString& label, const QString& amount)
     {
         advance(kLine);
-        report_.PrintXY(kLabelX, y_, label);
-        report_.PrintRight(amount, kAmountX);
+        line(kLabelX, label, amount);
     }
 
     void Total(const QString& label, const QString& amount, double step = kLine)
     {
         advance(step);
-        report_.PrintXY(kCaptionX, y_, label);
-        report_.PrintRight(amount, kAmountX);
+        line(kCaptionX, label, amount);
     }
 
     // Rules under the amount column, 0.03 in below the last line for each one asked.
@@ -164,6 +171,13 @@ public:
     void Start(double y) { y_ = y; }
 
 private:
+    void line(double labelX, const QString& label, const QString& amount)
+    {
+        report_.SetYPos(y_);
+        PrintFitted(report_, label, labelX, kLabelEnd - labelX);
+        PrintFitted(report_, amount, kAmountX, kAmountRoom, TextAlign::Right);
+    }
+
     void advance(double step)
     {
         if (y_ >= kPageBreakY) {
@@ -207,17 +221,16 @@ void PrintPayrollSummary(ReportCanvas& report, StatementSource& source, int empl
     report.NewPage();
     report.SetFont(QStringLiteral("Arial Black"), 14);
     report.SetPen(Qt::black, PenStyle::Solid, 5);
-    report.SetYPos(0.5);
-    report.PrintCenter(QString(CompanyRec.Name).trimmed() + QLatin1Char(' ') + QString(CompanyRec.TradeName).trimmed(), 4.25);
+    const auto heading = [&report](double y, const QString& text) {
+        report.SetYPos(y);
+        PrintFitted(report, text, kPageCentre, kHeadingWidth, TextAlign::Center);
+    };
+    heading(0.5, QString(CompanyRec.Name).trimmed() + QLatin1Char(' ') + QString(CompanyRec.TradeName).trimmed());
     report.SetFont(kArial, 12);
     report.SetBold(true);
-    report.SetYPos(0.6667);
-    report.PrintCenter(QStringLiteral("Payroll Summary"), 4.25);
-    report.SetYPos(0.8334);
-    report.PrintCenter(QStringLiteral("For the Payroll Period ") + source.PeriodFrom() + QStringLiteral(" to ") + source.PeriodTo(),
-                       4.25);
-    report.SetYPos(1.0001);
-    report.PrintCenter(QStringLiteral("Pay Date ") + source.PayDate(), 4.25);
+    heading(0.6667, QStringLiteral("Payroll Summary"));
+    heading(0.8334, QStringLiteral("For the Payroll Period ") + source.PeriodFrom() + QStringLiteral(" to ") + source.PeriodTo());
+    heading(1.0001, QStringLiteral("Pay Date ") + source.PayDate());
     report.SetFont(kArial, 10);
 
     SummaryWriter writer(report);

@@ -5,14 +5,10 @@
 #include "client/PayRecords.h"
 #include "client/PayUtil.h"
 
-namespace {
-
 bool ChecksNumbered()
 {
     return CompanyRec.StartChkNum > 0;
 }
-
-} // namespace
 
 void RestartCheckNumbers()
 {

@@ -6,6 +6,9 @@
 // stock, the check window's range, the printed checks and the posted register agree and
 // CompanyRec.LastChkNum is the last number used. An employee without pay carries none.
 
+// Whether the company numbers its checks.
+bool ChecksNumbered();
+
 // Starts the run's numbers again: CompanyRec.LastChkNum becomes CompanyRec.StartChkNum - 1. Does
 // nothing when checks are not numbered.
 void RestartCheckNumbers();

@@ -64,6 +64,17 @@ void RenumberPaidChecks()
     NumberPayRunChecks();
 }
 
+bool RenumberIfPayChanged(bool hadPay)
+{
+    if (!ChecksNumbered())
+        return false;
+    const bool hasPay = EmployeeHasPay();
+    if (hasPay == hadPay && !(hasPay && EmployeeRec.CheckNumber <= 0))
+        return false;
+    RenumberPaidChecks();
+    return true;
+}
+
 void FinishManualEntry()
 {
     CompanyRec.PayrollPosted = CountEmployeesWithPay() == 0;

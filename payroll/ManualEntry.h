@@ -26,6 +26,13 @@ void ClearCurrentPay();
 // without pay none. The current employee is read again afterwards.
 void RenumberPaidChecks();
 
+// Every change to the current employee's pay ends here, given whether the employee had pay before
+// it. When the employee gained or lost the check, or has pay but no number, the checks are numbered
+// anew as RenumberPaidChecks does (which posts the employee), so that the check window's range, the
+// printed numbers and the register agree. Returns whether it renumbered; nothing happens when the
+// company does not number its checks.
+bool RenumberIfPayChanged(bool hadPay);
+
 // After the window closed: the pay run awaits posting when anybody has pay, and the company record
 // is posted with that and the check numbers given out.
 void FinishManualEntry();

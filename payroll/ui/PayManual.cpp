@@ -614,20 +614,27 @@ void TFrmManual::CheckNumberExit()
     CheckNumber->setFocusPolicy(Qt::ClickFocus);
 }
 
+void TFrmManual::changePay(const std::function<void()>& change)
+{
+    // Checks are numbered for the employees who get one: gaining or losing the check shifts the
+    // numbers of the employees after this one, whichever way the pay changed.
+    const bool hadPay = EmployeeHasPay();
+    change();
+    if (RenumberIfPayChanged(hadPay))
+        LoadManualForm(*this);
+}
+
 void TFrmManual::recompute(bool processing)
 {
     CheckNumberExit();
-    SaveManualForm(*this);
-    // Checks are numbered for the employees who get one: gaining or losing the check shifts the
-    // numbers of the employees after this one.
-    const bool checkBefore = EmployeeHasPay();
-    if (processing)
-        RecalculateManualPay();
-    else
-        CalculateTotals();
-    LoadManualForm(*this);
-    if (EmployeeHasPay() != checkBefore)
-        RenumberChecks();
+    changePay([this, processing] {
+        SaveManualForm(*this);
+        if (processing)
+            RecalculateManualPay();
+        else
+            CalculateTotals();
+        LoadManualForm(*this);
+    });
 }
 
 void TFrmManual::BtnProcessClick()
@@ -672,10 +679,12 @@ void TFrmManual::CheckQualifiedOT()
 
 void TFrmManual::storeShownEmployee()
 {
-    AskReprocess();
-    SaveManualForm(*this);
-    CalculateTotals();
-    DataModule().RSEmployee.PostRec();
+    changePay([this] {
+        AskReprocess();
+        SaveManualForm(*this);
+        CalculateTotals();
+        DataModule().RSEmployee.PostRec();
+    });
 }
 
 void TFrmManual::CheckEligibleOrStay(int noted)
@@ -724,15 +733,13 @@ void TFrmManual::RSNavigatorBeforeAction()
         }
         break;
     case baDelete:
-        DeleteFromPayroll();
+        changePay([this] { DeleteFromPayroll(); });
         break;
     }
     LoadManualForm(*this);
     ShowReportButtons();
     ShowCaption();
     RSNavigator->InitNavigator();
-    if (action == baDelete && !EmployeeHasPay())
-        RenumberChecks();
 }
 
 void TFrmManual::DeleteFromPayroll()
@@ -741,18 +748,6 @@ void TFrmManual::DeleteFromPayroll()
                       MbYesNo | MbIconQuestion | MbDefButton2)
         == IdYes)
         ClearCurrentPay();
-}
-
-void TFrmManual::RenumberChecks()
-{
-    if (CompanyRec.StartChkNum == 0)
-        return;
-    if (AppMessageBox(QStringLiteral("Would you like to re-adjust the check numbers?"), AppTitle(),
-                      MbYesNo | MbIconQuestion)
-        != IdYes)
-        return;
-    RenumberPaidChecks();
-    LoadManualForm(*this);
 }
 
 void TFrmManual::BtnPayClockClick(int tag)
@@ -770,14 +765,16 @@ void TFrmManual::BtnPayClockClick(int tag)
 
 void TFrmManual::BtnEmployeesClick()
 {
-    SaveManualForm(*this);
-    DataModule().RSEmployee.PostRec();
-    {
-        TFrmEmployee window;
-        window.RSNavigator->SetAutoPerform(false);
-        ShowModal(window);
-    }
-    RecalculateManualPay();
+    changePay([this] {
+        SaveManualForm(*this);
+        DataModule().RSEmployee.PostRec();
+        {
+            TFrmEmployee window;
+            window.RSNavigator->SetAutoPerform(false);
+            ShowModal(window);
+        }
+        RecalculateManualPay();
+    });
     ShowUserItems();
     LoadManualForm(*this);
     ShowCaption();
@@ -786,14 +783,16 @@ void TFrmManual::BtnEmployeesClick()
 void TFrmManual::BtnRecurringClick()
 {
     // The recurring screen reads the employee from the file: what was typed here is posted first.
-    SaveManualForm(*this);
-    DataModule().RSEmployee.PostRec();
-    {
-        TFrmRecurring window;
-        window.RSNavigator->SetAutoPerform(false);
-        ShowModal(window);
-    }
-    RecalculateManualPay();
+    changePay([this] {
+        SaveManualForm(*this);
+        DataModule().RSEmployee.PostRec();
+        {
+            TFrmRecurring window;
+            window.RSNavigator->SetAutoPerform(false);
+            ShowModal(window);
+        }
+        RecalculateManualPay();
+    });
     ShowUserItems();
     LoadManualForm(*this);
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <map>
 #include <vector>
 
@@ -22,7 +24,7 @@ class TRSNavigator;
 // "Employee Manual Entry": the current pay of one employee of the open pay period. The user enters
 // or corrects hours and amounts, recomputes the employee (Process) or only adds up the totals
 // (Calculate), steps through the employees who may be paid in the period, takes an employee out of
-// the pay run and renumbers the checks. Every move to another employee and the closing store the
+// the pay run; whenever an employee gains or loses pay the checks are numbered anew. Every move to another employee and the closing store the
 // employee shown with its totals; a qualified overtime amount without 40 regular hours stops both.
 // Closing also marks the pay run as awaiting posting when anybody has pay, and posts the company
 // record with that and the check numbers a renumbering gave out.
@@ -80,9 +82,9 @@ private:
     void CalculateTotals();
     void AskReprocess();
     void DeleteFromPayroll();
-    void RenumberChecks();
     void CheckQualifiedOT();
     void CheckEligibleOrStay(int noted);
+    void changePay(const std::function<void()>& change);
     void recompute(bool processing);
     void storeShownEmployee();
 

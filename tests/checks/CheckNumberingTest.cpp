@@ -1,9 +1,12 @@
+#include "BlankCheckStock.h"
 #include "CheckFixture.h"
 
 #include "tests/reports/PayDateHistoryFixture.h"
 
+#include "checks/CheckPrinting.h"
 #include "checks/ui/PayChecks.h"
 #include "payroll/ManualEntry.h"
+#include "platform/Exceptions.h"
 #include "reports/PayrollRegister.h"
 
 #include <QLabel>
@@ -19,14 +22,7 @@ protected:
     {
         PayDateHistoryTest::SetUp();
         module->RaveProject.ProjectFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TAXFORMS.RAV");
-        CompanyRecord& c = CompanyRec;
-        c.GenerateChk = true;
-        c.CheckPos = 0;
-        c.ChkNumPos = 1;
-        c.PrintStub = true;
-        c.BankName = QStringLiteral("First Test Bank");
-        c.BankRtn = QStringLiteral("031300012");
-        c.AccountNum = QStringLiteral("1234567890");
+        UseBlankCheckStock(CompanyRec);
         module->RSCompany.PostRec();
         addHourlyEmployee(QStringLiteral("Able"), QStringLiteral("Ann"), 25.0);
         addHourlyEmployee(QStringLiteral("Baker"), QStringLiteral("Bob"), 25.0);
@@ -109,4 +105,31 @@ TEST_F(CheckNumberingTest, AnUnpaidEmployeeBetweenPaidOnesTakesNoNumber)
     PostPayroll();
     EXPECT_EQ(RegisterNumbers(2), (QStringList{QStringLiteral("Ann Able 1003"), QStringLiteral("Cy Carter 1004")}));
     EXPECT_EQ(CompanyRec.StartChkNum, 1005);
+}
+
+// A paid employee whose number was lost (a client from before the numbers followed every change
+// of pay) would print a live check numbered 0: the run is refused before its first page.
+TEST_F(CheckNumberingTest, APaidEmployeeWithoutANumberStopsTheRunBeforeItsFirstPage)
+{
+    computePeriod(QDate(2026, 1, 9));
+    readEmployee(2);
+    ASSERT_EQ(EmployeeRec.CheckNumber, 1002);
+    EmployeeRec.CheckNumber = 0;
+    module->RSEmployee.PostRec();
+    readEmployee(3);
+
+    ReportDocument document;
+    ReportCanvas canvas(document);
+    try {
+        PrintCheckRun(canvas, module->RaveProject, 1, 3, false);
+        ADD_FAILURE() << "the run printed";
+    } catch (const ECustomException& refused) {
+        EXPECT_TRUE(refused.message().contains(QLatin1String("Bob Baker"))) << refused.message().toStdString();
+    }
+    for (const ReportPage& page : document.pages)
+        EXPECT_TRUE(page.ops.empty()) << "nothing was drawn";
+    EXPECT_EQ(module->RSEmployee.CurrentRecord(), 3) << "the employee who was current is current again";
+
+    // Printing one check of somebody else is refused too: the run's numbers are out of step.
+    EXPECT_THROW(PrintCheckRun(canvas, module->RaveProject, 2, 2, false), ECustomException);
 }

@@ -3,6 +3,10 @@
 
 #include "checks/CheckLayout.h"
 #include "checks/CheckPrinting.h"
+#include "checks/CondensedStatement.h"
+#include "checks/EarningsStatement.h"
+#include "checks/PayrollSummary.h"
+#include "checks/StatementSource.h"
 #include "client/PayHistoryMap.h"
 
 namespace {
@@ -34,6 +38,7 @@ protected:
         for (int i = 1; i <= 5; ++i) {
             c.UserEarnings[i] = QString(20, QLatin1Char('N'));
             c.UserDeduct[i] = QString(20, QLatin1Char('N'));
+            c.UserLib[i] = QString(20, QLatin1Char('N'));
         }
         module->RSCompany.PostRec();
 
@@ -65,14 +70,26 @@ protected:
         module->RSEmployee.PostRec();
     }
 
+    // Every amount of the current period at its widest, for the lines of the Payroll Summary too.
+    void widenEveryAmount()
+    {
+        readEmployee(1);
+        for (int group = 0; group < kAmountGroupCount; ++group) {
+            AmountGroup(EmployeeRec, group)[kCurrentColumn] = -9999999.99;
+            AmountGroup(EmployeeRec, group)[kYearToDateColumn] = 0.0;
+        }
+        EmployeeRec.NetPay[kCurrentColumn] = 9999999.99;
+        module->RSEmployee.PostRec();
+    }
+
     std::shared_ptr<const ReportDocument> printCheck(bool advice)
     {
         return print([&](ReportCanvas& report) { PrintCheckRun(report, module->RaveProject, 1, 1, advice); });
     }
 
     // Fails for every two items of the page that print over each other; on blank stock also for
-    // anything but the MICR line in the check's bottom 5/8 in and anything of the check outside its
-    // outline. `label` names the layout in the messages.
+    // anything but the MICR line in the check's bottom 5/8 in, the outline included, and anything
+    // else of the check outside its outline. `label` names the layout in the messages.
     static void ExpectClearLayout(const ReportPage& page, const QString& label, std::optional<int> checkPos)
     {
         const std::vector<PrintedItem> items = PrintedItems(page);
@@ -93,20 +110,24 @@ protected:
         }
         ASSERT_NE(outline, nullptr) << label.toStdString();
         const QRectF inside(QPointF(outline->x1, outline->y1), QPointF(outline->x2, outline->y2));
+        const double clearBand = bottom - 0.625;
         for (const PrintedItem& item : items) {
-            if (item.op == outline || item.box.top() > bottom || item.box.bottom() < top)
+            if (item.box.top() > bottom || item.box.bottom() < top)
                 continue;
-            EXPECT_TRUE(inside.contains(item.box)) << label.toStdString() << ": " << item.what.toStdString()
-                                                   << " lies outside the check's outline";
-            if (item.box.bottom() <= bottom - 0.625)
+            if (item.box.bottom() > clearBand) {
+                // In the bottom 5/8 in: only the shapes of the MICR line, inside the band readers scan.
+                const bool micrShape = item.kind == PrintedItem::Kind::Fill && item.box.top() >= bottom - 7.0 / 16
+                                       && item.box.bottom() <= bottom - 3.0 / 16;
+                EXPECT_TRUE(micrShape) << label.toStdString() << ": " << item.what.toStdString()
+                                       << " in the check's bottom 5/8 in";
                 continue;
-            // In the bottom 5/8 in: only the shapes of the MICR line, inside the band readers scan.
-            const bool micrShape = item.kind == PrintedItem::Kind::Fill && item.box.top() >= bottom - 7.0 / 16
-                                   && item.box.bottom() <= bottom - 3.0 / 16;
-            EXPECT_TRUE(micrShape) << label.toStdString() << ": " << item.what.toStdString()
-                                   << " in the check's bottom 5/8 in";
+            }
+            if (item.op != outline) {
+                EXPECT_TRUE(inside.contains(item.box)) << label.toStdString() << ": " << item.what.toStdString()
+                                                       << " lies outside the check's outline";
+            }
         }
-        EXPECT_GE(outline->y2, MicrBaseline(*checkPos)) << label.toStdString() << ": the outline encloses the MICR line";
+        EXPECT_LE(outline->y2, clearBand) << label.toStdString() << ": the outline closes above the clear band";
     }
 };
 
@@ -183,6 +204,64 @@ TEST_F(CheckOverlapTest, PreprintedChecksAndTheGeneratorSampleAtTheWidestValues)
         });
         ExpectClearLayout(page, QStringLiteral("generator sample at place %1").arg(checkPos), checkPos);
         EXPECT_EQ(cuts, CheckCutLines(checkPos)) << checkPos;
+    }
+}
+
+TEST_F(CheckOverlapTest, StatementsAndTheSummaryAtTheWidestValues)
+{
+    widenEveryAmount();
+    CurrentPeriodSource source;
+    readEmployee(1);
+    source.BeginEmployee();
+    StatementStyle individual;
+    individual.boldArialTitle = true;
+    individual.frameOffset = 1.05;
+    const struct {
+        const char* label;
+        StatementStyle style;
+        double top;
+    } statements[] = {{"standard statement, upper", StatementStyle{}, kUpperStatementTop},
+                      {"standard statement, lower", StatementStyle{}, kLowerStatementTop},
+                      {"individual statement", individual, kUpperStatementTop}};
+    for (const auto& statement : statements) {
+        const auto document = print([&](ReportCanvas& report) { DrawEarningsStatement(report, statement.top, source, statement.style); },
+                                    QStringLiteral("widest-statement.pdf"));
+        ExpectClearLayout(document->pages[0], QLatin1String(statement.label), std::nullopt);
+    }
+    renderPage(QStringLiteral("widest-statement.pdf"), QStringLiteral("statement-widest-individual"));
+
+    const auto summary = print([&](ReportCanvas& report) { PrintPayrollSummary(report, source, 99999); },
+                               QStringLiteral("widest-summary.pdf"));
+    ASSERT_GE(summary->PageCount(), 2);
+    for (int page = 1; page < summary->PageCount(); ++page)
+        ExpectClearLayout(summary->pages[page], QStringLiteral("Payroll Summary page %1").arg(page), std::nullopt);
+    renderPage(QStringLiteral("widest-summary.pdf"), QStringLiteral("summary-widest"));
+
+    // Two statements on a page of five: the empty slots below are blank but for the closing mark,
+    // a grey box with the closing line on it.
+    addCheckEmployee(QStringLiteral("Second"), false, QStringLiteral("17001"), false, 1000000);
+    const auto condensed = print(
+        [&](ReportCanvas& report) {
+            CurrentPeriodSource everyone;
+            PrintCondensedStatements(report, module->RaveProject, everyone);
+        },
+        QStringLiteral("widest-condensed.pdf"));
+    renderPage(QStringLiteral("widest-condensed.pdf"), QStringLiteral("condensed-widest-last-page"));
+    ReportPage page = condensed->pages[0];
+    std::optional<QRectF> closingBox;
+    std::erase_if(page.ops, [&closingBox](const DrawOp& op) {
+        const bool box = op.kind == DrawOp::Kind::Rectangle && op.brush.style == BrushStyle::Solid;
+        if (box)
+            closingBox = QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2));
+        return box;
+    });
+    ASSERT_TRUE(closingBox.has_value());
+    EXPECT_DOUBLE_EQ(closingBox->top(), kFirstSlotTop + 2 * kSlotPitch);
+    ExpectClearLayout(page, QStringLiteral("condensed statements"), std::nullopt);
+    for (const PrintedItem& item : PrintedItems(page)) {
+        if (item.box.intersects(*closingBox)) {
+            EXPECT_EQ(item.what, QStringLiteral("\"***** End of Report *****\"")) << "in the empty slots";
+        }
     }
 }
 

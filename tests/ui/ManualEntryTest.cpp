@@ -213,7 +213,7 @@ TEST_F(ManualEntryTest, AChangedBonusAsksToReprocessBeforeAMove)
     EXPECT_TRUE(messages.allAnswered());
 }
 
-TEST_F(ManualEntryTest, PayForSomebodyNewOffersToRenumberTheChecks)
+TEST_F(ManualEntryTest, PayForSomebodyNewRenumbersTheChecks)
 {
     openPeriod([] {
         CompanyRec.StartChkNum = 500;
@@ -222,15 +222,14 @@ TEST_F(ManualEntryTest, PayForSomebodyNewOffersToRenumberTheChecks)
             e.CheckNumber = 9;
         });
     });
-    // Bob has pay from before; Ann gets hers here, and Cy stays unpaid.
+    // Bob gets his pay from the hours he has, then Ann gets hers; Cy stays unpaid.
     dialogs.onNextModal([&](QDialog& shown) {
         auto& w = dynamic_cast<TFrmManual&>(shown);
         press(w, nbNext);
-        messages.expect(IdNo, QStringLiteral("re-adjust the check numbers"));
         w.BtnProcess->click();
+        EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 500"));
         press(w, nbFirst);
         type(w, "RegularTime", 40);
-        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
         w.BtnProcess->click();
         EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 500"));
         w.BtnClose->click();
@@ -244,21 +243,18 @@ TEST_F(ManualEntryTest, PayForSomebodyNewOffersToRenumberTheChecks)
 }
 
 // An employee who loses the pay loses the check too: the numbers after it close up.
-TEST_F(ManualEntryTest, PayTakenAwayOffersToRenumberTheChecks)
+TEST_F(ManualEntryTest, PayTakenAwayRenumbersTheChecks)
 {
     openPeriod([] { CompanyRec.StartChkNum = 500; });
     manual([&](TFrmManual& w) {
         type(w, "RegularTime", 40);
-        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
         w.BtnProcess->click();
         press(w, nbNext);
         type(w, "RegularTime", 40);
-        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
         w.BtnProcess->click();
         EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 501"));
         press(w, nbFirst);
         type(w, "RegularTime", 0);
-        messages.expect(IdYes, QStringLiteral("re-adjust the check numbers"));
         w.BtnProcess->click();
         EXPECT_EQ(w.CheckNumber->text(), QStringLiteral("Check #: 0"));
         w.BtnClose->click();
