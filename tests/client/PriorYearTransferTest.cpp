@@ -15,11 +15,13 @@
 #include "components/RememberedList.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Exceptions.h"
+#include "platform/FileOperations.h"
 #include "platform/Registry.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -641,10 +643,12 @@ TEST_F(PriorYearSettingsTest, AnEmptySubmitterFileIsReplacedAndAFailedCopyLeaves
 {
     writePriorSettings();
     WriteTestFile(submitter, QByteArray(564, '\0'));
-    {
-        FailingFileOperations failing({FileOperation::Write}, 1);
-        EXPECT_THROW(run(), ECopyFileException);
-    }
+    // Only the copy meets the full disk: the settings file is written through the same layer.
+    const FileOperationFault previous = SetFileOperationFault([](FileOperation operation, const QString& path) {
+        return operation == FileOperation::Write && !path.contains(QStringLiteral("registry.ini")) ? ENOSPC : 0;
+    });
+    EXPECT_THROW(run(), ECopyFileException);
+    SetFileOperationFault(previous);
     EXPECT_FALSE(transferred());
     EXPECT_EQ(ReadTestFile(submitter), QByteArray(564, '\0'));
     run();
