@@ -275,18 +275,16 @@ bool CanFinish(const Journal& journal)
     return true;
 }
 
-// The files the change replaced or removed that can no longer be put back: moved aside and lost,
-// or already replaced by a new file while the former one is lost.
+// The files the change replaced or removed that can no longer be put back: moved aside and lost.
+// Asked only of a change that cannot be finished, so the renames never began (every new file is
+// written before the first one is placed): a target that already holds its new contents was never
+// moved, it held them before the change (a copy onto an identical file), and undoing leaves it so.
 QStringList LostFormerFiles(const Journal& journal)
 {
     QStringList lost;
-    for (const Entry& entry : journal.entries) {
-        if (entry.former.isEmpty() || Exists(entry.former))
-            continue;
-        const bool placed = !entry.fresh.isEmpty() && !Exists(entry.fresh) && Holds(entry.target, entry.expected);
-        if (!Exists(entry.target) || placed)
+    for (const Entry& entry : journal.entries)
+        if (!entry.former.isEmpty() && !Exists(entry.former) && !Exists(entry.target))
             lost << entry.target;
-    }
     return lost;
 }
 

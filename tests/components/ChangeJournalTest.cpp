@@ -114,6 +114,24 @@ TEST_F(ChangeJournalTest, AStoppedChangeIsFinishedWhenItsNewFilesAreProvenAndUnd
     }
 }
 
+TEST_F(ChangeJournalTest, AStoppedCopyOntoAnIdenticalFileIsUndone)
+{
+    // A backup of an unchanged client: the first file's new contents are its old ones. Stopped
+    // before any new file is written.
+    const FileOperationFault previous = SetFileOperationFault([](FileOperation operation, const QString& path) {
+        if (operation == FileOperation::Open && path.endsWith(QStringLiteral(".new")) && !path.contains(kChangeJournalSuffix))
+            throw SimulatedStop{};
+        return 0;
+    });
+    EXPECT_THROW(ApplyJournaledChange(journal, QStringLiteral("The test change"), {{path("a"), "old a"}, {path("b"), "new b"}}),
+                 SimulatedStop);
+    SetFileOperationFault(previous);
+    messages.expect(IdOk, QStringLiteral("It has been undone"));
+    RecoverInterruptedChange(journal);
+    EXPECT_EQ(ReadFileStates({path("a"), path("b")}), (FileStates{{path("a"), "old a"}, {path("b"), std::nullopt}}));
+    EXPECT_FALSE(QFileInfo::exists(journal));
+}
+
 TEST_F(ChangeJournalTest, AChangeThatCanBeNeitherFinishedNorUndoneKeepsItsJournal)
 {
     // Stopped after the first file was moved aside; then its new file and its former one are lost.
