@@ -236,6 +236,59 @@ TEST_F(PostingFailureTest, FullDiskAtAnyStepPostsNothingAndKeepsEveryFileWhole)
     EXPECT_FALSE(QFileInfo::exists(PostingJournalFileName(clientPath())));
 }
 
+// The direct-deposit file is one of the posting's files: a posting that fails or is stopped
+// leaves the earlier run's file as it was.
+TEST_F(PostingFailureTest, DirectDepositFileOfTheEarlierRunStandsWhenPostingIsUndone)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    CompanyRec.DirDeposit = true;
+    CompanyRec.AccountID = QStringLiteral("123");
+    module->RSCompany.PostRec();
+    readEmployee(2);
+    EmployeeRec.DirDeposit = true;
+    EmployeeRec.BankAcctNum = QStringLiteral("555");
+    EmployeeRec.BankRouting = QStringLiteral("011000015");
+    module->RSEmployee.PostRec();
+    const QString depositFile = ChangeFileExt(clientPath(), QStringLiteral(".txt"));
+    const QByteArray earlierRun("the file of the earlier run\r\n");
+    WriteTestFile(depositFile, earlierRun);
+
+    // A program stopped dead in the middle of posting.
+    module->RSEmployee.CloseRecSet();
+    EXPECT_EXIT(
+        {
+            module->OpenClient(clientPath());
+            AfterEmployeePosted = [](int posted) {
+                if (posted == 3)
+                    ::_exit(3);
+            };
+            PostPayroll();
+            ::_exit(0);
+        },
+        ::testing::ExitedWithCode(3), "");
+    messages.expect(IdOk, QStringLiteral("did not finish"));
+    openClient();
+    EXPECT_EQ(ReadTestFile(depositFile), earlierRun);
+
+    // A full disk at each step in turn.
+    for (int n = 1;; ++n) {
+        SCOPED_TRACE(n);
+        if (!module->RSEmployee.Active())
+            openClient();
+        FailingFileOperations failing(kWritingOperations, n);
+        QString message;
+        try {
+            PostPayroll();
+        } catch (const Exception& e) {
+            message = e.message();
+        }
+        if (failing.failedPath().isEmpty() || message.isEmpty())
+            break;
+        EXPECT_EQ(ReadTestFile(depositFile), earlierRun) << message.toStdString();
+    }
+    EXPECT_NE(ReadTestFile(depositFile), earlierRun) << "the posting that stood wrote no file";
+}
+
 TEST_F(PostingFailureTest, CopyChangedBeforeTheJournalIsRefused)
 {
     module->RSEmployee.CloseRecSet();
