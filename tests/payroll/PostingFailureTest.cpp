@@ -423,3 +423,58 @@ TEST_F(PostingJournalTest, DamagedJournalKeepsTheClientClosed)
     EXPECT_THROW(module->OpenClient(clientPath()), ECustomException);
     EXPECT_FALSE(FileIsOpen);
 }
+
+// A posting journal made by someone else: it may name only the client's own copies in the Backup
+// folder. Opening the client sets such a journal aside, names it, and changes no file.
+TEST_F(PostingJournalTest, ACraftedJournalIsSetAsideAndChangesNoFile)
+{
+    struct Crafted {
+        const char* name;
+        std::function<void(const QString& outside)> craft;
+    };
+    const QString journal = PostingJournalFileName(clientPath());
+    const auto renameCopy = [journal](const QString& to) {
+        return [journal, to](const QString& outside) {
+            const QString text = QString::fromUtf8(ReadTestFile(journal))
+                                     .replace(QStringLiteral("EmployeeCopy=ACME.P26"),
+                                              QStringLiteral("EmployeeCopy=") + QString(to).replace(QStringLiteral("OUTSIDE"), outside));
+            WriteTestFile(journal, text.toUtf8());
+        };
+    };
+    const std::vector<Crafted> cases = {
+        {"an absolute name", renameCopy(QStringLiteral("OUTSIDE"))},
+        {"a name in the folder above", renameCopy(QStringLiteral("../outside.P26"))},
+        {"the other file's name", renameCopy(QStringLiteral("ACME.C26"))},
+        {"the copy a link to an outside file",
+         [this](const QString& outside) {
+             WriteTestFile(outside, ReadTestFile(employeeCopy()));
+             QFile::remove(employeeCopy());
+             ASSERT_TRUE(QFile::link(outside, employeeCopy()));
+         }},
+        {"a huge journal",
+         [journal](const QString&) {
+             WriteTestFile(journal, ReadTestFile(journal) + QByteArray(1 << 20, 'x'));
+         }},
+    };
+    for (const Crafted& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString outside = tempPath(QStringLiteral("outside.P26"));
+        WriteTestFile(outside, "an outside file");
+        ASSERT_TRUE(QDir().mkpath(DataDir));
+        WriteTestFile(DataDir + QStringLiteral("outside.P26"), "another outside file");
+        beginJournal();
+        c.craft(outside);
+        const QByteArray outsideBefore = ReadTestFile(outside);
+        const QByteArray halfPosted = clientBytes();
+        EXPECT_THROW(module->OpenClient(clientPath()), ECustomException);
+        EXPECT_EQ(clientBytes(), halfPosted);
+        EXPECT_EQ(ReadTestFile(outside), outsideBefore);
+        EXPECT_EQ(ReadTestFile(DataDir + QStringLiteral("outside.P26")), "another outside file");
+        EXPECT_FALSE(QFileInfo::exists(journal));
+        EXPECT_TRUE(QFileInfo::exists(journal + QStringLiteral(".refused")));
+        QFile::remove(journal + QStringLiteral(".refused"));
+        QFile::remove(employeeCopy());
+        QFile::remove(companyCopy());
+        WriteTestFile(clientPath(), original);
+    }
+}
