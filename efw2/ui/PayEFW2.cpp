@@ -435,6 +435,10 @@ void TFrmEFW2::FormShow()
         LoadRun(files_, run_);
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
+        // A run that cannot be read (another window is in the middle of its step, or its files
+        // could not be put in order) is never written over: the screen closes without saving.
+        runUnavailable_ = true;
+        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
     }
     EFW2SubmitterRec = run_.submitter;
     EFW2MasterList = run_.masterLines;
@@ -536,18 +540,20 @@ void TFrmEFW2::reject()
     if (closing_)
         return;
     closing_ = true;
-    // A final client designated but not processed would leave the next opening unable to
-    // process anyone; the designation is withdrawn rather than the screen kept open.
-    if (BtnProcess->isEnabled() && EFW2SubmitterRec.FinalPending) {
-        EFW2SubmitterRec.FinalPending = false;
-        ChkFinal->setChecked(true);
-        AppMessageBox(kFinalWithdrawn, kTitle, MbOk | MbIconInformation);
-    }
-    SaveEFW2Form();
-    try {
-        SaveSubmitterFile(files_.submitterFile, EFW2SubmitterRec);
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
+    if (!runUnavailable_) {
+        // A final client designated but not processed would leave the next opening unable to
+        // process anyone; the designation is withdrawn rather than the screen kept open.
+        if (BtnProcess->isEnabled() && EFW2SubmitterRec.FinalPending) {
+            EFW2SubmitterRec.FinalPending = false;
+            ChkFinal->setChecked(true);
+            AppMessageBox(kFinalWithdrawn, kTitle, MbOk | MbIconInformation);
+        }
+        SaveEFW2Form();
+        try {
+            SaveSubmitterFile(files_.submitterFile, EFW2SubmitterRec);
+        } catch (const std::exception& error) {
+            LedgoraApplication::ShowException(error);
+        }
     }
     QDialog::reject();
 }

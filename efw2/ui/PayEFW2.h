@@ -102,5 +102,6 @@ private:
     QMap<QString, QWidget*> fields_;
     bool shown_ = false;
     bool closing_ = false;
+    bool runUnavailable_ = false;
     QMetaObject::Connection focusWatch_;
 };

@@ -243,6 +243,10 @@ void TFrmNJEFW2::FormShow()
         LoadNJRun(files_, run_);
     } catch (const std::exception& error) {
         LedgoraApplication::ShowException(error);
+        // A run that cannot be read (another window is in the middle of its step, or its files
+        // could not be put in order) is never written over: the screen closes without saving.
+        runUnavailable_ = true;
+        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
     }
     // A production program never writes a test file, whatever a development run left stored.
     Indicator->setEnabled(IsDevIDERunning());
@@ -330,18 +334,20 @@ void TFrmNJEFW2::reject()
     if (closing_)
         return;
     closing_ = true;
-    // A last client declared but not processed would keep every later client from Process; the
-    // declaration is withdrawn rather than the screen kept open.
-    if (BtnProcess->isEnabled() && run_.state.FinalPending) {
-        run_.state.FinalPending = false;
-        ChkNJFinal->setChecked(true);
-        AppMessageBox(kFinalWithdrawn, kTitle, MbOk | MbIconInformation);
-    }
-    SaveNJEFW2Form();
-    try {
-        SaveNJStateFile(files_.stateFile, run_.state);
-    } catch (const std::exception& error) {
-        LedgoraApplication::ShowException(error);
+    if (!runUnavailable_) {
+        // A last client declared but not processed would keep every later client from Process; the
+        // declaration is withdrawn rather than the screen kept open.
+        if (BtnProcess->isEnabled() && run_.state.FinalPending) {
+            run_.state.FinalPending = false;
+            ChkNJFinal->setChecked(true);
+            AppMessageBox(kFinalWithdrawn, kTitle, MbOk | MbIconInformation);
+        }
+        SaveNJEFW2Form();
+        try {
+            SaveNJStateFile(files_.stateFile, run_.state);
+        } catch (const std::exception& error) {
+            LedgoraApplication::ShowException(error);
+        }
     }
     QDialog::reject();
 }

@@ -65,6 +65,7 @@ private:
     NJEFW2Run run_;
     bool shown_ = false;
     bool closing_ = false;
+    bool runUnavailable_ = false;
 };
 
 // Shows the New Jersey EFW2 screen modally for the open client.

@@ -18,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -163,6 +165,49 @@ TEST_F(EFW2ScreenTest, AProcessStoppedBeforeItsLastRenameIsFinishedOnceWhenTheSc
     screen = std::make_unique<TFrmEFW2>();
     screen->show();
     QCoreApplication::processEvents();
+    screen->close();
+}
+
+// Another window in the middle of its Process holds the run's journal: this screen leaves every
+// file of that run alone until the other window is gone.
+TEST_F(EFW2ScreenTest, AProcessRunningInAnotherWindowIsLeftAloneWhenTheScreenOpens)
+{
+    auto screen = open(run.submitter);
+    const EFW2RunFiles files = screen->runFiles();
+    screen->close();
+    int renames = 0;
+    const FileOperationFault previous = SetFileOperationFault([&renames](FileOperation operation, const QString&) {
+        if (operation == FileOperation::Rename && ++renames == 3)
+            throw SimulatedStop{};
+        return 0;
+    });
+    EXPECT_THROW(ProcessClient(files, run, CompanyRec.Name, CompanyFileName), SimulatedStop);
+    SetFileOperationFault(previous);
+    const QString journal = EFW2RunJournalFile(files.submitterFile);
+    const QStringList runFiles{files.submitterFile, files.processedClientsFile, clientFile(*screen), journal};
+    const FileStates during = ReadFileStates(runFiles);
+
+    // The lock as the other window's step holds it: an open file description of its own.
+    const int other = ::open(QFile::encodeName(journal).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(other, F_OFD_SETLK, &whole), 0);
+    messages.expect(IdOk, QStringLiteral("running in another window"));
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    screen->close();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_EQ(ReadFileStates(runFiles), during);
+
+    ::close(other);
+    messages.expect(IdOk, QStringLiteral("The EFW2 Process of Acme Tools did not finish"));
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_FALSE(QFileInfo::exists(journal));
     screen->close();
 }
 

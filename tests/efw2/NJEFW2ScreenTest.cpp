@@ -10,6 +10,7 @@
 #include "efw2/ui/PayNJEFW2.h"
 #include "platform/AppMessageBox.h"
 #include "platform/Folders.h"
+#include "tests/support/JournaledStepChecks.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -18,7 +19,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +78,32 @@ TEST_F(NJEFW2ScreenTest, ProcessWritesTheClientFileIntoAFolderItCreates)
     EXPECT_TRUE(screen->BtnProcess->isEnabled());
     EXPECT_TRUE(QFileInfo::exists(file));
     screen->close();
+}
+
+// Another window holds the New Jersey run's journal while its step runs: this screen says so,
+// closes, and writes none of the run's files.
+TEST_F(NJEFW2ScreenTest, AStepRunningInAnotherWindowClosesTheScreenWithoutWriting)
+{
+    auto screen = open();
+    const NJEFW2RunFiles files = screen->runFiles();
+    screen->close();
+    const QString journal = EFW2RunJournalFile(files.stateFile);
+    WriteTestFile(journal, "the other window's journal");
+    const QStringList runFiles{files.stateFile, files.processedClientsFile, journal};
+    const FileStates before = ReadFileStates(runFiles);
+    const int other = ::open(QFile::encodeName(journal).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(other, F_OFD_SETLK, &whole), 0);
+
+    messages.expect(IdOk, QStringLiteral("running in another window"));
+    screen = open();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_FALSE(screen->isVisible());
+    screen->close();
+    EXPECT_EQ(ReadFileStates(runFiles), before);
+    ::close(other);
 }
 
 // The settings and lists of processed clients go to the user's data folder, never beside the
