@@ -150,3 +150,31 @@ INSTANTIATE_TEST_SUITE_P(RestoreSaveAsAndCloseQuarter, ClientCopyJournalTest,
                              }
                              return "";
                          });
+
+// A journal someone left beside a backup (on a stick, say) naming files elsewhere: restoring from
+// that backup sets it aside and names it, and changes no file.
+TEST_F(InterruptedBackupTest, ACraftedJournalBesideTheBackupIsSetAsideAndNothingIsRestored)
+{
+    const QString acme = makeClient(QStringLiteral("ACME"), QStringLiteral("Acme Tools"));
+    const QString stick = tempPath(QStringLiteral("usb/"));
+    const QString outside = tempPath(QStringLiteral("outside/"));
+    ASSERT_TRUE(QDir().mkpath(stick));
+    ASSERT_TRUE(QDir().mkpath(outside));
+    WriteTestFile(outside + QStringLiteral("secret"), "the user's own file");
+    const ClientFilePair backup = ClientFilesOf(stick + QStringLiteral("ACME.P26"));
+    CopyClientFiles(ClientFilesOf(acme), backup);
+    const QString journal = stick + QStringLiteral("ACME") + kChangeJournalSuffix;
+    const QByteArray folders[] = {outside.toUtf8().toPercentEncoding("/"), QByteArray("..")};
+    for (const QByteArray& folder : folders) {
+        SCOPED_TRACE(folder.toStdString());
+        WriteTestFile(journal, "Ledgora change journal 2\nChange=A crafted change\nFolder=" + folder
+                                   + "\nTarget=secret\nNew=\nFormer=.secret.k3.old\nSize=0\nCrc32=0\n");
+        const QByteArray client = ReadTestFile(acme) + ReadTestFile(DataDir + QStringLiteral("ACME.C26"));
+        EXPECT_THROW(CopyClientFiles(backup, ClientFilesOf(acme)), ECopyFileException);
+        EXPECT_EQ(ReadTestFile(outside + QStringLiteral("secret")), "the user's own file");
+        EXPECT_EQ(ReadTestFile(acme) + ReadTestFile(DataDir + QStringLiteral("ACME.C26")), client);
+        EXPECT_FALSE(QFileInfo::exists(journal));
+        EXPECT_TRUE(QFileInfo::exists(journal + QStringLiteral(".refused")));
+        QFile::remove(journal + QStringLiteral(".refused"));
+    }
+}
