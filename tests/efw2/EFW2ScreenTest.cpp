@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -209,6 +210,35 @@ TEST_F(EFW2ScreenTest, AProcessRunningInAnotherWindowIsLeftAloneWhenTheScreenOpe
     EXPECT_TRUE(messages.allAnswered());
     EXPECT_FALSE(QFileInfo::exists(journal));
     screen->close();
+}
+
+// A journal someone else left beside the run's settings, naming a file of another folder: the
+// screen says it was not followed, sets it aside, closes, and changes no file.
+TEST_F(EFW2ScreenTest, ACraftedJournalIsSetAsideAndTheScreenClosesWithoutWriting)
+{
+    auto screen = open(run.submitter);
+    const EFW2RunFiles files = screen->runFiles();
+    screen->close();
+    const QString outside = tempPath(QStringLiteral("outside/"));
+    ASSERT_TRUE(QDir().mkpath(outside));
+    WriteTestFile(outside + QStringLiteral("secret"), "the user's own file");
+    const QString journal = EFW2RunJournalFile(files.submitterFile);
+    WriteTestFile(journal, "Ledgora change journal 2\nChange=A crafted change\nFolder=" + outside.toUtf8().toPercentEncoding("/")
+                               + "\nTarget=secret\nNew=\nFormer=.secret.k3.old\nSize=0\nCrc32=0\n");
+    const QStringList runFiles{files.submitterFile, files.processedClientsFile, clientFile(*screen),
+                               outside + QStringLiteral("secret")};
+    const FileStates before = ReadFileStates(runFiles);
+
+    messages.expect(IdOk, QStringLiteral("The journal %1 was not followed").arg(journal));
+    screen = std::make_unique<TFrmEFW2>();
+    screen->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.allAnswered());
+    EXPECT_FALSE(screen->isVisible());
+    screen->close();
+    EXPECT_EQ(ReadFileStates(runFiles), before);
+    EXPECT_FALSE(QFileInfo::exists(journal));
+    EXPECT_TRUE(QFileInfo::exists(journal + QStringLiteral(".refused")));
 }
 
 TEST_F(EFW2ScreenTest, RefusedWageReportOffersTheWholeListAndWritesNothing)
