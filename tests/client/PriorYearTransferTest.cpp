@@ -706,3 +706,25 @@ TEST_F(PriorYearTransferTest, AnInterruptedTransferIsFinishedBeforeDoNotOverwrit
     EXPECT_EQ(LoadEntryList(dataDir + QStringLiteral("Half.Pos")), QStringList{QStringLiteral("Clerk")});
     EXPECT_FALSE(QFileInfo::exists(dataDir + QStringLiteral("Half.Journal")));
 }
+
+// A journal someone else left where the transfer keeps its own, naming a file of another folder:
+// the transfer sets it aside, says why, and changes no file.
+TEST_F(PriorYearTransferTest, ACraftedJournalIsSetAsideAndTheTransferChangesNothing)
+{
+    writeClient(QStringLiteral("Odd"), company("Odd"), {employee(1, "One")});
+    writeOlderClient(QStringLiteral("Odd"));
+    const QString outside = tempPath(QStringLiteral("outside/"));
+    ASSERT_TRUE(QDir().mkpath(outside));
+    WriteTestFile(outside + QStringLiteral("secret"), "the user's own file");
+    const QString journal = dataDir + QStringLiteral("Odd.Journal");
+    WriteTestFile(journal, "Ledgora change journal 2\nChange=A crafted change\nFolder=" + outside.toUtf8().toPercentEncoding("/")
+                               + "\nTarget=secret\nNew=\nFormer=.secret.k3.old\nSize=0\nCrc32=0\n");
+    const auto before = dataFolder();
+    EXPECT_ANY_THROW(transfer(QStringLiteral("Odd"), false));
+    EXPECT_EQ(ReadTestFile(outside + QStringLiteral("secret")), "the user's own file");
+    EXPECT_FALSE(QFileInfo::exists(journal));
+    EXPECT_TRUE(QFileInfo::exists(journal + QStringLiteral(".refused")));
+    auto expected = before;
+    expected.insert(QStringLiteral("Odd.Journal.refused"), expected.take(QStringLiteral("Odd.Journal")));
+    EXPECT_EQ(dataFolder(), expected);
+}
